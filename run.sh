@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the Release program into build/ and starts it.
+set -euo pipefail
+cd "$(dirname "$0")"
+./scripts/install-deps.sh
+cmake --preset release
+cmake --build --preset release
+exec ./build/skimsprinter "$@"

@@ -1,0 +1,3 @@
+int OwlMain(int argc, char** argv);
+
+int main(int argc, char** argv) { return OwlMain(argc, argv); }

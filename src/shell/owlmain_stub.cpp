@@ -1,0 +1,1 @@
+int OwlMain(int, char**) { return 0; }

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+// Gives a test its own XDG config and data homes, so the settings file and the
+// score logs it writes never touch the user's and never leak into the next test.
+class TempState {
+public:
+    TempState();
+    ~TempState();
+    TempState(const TempState&) = delete;
+    TempState& operator=(const TempState&) = delete;
+
+    QString root() const { return dir_.path(); }
+    QString configHome() const { return dir_.path() + "/config"; }
+    QString dataHome() const { return dir_.path() + "/data"; }
+    // Full path of ssv20.ini inside this state.
+    QString iniPath() const;
+    QByteArray readIni() const;
+    void writeIni(const QByteArray& content) const;
+
+private:
+    QTemporaryDir dir_;
+    QByteArray oldConfig_, oldData_;
+    bool hadConfig_ = false, hadData_ = false;
+};
