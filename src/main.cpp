@@ -1,3 +1,3 @@
-int OwlMain(int argc, char** argv);
+#include "shell/tdotsapp.h"
 
 int main(int argc, char** argv) { return OwlMain(argc, argv); }

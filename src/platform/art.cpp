@@ -1,0 +1,50 @@
+#include "platform/art.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace Art {
+
+namespace {
+QString resourcePath(const QString& name) { return QStringLiteral(":/art/%1.svg").arg(name); }
+} // namespace
+
+bool exists(const QString& name) { return QFile::exists(resourcePath(name)); }
+
+QSize naturalSize(const QString& name) {
+    QSvgRenderer renderer(resourcePath(name));
+    if (!renderer.isValid())
+        return {};
+    return renderer.viewBox().size();
+}
+
+QImage image(const QString& name, QSize size) {
+    QSvgRenderer renderer(resourcePath(name));
+    if (!renderer.isValid() || size.isEmpty())
+        return {};
+    QImage img(size, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    // Stretched, not letter-boxed: pictures fill the rectangle they are given.
+    renderer.setAspectRatioMode(Qt::IgnoreAspectRatio);
+    QPainter painter(&img);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    return img;
+}
+
+QPixmap pixmap(const QString& name, QSize size) {
+    const QImage img = image(name, size);
+    return img.isNull() ? QPixmap() : QPixmap::fromImage(img);
+}
+
+QIcon icon(const QString& name) {
+    QIcon result;
+    for (int side : {16, 24, 32, 48, 64}) {
+        const QPixmap pm = pixmap(name, QSize(side, side));
+        if (!pm.isNull())
+            result.addPixmap(pm);
+    }
+    return result;
+}
+
+} // namespace Art

@@ -1,0 +1,100 @@
+#include "platform/sound.h"
+
+#include "platform/locations.h"
+
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QSoundEffect>
+#include <QTimer>
+#include <QUrl>
+
+#include <cstring>
+#include <memory>
+
+namespace {
+
+class QtSoundBackend : public SoundBackend {
+public:
+    void play(const QString& name, bool synchronous) override {
+        const QString path = Locations::dataPath(name);
+        if (!QFileInfo::exists(path))
+            return;
+        // A new sound cuts off the one still playing.
+        if (current_)
+            current_->stop();
+        current_ = std::make_unique<QSoundEffect>();
+        current_->setSource(QUrl::fromLocalFile(path));
+        current_->play();
+        if (!synchronous)
+            return;
+        // Without an audio device the effect never reports its end, so wait at
+        // most the length of the sound.
+        const int length = wavDurationMs(path);
+        if (length <= 0)
+            return;
+        QEventLoop loop;
+        QTimer::singleShot(length + 20, &loop, &QEventLoop::quit);
+        QObject::connect(current_.get(), &QSoundEffect::playingChanged, &loop, [&loop, this] {
+            if (!current_->isPlaying())
+                loop.quit();
+        });
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+
+private:
+    std::unique_ptr<QSoundEffect> current_;
+};
+
+SoundBackend* g_backend = nullptr;
+
+SoundBackend& backend() {
+    if (g_backend)
+        return *g_backend;
+    static QtSoundBackend real;
+    return real;
+}
+
+quint32 le32(const char* p) {
+    return quint32(quint8(p[0])) | quint32(quint8(p[1])) << 8 | quint32(quint8(p[2])) << 16 |
+           quint32(quint8(p[3])) << 24;
+}
+
+} // namespace
+
+void PlaySound(const char* name, void*, unsigned flags) {
+    if (!name)
+        return;
+    QString fileName = QString::fromLocal8Bit(name);
+    fileName.replace('\\', '/');
+    backend().play(fileName, (flags & SND_ASYNC) == 0);
+}
+
+void setSoundBackend(SoundBackend* backend) { g_backend = backend; }
+
+int wavDurationMs(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray data = f.read(4096);
+    if (data.size() < 12 || std::memcmp(data.constData(), "RIFF", 4) != 0 ||
+        std::memcmp(data.constData() + 8, "WAVE", 4) != 0)
+        return -1;
+    quint32 byteRate = 0;
+    qsizetype pos = 12;
+    while (pos + 8 <= data.size()) {
+        const char* chunk = data.constData() + pos;
+        const quint32 size = le32(chunk + 4);
+        if (std::memcmp(chunk, "fmt ", 4) == 0 && pos + 16 <= data.size())
+            byteRate = le32(chunk + 8 + 8);
+        if (std::memcmp(chunk, "data", 4) == 0) {
+            if (byteRate == 0)
+                return -1;
+            const quint64 available = quint64(f.size() - (pos + 8));
+            const quint64 bytes = qMin<quint64>(size, available);
+            return int(bytes * 1000 / byteRate);
+        }
+        pos += 8 + qsizetype(size) + (size & 1);
+    }
+    return -1;
+}

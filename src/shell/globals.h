@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+class FirstWindow;
+class MonWindow;
+class LessonMonitor;
+class QWidget;
+
+// Program-wide state, created at start-up or by the window that owns it.
+// Tests call resetGlobals() between cases.
+
+// The current user's first name: the section of every per-user key (at most 99 characters).
+extern std::string PersonName;
+// The settings file, named by its bare name and resolved in the state directory.
+extern const char* const ProfileName;
+// The help file passed to the help viewer.
+extern const char* const helpfile;
+// The sound gate of MyPlaySound.
+extern bool SoundOn;
+
+extern FirstWindow* firstwin;
+extern MonWindow* mywin;
+extern LessonMonitor* mon;
+// The drill window last created and its flash area.
+extern QWidget* Word;
+extern QWidget* Client;
+
+// Longest first name kept (the 100-byte buffer of the name with its terminator).
+constexpr int kMaxNameLength = 99;
+
+void resetGlobals();

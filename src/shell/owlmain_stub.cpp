@@ -1,1 +1,0 @@
-int OwlMain(int, char**) { return 0; }

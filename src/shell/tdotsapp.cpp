@@ -1,0 +1,103 @@
+#include "shell/tdotsapp.h"
+
+#include "drill/mydialog.h"
+#include "lesson/lessondialog.h"
+#include "lesson/lessonmonitor.h"
+#include "platform/desktop.h"
+#include "platform/modal.h"
+#include "platform/profile.h"
+#include "platform/sound.h"
+#include "shell/blockwindow.h"
+#include "shell/firstwindow.h"
+#include "shell/globals.h"
+#include "shell/monwindow.h"
+#include "shell/settings.h"
+#include "shell/yesdialog.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+
+#include <memory>
+#include <vector>
+
+void TDotsApp::InitMainWindow() {
+    // 1. The styled buttons and group boxes are built into every template dialog.
+    // 2. Who used the program last.
+    std::vector<char> last(kMaxNameLength + 1, '\0');
+    GetPrivateProfileString("AllUsers", "LastUserName", "Unnamed", last.data(), DWORD(last.size()),
+                            ProfileName);
+    PersonName = Settings::sanitizeName(QString::fromUtf8(last.data()));
+
+    // 3. The first name; Cancel keeps the name offered.
+    std::string typed = PersonName;
+    {
+        YesDialog prompt(nullptr, "INPUT_OK", QString::fromStdString(PersonName),
+                         QStringLiteral("Enter your first name"), 35, &typed, kMaxNameLength + 1,
+                         true);
+        Modal::runModal(prompt);
+    }
+    PersonName = Settings::sanitizeName(QString::fromStdString(typed));
+
+    // 4.
+    WritePrivateProfileString("AllUsers", "LastUserName", PersonName.c_str(), ProfileName);
+
+    // 5. - 7. The welcome, with the start sound unless this user muted it.
+    {
+        MyDialog welcome(nullptr, "LEVEL", QStringLiteral("GROUP"),
+                         QStringLiteral("SkimSprinter trains your eyes to take in more at a "
+                                        "glance and to read faster. Enjoy the lesson!"),
+                         QStringLiteral("Welcome to SkimSprinter"), 32);
+        if (Settings::userInt("Muted", 0) == 0)
+            PlaySound("sound/start.wav", nullptr, SND_ASYNC | SND_FILENAME);
+        Modal::runModal(welcome);
+    }
+
+    // 8. The lesson plan; closing the chooser without a choice gives no structured lessons.
+    plan_ = 4;
+    {
+        LessonDialog chooser(nullptr, &plan_);
+        Modal::runModal(chooser);
+    }
+
+    // 9. - 14. The window tree.
+    auto* first = new FirstWindow;
+    auto* workspace = new BlockWindow(first);
+    workspace->setLessonPlan(plan_);
+    workspace->setGeometry(QRect(QPoint(0, 0), desktopRect().size()));
+    mon = new LessonMonitor(nullptr, plan_);
+    mywin = new MonWindow(workspace, mon);
+    mywin->setGeometry(0, 40, 200, 200);
+    mywin->adjustSize();
+    workspace->addColorButton();
+    first->setWorkspace(workspace);
+    firstwin = first;
+}
+
+void TDotsApp::CreateWindows() {
+    firstwin->SetupWindow();
+    BlockWindow* workspace = firstwin->workspace();
+    workspace->SetupWindow();
+    workspace->show();
+    mywin->Create();
+    mywin->show();
+    mywin->raise();
+    mon->SetupWindow();
+}
+
+int TDotsApp::Run() {
+    InitMainWindow();
+    CreateWindows();
+    return QApplication::exec();
+}
+
+int OwlMain(int argc, char** argv) {
+    // The program places its own windows, which Wayland does not allow.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    QApplication qapp(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("SkimSprinter"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    std::unique_ptr<TDotsApp> app = std::make_unique<TDotsApp>();
+    return app->Run();
+}

@@ -1,0 +1,135 @@
+#include "shell/ync.h"
+
+#include "platform/art.h"
+#include "platform/help.h"
+#include "platform/keyboard_table.h"
+#include "platform/template_dialog.h"
+#include "shell/globals.h"
+#include "shell/sounds.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyle>
+#include <QTextEdit>
+
+namespace {
+constexpr int kMaxText = 1999;
+
+struct ButtonSpec {
+    int id;
+    const char* text;
+    QStyle::StandardPixmap icon;
+    int x, y, w, h;
+};
+} // namespace
+
+YNC::YNC(QWidget* parent, const QString& positionName, const QString& text, const QString& caption,
+         int helpTopic, int x, int y)
+    : SWindow(parent, caption, positionName), text_(text.left(kMaxText)), helpTopic_(helpTopic) {
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowIcon(Art::icon(QStringLiteral("SMALL")));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+    setGeometry(x, y, 438, 230);
+
+    auto* box = new QTextEdit(this);
+    box->setReadOnly(true);
+    box->setPlainText(text_);
+    box->setAlignment(Qt::AlignCenter);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setGeometry(80, 36, 280, 84);
+    box->setProperty("controlId", 100);
+    box->setFocusPolicy(Qt::NoFocus);
+    QPalette boxPal = box->palette();
+    boxPal.setColor(QPalette::Base, Qt::white);
+    box->setPalette(boxPal);
+
+    const ButtonSpec buttons[] = {
+        {6, "Yes", QStyle::SP_DialogYesButton, 32, 144, 66, 42},
+        {7, "No", QStyle::SP_DialogNoButton, 124, 144, 66, 42},
+        {2, "Cancel", QStyle::SP_DialogCancelButton, 256, 144, 66, 42},
+        {9, "Help", QStyle::SP_DialogHelpButton, 344, 144, 66, 42},
+    };
+    for (const ButtonSpec& spec : buttons) {
+        auto* b = new QPushButton(style()->standardIcon(spec.icon), QString::fromLatin1(spec.text),
+                                  this);
+        b->setGeometry(spec.x, spec.y, spec.w, spec.h);
+        b->setProperty("controlId", spec.id);
+        b->setDefault(spec.id == 6);
+        const int id = spec.id;
+        connect(b, &QPushButton::clicked, this, [this, id] { commands.dispatch(id); });
+    }
+    commands.add(6, [this] { Yes(); });
+    commands.add(7, [this] { No(); });
+    commands.add(2, [this] { Cancel(); });
+    commands.add(9, [this] { Help(); });
+    installKeyboardTable(this, "ACCS", commands);
+}
+
+YNC::~YNC() = default;
+
+void YNC::SetupWindow() {
+    SWindow::SetupWindow();
+    for (auto* b : findChildren<QPushButton*>())
+        if (b->property("controlId").toInt() == 6)
+            b->setFocus();
+}
+
+void YNC::Yes() {
+    playSound("sound/right.wav");
+    endModal(6);
+}
+
+void YNC::No() {
+    playSound("sound/wrong.wav");
+    endModal(7);
+}
+
+void YNC::Cancel() {
+    playSound("sound/wrong.wav");
+    endModal(2);
+}
+
+void YNC::Help() {
+    playSound("sound/right.wav");
+    WinHelpTopic(helpfile, helpTopic_);
+}
+
+int YNC::execModal() {
+    Create();
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    raise();
+    activateWindow();
+    QEventLoop loop;
+    loop_ = &loop;
+    if (!ending_)
+        loop.exec();
+    loop_ = nullptr;
+    return result_;
+}
+
+void YNC::endModal(int result) {
+    result_ = result;
+    ending_ = true;
+    hide();
+    if (loop_)
+        loop_->quit();
+}
+
+void YNC::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawPixmap(22, 52, Art::pixmap(QStringLiteral("BRAIN"), QSize(32, 32)));
+    p.drawPixmap(388, 52, Art::pixmap(QStringLiteral("PENCIL"), QSize(32, 32)));
+}
+
+void YNC::closeEvent(QCloseEvent* event) {
+    // Only the buttons and the keys end the prompt.
+    if (!ending_)
+        event->ignore();
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/commands.h"
+#include "platform/modal.h"
+#include "shell/swindow.h"
+
+class QEventLoop;
+class QTextEdit;
+
+// A framed yes/no/cancel prompt that answers the Y and N keys and remembers
+// where the user put it.
+class YNC : public SWindow, public ModalWindow {
+    Q_OBJECT
+public:
+    YNC(QWidget* parent, const QString& positionName, const QString& text, const QString& caption,
+        int helpTopic, int x, int y);
+    ~YNC() override;
+
+    void SetupWindow() override;
+    void Yes();
+    void No();
+    void Cancel();
+    void Help();
+
+    int execModal() override;
+    int modalResult() const override { return result_; }
+    QString text() const { return text_; }
+
+    CommandTable commands;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void endModal(int result);
+
+    QString text_;
+    int helpTopic_;
+    int result_ = 0;
+    bool ending_ = false;
+    QEventLoop* loop_ = nullptr;
+};

@@ -1,0 +1,279 @@
+#include "support/shell_fixture.h"
+
+#include "lesson/lessonmonitor.h"
+#include "platform/message_box.h"
+#include "platform/profile.h"
+#include "shell/globals.h"
+
+#include <QLabel>
+
+namespace {
+const char* const kSummaryStart = "You have used SkimSprinter for ";
+}
+
+class Monitor : public ShellTest {
+protected:
+    Monitor() { PersonName = "Zoe"; }
+    ~Monitor() override {
+        delete mon;
+        mon = nullptr;
+    }
+
+    // A monitor for a user who has used the program `used` times before.
+    void open(int plan, int used, ModalScript& script) {
+        if (used > 0)
+            WritePrivateProfileString("Zoe", "Used", std::to_string(used).c_str(), ProfileName);
+        mon = new LessonMonitor(nullptr, plan);
+        if (used == 0) {
+            script.answer("Zoe", "Welcome!  You are a new user.", IDOK);
+            script.answer("Select Mode", "Advanced mode?", IDYES);
+        }
+        mon->SetupWindow();
+    }
+
+    void closeActivity() {
+        ASSERT_NE(activities.last(), nullptr);
+        activities.last()->close();
+    }
+
+    static void prompt(ModalScript& s, const char* name, int id = IDOK) {
+        s.answer("Lesson Prompt",
+                 QStringLiteral("Time to do the %1, press \"OK\" to continue, or \"cancel\" to skip them.")
+                     .arg(name),
+                 id);
+    }
+
+    TestActivityFactory activities;
+};
+
+TEST_F(Monitor, QuickLessonRunsEveryActivityInOrderThenOffersToLeave) {
+    WritePrivateProfileString("Zoe", "TotalMinutes", "87", ProfileName);
+    ModalScript script;
+    prompt(script, "Drills");
+    open(0, 5, script);
+    ASSERT_TRUE(script.finished());
+    EXPECT_EQ(activities.last()->activity, 0);
+    mon->EvTimer(203);
+    mon->EvTimer(203);
+    mon->EvTimer(203);
+    EXPECT_EQ(mon->minutesLabel()->text(), "3 min");
+
+    const char* next[] = {"Exercises", "First Practice Reading", "Second Practice Reading",
+                          "Speed Test"};
+    for (int a = 1; a <= 4; ++a) {
+        closeActivity();
+        EXPECT_TRUE(mon->activityDone[a - 1]);
+        EXPECT_EQ(mon->currentActivity, a);
+        EXPECT_TRUE(mon->timerActive(1));
+        prompt(script, next[a - 1]);
+        mon->EvTimer(1);
+        EXPECT_FALSE(mon->timerActive(1));
+        ASSERT_TRUE(script.finished()) << next[a - 1];
+        ASSERT_EQ(activities.opened.size(), size_t(a + 1));
+        EXPECT_EQ(activities.last()->activity, a);
+        // The closed window was deleted before the next one opened.
+        EXPECT_EQ(activities.opened[a - 1], nullptr);
+    }
+    EXPECT_EQ(activities.windowCaptions,
+              (QStringList{"SkimSprinter Drills", "SkimSprinter Exercises",
+                           "Practice Reading (  0   A Reading)", "Practice Reading (  0   A Reading)",
+                           "SkimSprinter Speed Test"}));
+    EXPECT_EQ(activities.listCaptions,
+              (QStringList{"Choose Exercise Reading", "Choose Practice Reading",
+                           "Choose Practice Reading"}));
+
+    closeActivity();
+    EXPECT_TRUE(mon->LessonFinished());
+    EXPECT_EQ(mon->currentActivity, -1);
+    script.answer("Exit now?", "You have finished the Lesson, do you want to leave now?", IDYES);
+    script.then([](QWidget& w) {
+        EXPECT_EQ(ModalScript::textOf(w),
+                  "You have used SkimSprinter for 3 minutes today.  Total time is   1.50 hours.  "
+                  "You have used SkimSprinter 6 times.  See you soon for more practice!");
+        return ModalScript::press(w, IDOK);
+    });
+    mon->EvTimer(1);
+    EXPECT_EQ(terminated.statuses, std::vector<int>{0});
+    EXPECT_EQ(iniInt("Zoe", "TotalMinutes"), 90);
+}
+
+TEST_F(Monitor, StayingAfterTheLessonMakesTheRestUnstructured) {
+    ModalScript script;
+    prompt(script, "Drills");
+    open(1, 5, script);
+    for (int a = 0; a < 5; ++a)
+        mon->activityDone[a] = true;
+    mon->currentActivity = -1;
+    script.answer("Exit now?", "leave now?", IDNO);
+    mon->EvTimer(1);
+    EXPECT_EQ(mon->lessonPlan, 4);
+    EXPECT_EQ(mon->currentActivity, -1);
+    EXPECT_TRUE(terminated.statuses.empty());
+    EXPECT_EQ(mon->NumbDrills(), 400);
+}
+
+TEST_F(Monitor, CancelAtThePromptSkipsAndStopsTheSequence) {
+    ModalScript script;
+    prompt(script, "Drills");
+    open(0, 5, script);
+    closeActivity();
+    prompt(script, "Exercises", IDCANCEL);
+    mon->EvTimer(1);
+    EXPECT_EQ(mon->currentActivity, -1);
+    EXPECT_FALSE(mon->activityDone[1]);
+    EXPECT_FALSE(mon->timerActive(1));
+    EXPECT_EQ(activities.opened.size(), 1u);
+    // The drill window that closed was deleted by the prompt.
+    EXPECT_EQ(activities.opened[0], nullptr);
+}
+
+TEST_F(Monitor, PressingTheRunningActivityOnlySaysSo) {
+    ModalScript script;
+    open(4, 5, script);
+    mon->sendCommand(100);
+    ASSERT_EQ(activities.opened.size(), 1u);
+    script.answer("SkimSprinter", "You are already doing the Drills", IDOK);
+    mon->sendCommand(100);
+    EXPECT_EQ(activities.opened.size(), 1u);
+    EXPECT_TRUE(activities.last()->isVisible());
+    EXPECT_EQ(mon->currentActivity, 0);
+}
+
+TEST_F(Monitor, SwitchingActivityAsksAndCompletesTheOldOne) {
+    ModalScript script;
+    open(4, 5, script);
+    mon->sendCommand(101);
+    ASSERT_EQ(activities.opened.size(), 1u);
+
+    script.answer("Quit?", "Are you sure you want to quit the Exercises", IDNO);
+    mon->sendCommand(104);
+    EXPECT_EQ(activities.opened.size(), 1u);
+    EXPECT_EQ(mon->currentActivity, 1);
+
+    script.answer("Quit?", "Are you sure you want to quit the Exercises", IDYES);
+    mon->sendCommand(104);
+    EXPECT_TRUE(mon->activityDone[1]);
+    EXPECT_EQ(activities.opened[0], nullptr);
+    ASSERT_EQ(activities.opened.size(), 2u);
+    EXPECT_EQ(activities.last()->activity, 4);
+    EXPECT_EQ(mon->currentActivity, 4);
+}
+
+TEST_F(Monitor, SecondPracticeReadingIsMarkedInItsOwnRow) {
+    ModalScript script;
+    open(4, 5, script);
+    activities.readingLine = "  2   Life Between the Tides";
+    mon->sendCommand(103);
+    ASSERT_NE(activities.last(), nullptr);
+    EXPECT_EQ(activities.last()->windowTitle(), "Practice Reading (  2   Life Between the Tides)");
+    EXPECT_EQ(activities.last()->reading, 3);
+    closeActivity(); // reports 2
+    EXPECT_TRUE(mon->activityDone[3]);
+    EXPECT_FALSE(mon->activityDone[2]);
+    EXPECT_EQ(mon->currentActivity, -1);
+}
+
+TEST_F(Monitor, CancelledReadingListLeavesNoActivity) {
+    ModalScript script;
+    open(4, 5, script);
+    activities.readingAnswer = 1000;
+    mon->sendCommand(102);
+    EXPECT_TRUE(activities.opened.empty());
+    EXPECT_EQ(mon->currentActivity, -1);
+}
+
+TEST_F(Monitor, OwnTextFileGivesAnEmptyTitle) {
+    ModalScript script;
+    open(4, 5, script);
+    activities.readingAnswer = -2;
+    mon->sendCommand(102);
+    ASSERT_NE(activities.last(), nullptr);
+    EXPECT_EQ(activities.last()->reading, -2);
+    EXPECT_EQ(activities.last()->windowTitle(), "Practice Reading ()");
+}
+
+TEST_F(Monitor, IntroductoryMessagesOnlyInTheFirstThreeRuns) {
+    for (int used : {1, 2, 3}) {
+        ModalScript script;
+        open(4, used, script);
+        const bool intro = used < 3;
+        if (intro) {
+            script.answer("SkimSprinter", "You will see a list of practice readings.", IDOK);
+            script.answer("SkimSprinter", "Use the \"Timer\" menu option", IDOK);
+        }
+        mon->sendCommand(102);
+        if (intro)
+            script.answer("SkimSprinter", "To start the next speed test", IDOK);
+        script.answer("Quit?", "First Practice Reading", IDYES);
+        mon->sendCommand(104);
+        EXPECT_TRUE(script.finished()) << used;
+        delete mon;
+        mon = nullptr;
+    }
+}
+
+TEST_F(Monitor, QuitInPlanFourAsksNothingAndCountsNoRunsOnTheFirstDay) {
+    ModalScript script;
+    open(4, 0, script);
+    mon->EvTimer(203);
+    script.then([](QWidget& w) {
+        EXPECT_EQ(ModalScript::textOf(w), "You have used SkimSprinter for 1 minutes today.  Total time "
+                                          "is   0.02 hours.  See you soon for more practice!");
+        return ModalScript::press(w, IDOK);
+    });
+    mon->sendCommand(3);
+    EXPECT_EQ(terminated.statuses, std::vector<int>{0});
+    EXPECT_EQ(iniInt("Zoe", "TotalMinutes"), 1);
+}
+
+TEST_F(Monitor, QuitInAnUnfinishedLessonAsksFirst) {
+    ModalScript script;
+    prompt(script, "Drills", IDCANCEL);
+    open(2, 5, script);
+    script.answer("Quit?",
+                  "You have not finished everything in the lesson, are you sure you want to exit",
+                  IDNO);
+    mon->sendCommand(3);
+    EXPECT_TRUE(terminated.statuses.empty());
+    EXPECT_EQ(iniInt("Zoe", "TotalMinutes"), -12345);
+
+    script.answer("Quit?", "not finished everything", IDYES);
+    script.answer("SkimSprinter", kSummaryStart, IDOK);
+    mon->sendCommand(3);
+    EXPECT_EQ(terminated.statuses, std::vector<int>{0});
+    EXPECT_EQ(iniInt("Zoe", "TotalMinutes"), 0);
+}
+
+TEST_F(Monitor, ModeAndMuteSwitchesAreWrittenAtOnce) {
+    ModalScript script;
+    open(4, 5, script);
+    EXPECT_TRUE(mon->Advanced()); // never chosen: advanced
+    EXPECT_EQ(iniInt("Zoe", "LevelAdvanced"), 1);
+    mon->sendCommand(202);
+    EXPECT_FALSE(mon->Advanced());
+    EXPECT_EQ(iniInt("Zoe", "LevelAdvanced"), 0);
+    EXPECT_EQ(mon->modeLabel()->text(), "Basic mode");
+
+    EXPECT_FALSE(mon->Mute());
+    mon->MuteToggle();
+    EXPECT_TRUE(mon->Mute());
+    EXPECT_EQ(ini("Zoe", "Muted"), "1");
+    sounds.played.clear();
+    mon->sendCommand(9);
+    EXPECT_TRUE(sounds.played.isEmpty());
+    EXPECT_EQ(help.topics, std::vector<int>{46});
+    mon->MuteToggle();
+    EXPECT_EQ(ini("Zoe", "Muted"), "0");
+}
+
+TEST_F(Monitor, ManualStartInAStructuredLessonDoesNotMoveTheLessonOn) {
+    ModalScript script;
+    prompt(script, "Drills", IDCANCEL);
+    open(0, 5, script);
+    mon->sendCommand(104);
+    closeActivity();
+    EXPECT_TRUE(mon->activityDone[4]);
+    EXPECT_EQ(mon->currentActivity, -1);
+    EXPECT_FALSE(mon->timerActive(1));
+    EXPECT_FALSE(mon->timerActive(2));
+}

@@ -1,0 +1,128 @@
+#include "support/seams.h"
+
+#include "drill/mydialog.h"
+#include "platform/desktop.h"
+#include "platform/modal.h"
+#include "platform/template_dialog.h"
+#include "platform/terminate.h"
+#include "shell/yesdialog.h"
+#include "shell/ync.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+TerminateRecorder::TerminateRecorder() {
+    setTerminateAction([this](int status) { statuses.push_back(status); });
+}
+
+TerminateRecorder::~TerminateRecorder() { setTerminateAction(nullptr); }
+
+FakeDesktop::FakeDesktop(QRect rect) { setDesktopRectOverride(rect); }
+
+FakeDesktop::~FakeDesktop() { setDesktopRectOverride(QRect()); }
+
+ModalScript::ModalScript() {
+    Modal::setHook([this](QWidget& w) {
+        seen.append(captionOf(w) + ": " + textOf(w));
+        if (steps_.empty()) {
+            ADD_FAILURE() << "unexpected dialog \"" << captionOf(w).toStdString() << "\": "
+                          << textOf(w).toStdString();
+            return press(w, 2);
+        }
+        Step step = std::move(steps_.front());
+        steps_.pop_front();
+        return step(w);
+    });
+}
+
+ModalScript::~ModalScript() {
+    Modal::clearHook();
+    EXPECT_TRUE(steps_.empty()) << steps_.size() << " scripted dialog(s) never appeared";
+}
+
+ModalScript& ModalScript::answer(const QString& caption, const QString& text, int id) {
+    return then([caption, text, id](QWidget& w) {
+        EXPECT_EQ(captionOf(w).toStdString(), caption.toStdString());
+        EXPECT_TRUE(textOf(w).contains(text))
+            << "text \"" << textOf(w).toStdString() << "\" lacks \"" << text.toStdString() << "\"";
+        return press(w, id);
+    });
+}
+
+ModalScript& ModalScript::type(const QString& caption, const QString& typed, int id) {
+    return then([caption, typed, id](QWidget& w) {
+        EXPECT_EQ(captionOf(w).toStdString(), caption.toStdString());
+        auto* edit = w.findChild<QLineEdit*>();
+        EXPECT_NE(edit, nullptr);
+        if (edit)
+            edit->setText(typed);
+        return press(w, id);
+    });
+}
+
+ModalScript& ModalScript::then(Step step) {
+    steps_.push_back(std::move(step));
+    return *this;
+}
+
+QString ModalScript::captionOf(QWidget& w) { return w.windowTitle(); }
+
+QString ModalScript::textOf(QWidget& w) {
+    if (auto* box = qobject_cast<QMessageBox*>(&w))
+        return box->text();
+    if (auto* yes = qobject_cast<YesDialog*>(&w))
+        return yes->editText();
+    if (auto* announcement = qobject_cast<MyDialog*>(&w))
+        return announcement->text();
+    if (auto* ync = qobject_cast<YNC*>(&w))
+        return ync->text();
+    return {};
+}
+
+int ModalScript::press(QWidget& w, int id) {
+    if (auto* box = qobject_cast<QMessageBox*>(&w)) {
+        QMessageBox::StandardButton which = QMessageBox::Cancel;
+        switch (id) {
+        case 1: which = QMessageBox::Ok; break;
+        case 6: which = QMessageBox::Yes; break;
+        case 7: which = QMessageBox::No; break;
+        default: which = QMessageBox::Cancel; break;
+        }
+        QAbstractButton* button = box->button(which);
+        EXPECT_NE(button, nullptr) << "message box has no button for id " << id;
+        if (button)
+            button->click();
+        return box->result();
+    }
+    if (auto* ync = qobject_cast<YNC*>(&w)) {
+        ync->commands.dispatch(id);
+        return ync->modalResult();
+    }
+    if (auto* dialog = qobject_cast<TemplateDialog*>(&w)) {
+        if (id == 2 && !dialog->commands.has(2))
+            dialog->reject(); // Escape or the close box
+        else
+            EXPECT_TRUE(dialog->sendCommand(id)) << "no command " << id;
+        return dialog->result();
+    }
+    if (auto* dialog = qobject_cast<QDialog*>(&w)) {
+        if (id == 1)
+            dialog->accept();
+        else
+            dialog->reject();
+        return dialog->result();
+    }
+    return 0;
+}
+
+void closeAllTopLevels() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->parentWidget() == nullptr && w->objectName() != QLatin1String("keep"))
+            delete w;
+    }
+    QApplication::processEvents();
+}

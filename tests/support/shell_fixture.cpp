@@ -1,0 +1,54 @@
+#include "support/shell_fixture.h"
+
+#include "lesson/lessonmonitor.h"
+#include "platform/profile.h"
+#include "shell/globals.h"
+
+#include <QCloseEvent>
+
+TestActivityWindow::TestActivityWindow(QWidget* parent, int activity, int reading, QString caption)
+    : QWidget(parent, Qt::Window), activity(activity), reading(reading) {
+    setWindowTitle(caption);
+    resize(200, 100);
+}
+
+void TestActivityWindow::closeEvent(QCloseEvent* event) {
+    // Practice readings report 2 whichever of the two they were.
+    const int reported = activity == 3 ? 2 : activity;
+    if (mon)
+        mon->Completed(reported);
+    event->accept();
+}
+
+int TestActivityFactory::chooseReading(LessonMonitor*, QString& chosenLine, const QString& caption) {
+    listCaptions.append(caption);
+    if (readingAnswer >= 0)
+        chosenLine = readingLine;
+    return readingAnswer;
+}
+
+QWidget* TestActivityFactory::createActivity(int activity, LessonMonitor* monitor, int readingNumber,
+                                             const QString& caption) {
+    auto* w = new TestActivityWindow(monitor, activity, readingNumber, caption);
+    opened.emplace_back(w);
+    windowCaptions.append(caption);
+    return w;
+}
+
+ShellTest::ShellTest() { resetGlobals(); }
+
+ShellTest::~ShellTest() {
+    closeAllTopLevels();
+    resetGlobals();
+    LessonMonitor::graphHooks = {};
+}
+
+QString ShellTest::ini(const char* section, const char* key, const char* def) const {
+    char buffer[2000];
+    GetPrivateProfileString(section, key, def, buffer, sizeof buffer, ProfileName);
+    return QString::fromUtf8(buffer);
+}
+
+int ShellTest::iniInt(const char* section, const char* key, int def) const {
+    return GetPrivateProfileInt(section, key, def, ProfileName);
+}

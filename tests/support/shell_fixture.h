@@ -1,0 +1,60 @@
+#pragma once
+
+#include "support/seams.h"
+#include "support/temp_state.h"
+
+#include "lesson/activity_factory.h"
+
+#include <gtest/gtest.h>
+
+#include <QPointer>
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+// An activity window that reports Completed with its index when it closes, as
+// the real ones do from their close query.
+class TestActivityWindow : public QWidget {
+public:
+    TestActivityWindow(QWidget* parent, int activity, int reading, QString caption);
+    int activity;
+    int reading;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+};
+
+// Opens test activity windows and answers the reading list from a script.
+class TestActivityFactory : public ActivityFactory {
+public:
+    TestActivityFactory() { setActivityFactory(this); }
+    ~TestActivityFactory() override { setActivityFactory(nullptr); }
+    int chooseReading(LessonMonitor*, QString& chosenLine, const QString& caption) override;
+    QWidget* createActivity(int activity, LessonMonitor* monitor, int readingNumber,
+                            const QString& caption) override;
+
+    int readingAnswer = 3;
+    QString readingLine = QStringLiteral("  0   A Reading");
+    QStringList listCaptions;
+    QStringList windowCaptions;
+    std::vector<QPointer<TestActivityWindow>> opened;
+    TestActivityWindow* last() const { return opened.empty() ? nullptr : opened.back().data(); }
+};
+
+// Every shell test gets its own state directory, recorders for sound, help and
+// exit, a 1024 x 768 desktop, and a clean set of program-wide objects.
+class ShellTest : public ::testing::Test {
+protected:
+    ShellTest();
+    ~ShellTest() override;
+
+    QString ini(const char* section, const char* key, const char* def = "<none>") const;
+    int iniInt(const char* section, const char* key, int def = -12345) const;
+
+    TempState state;
+    SoundRecorder sounds;
+    HelpRecorder help;
+    TerminateRecorder terminated;
+    FakeDesktop desktop{QRect(0, 0, 1024, 768)};
+};

@@ -1,0 +1,43 @@
+# Mirrors a list of files into a directory of the data tree, run as
+#   cmake -DSRC=dir -DDST=dir -DLIST=file -P copy_tree.cmake
+# LIST names one file per line, relative to SRC. Files that earlier builds copied but that are no
+# longer listed are removed from DST, so a deleted reading does not live on in the tree. Only the
+# top level of DST and the folders holding listed files are pruned; generated folders are left.
+cmake_minimum_required(VERSION 3.25)
+foreach(var SRC DST LIST)
+  if(NOT DEFINED ${var})
+    message(FATAL_ERROR "copy_tree.cmake: ${var} is not set")
+  endif()
+endforeach()
+
+file(STRINGS "${LIST}" files)
+file(MAKE_DIRECTORY "${DST}")
+set(roots "")
+foreach(rel IN LISTS files)
+  if(rel STREQUAL "")
+    continue()
+  endif()
+  file(COPY_FILE "${SRC}/${rel}" "${DST}/${rel}" ONLY_IF_DIFFERENT RESULT copied)
+  if(NOT copied STREQUAL "0")
+    get_filename_component(dir "${DST}/${rel}" DIRECTORY)
+    file(MAKE_DIRECTORY "${dir}")
+    file(COPY_FILE "${SRC}/${rel}" "${DST}/${rel}" ONLY_IF_DIFFERENT)
+  endif()
+  string(FIND "${rel}" "/" slash)
+  if(slash GREATER 0)
+    string(SUBSTRING "${rel}" 0 ${slash} root)
+    list(APPEND roots "${root}")
+  endif()
+endforeach()
+list(REMOVE_DUPLICATES roots)
+
+file(GLOB present LIST_DIRECTORIES false RELATIVE "${DST}" "${DST}/*")
+foreach(root IN LISTS roots)
+  file(GLOB_RECURSE below LIST_DIRECTORIES false RELATIVE "${DST}" "${DST}/${root}/*")
+  list(APPEND present ${below})
+endforeach()
+foreach(rel IN LISTS present)
+  if(NOT rel IN_LIST files)
+    file(REMOVE "${DST}/${rel}")
+  endif()
+endforeach()
