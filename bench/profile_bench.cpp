@@ -15,12 +15,24 @@ namespace {
 constexpr const char* kIni = "ssv20.ini";
 
 const char* const kUserKeys[] = {
-    "Muted",           "LevelAdvanced",        "Used",
-    "TotalMinutes",    "OtherBlockWindowColor", "MonitorWindowScreenX",
-    "MonitorWindowScreenY", "SpeedTestScreenWidth", "SpeedTestFontSize",
-    "SpeedTestScroll", "SpeedTestNumber",      "ExerciseDivision",
-    "SizesScreenWidth", "SizesScreenHeight",   "SizesFontHeight",
-    "SizeLineCharWidth", "TimesDisplayTimeMs", "OtherTargetNo",
+    "Muted",
+    "LevelAdvanced",
+    "Used",
+    "TotalMinutes",
+    "OtherBlockWindowColor",
+    "MonitorWindowScreenX",
+    "MonitorWindowScreenY",
+    "SpeedTestScreenWidth",
+    "SpeedTestFontSize",
+    "SpeedTestScroll",
+    "SpeedTestNumber",
+    "ExerciseDivision",
+    "SizesScreenWidth",
+    "SizesScreenHeight",
+    "SizesFontHeight",
+    "SizeLineCharWidth",
+    "TimesDisplayTimeMs",
+    "OtherTargetNo",
     "DrillScores",
 };
 
@@ -51,7 +63,9 @@ private:
     QTemporaryDir dir_;
 };
 
-void prepare() { static BenchState state; }
+void prepare() {
+    static BenchState state;
+}
 
 void BM_ReadInt(benchmark::State& st) {
     prepare();

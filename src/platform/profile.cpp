@@ -24,9 +24,13 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
-char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
+char asciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+}
 
 std::string_view trim(std::string_view s) {
     while (!s.empty() && isBlank(s.front()))
@@ -41,7 +45,9 @@ bool sameName(std::string_view a, std::string_view b) {
                       [](char x, char y) { return asciiLower(x) == asciiLower(y); });
 }
 
-bool hasLineBreak(std::string_view s) { return s.find_first_of("\r\n") != s.npos; }
+bool hasLineBreak(std::string_view s) {
+    return s.find_first_of("\r\n") != s.npos;
+}
 
 // One physical line: its text is [begin, textEnd), its line break [textEnd, end).
 struct Line {
@@ -52,16 +58,14 @@ struct Line {
 Line lineAt(std::string_view s, size_t pos) {
     size_t textEnd = std::min(s.find_first_of("\r\n", pos), s.size());
     size_t end = textEnd;
-    if (end < s.size())
-        end += (s[end] == '\r' && end + 1 < s.size() && s[end + 1] == '\n') ? 2 : 1;
+    if (end < s.size()) end += (s[end] == '\r' && end + 1 < s.size() && s[end + 1] == '\n') ? 2 : 1;
     return {pos, textEnd, end};
 }
 
 // The break used for lines we add: the file's first one, LF for a file without any.
 std::string_view lineBreakStyle(std::string_view s) {
     const size_t i = s.find_first_of("\r\n");
-    if (i == s.npos || s[i] == '\n')
-        return "\n";
+    if (i == s.npos || s[i] == '\n') return "\n";
     return (i + 1 < s.size() && s[i + 1] == '\n') ? "\r\n" : "\r";
 }
 
@@ -75,17 +79,14 @@ struct Parsed {
 
 Parsed parseLine(std::string_view text) {
     const std::string_view t = trim(text);
-    if (t.empty() || t.front() == ';')
-        return {};
+    if (t.empty() || t.front() == ';') return {};
     if (t.front() == '[') {
         const size_t close = t.find(']');
-        if (close == t.npos)
-            return {};
+        if (close == t.npos) return {};
         return {Kind::Section, trim(t.substr(1, close - 1)), {}};
     }
     const size_t eq = t.find('=');
-    if (eq == t.npos || trim(t.substr(0, eq)).empty())
-        return {};
+    if (eq == t.npos || trim(t.substr(0, eq)).empty()) return {};
     return {Kind::Key, trim(t.substr(0, eq)), t.substr(eq + 1)};
 }
 
@@ -106,8 +107,7 @@ Location locate(std::string_view content, std::string_view section, std::string_
         pos = line.end;
         const Parsed p = parseLine(content.substr(line.begin, line.textEnd - line.begin));
         if (p.kind == Kind::Section) {
-            if (inSection)
-                break; // only the first section of a name counts
+            if (inSection) break; // only the first section of a name counts
             inSection = sameName(p.name, section);
             if (inSection) {
                 loc.sectionFound = true;
@@ -165,8 +165,7 @@ std::string withValue(std::string_view content, std::string_view section, std::s
                 out.append(eol);
             const size_t lastLine = body.find_last_of("\r\n");
             const size_t start = lastLine == body.npos ? 0 : lastLine + 1;
-            if (!trim(body.substr(start)).empty())
-                out.append(eol); // a blank line between sections
+            if (!trim(body.substr(start)).empty()) out.append(eol); // a blank line between sections
         }
         out.append("[").append(section).append("]").append(eol);
         out.append(key).append("=").append(value).append(eol);
@@ -180,15 +179,13 @@ enum class ReadResult { Ok, Missing, Failed };
 // would block, a directory has no content).
 ReadResult readWhole(const QByteArray& path, std::string& out, mode_t* mode = nullptr) {
     const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        return errno == ENOENT ? ReadResult::Missing : ReadResult::Failed;
+    if (fd < 0) return errno == ENOENT ? ReadResult::Missing : ReadResult::Failed;
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         return ReadResult::Failed;
     }
-    if (mode)
-        *mode = st.st_mode & 07777;
+    if (mode) *mode = st.st_mode & 07777;
     out.clear();
     out.reserve(size_t(st.st_size));
     char chunk[65536];
@@ -209,15 +206,13 @@ ReadResult readWhole(const QByteArray& path, std::string& out, mode_t* mode = nu
 
 // The raw value of section/key, or nothing when the file, the section or the key is missing.
 std::optional<std::string> readValue(const char* section, const char* key, const char* fileName) {
-    if (!section || !key)
-        return std::nullopt;
+    if (!section || !key) return std::nullopt;
     const QString path = profileFilePath(fileName);
     std::string content;
     if (path.isEmpty() || readWhole(QFile::encodeName(path), content) != ReadResult::Ok)
         return std::nullopt;
     const Location loc = locate(content, trim(section), trim(key));
-    if (!loc.keyLine)
-        return std::nullopt;
+    if (!loc.keyLine) return std::nullopt;
     return std::string(cleanValue(loc.key.value));
 }
 
@@ -227,8 +222,7 @@ class WriteLock {
 public:
     explicit WriteLock(const QByteArray& target) {
         fd_ = ::open((target + ".lock").constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-        if (fd_ < 0)
-            return;
+        if (fd_ < 0) return;
         int rc;
         do
             rc = ::flock(fd_, LOCK_EX);
@@ -239,8 +233,7 @@ public:
         }
     }
     ~WriteLock() {
-        if (fd_ >= 0)
-            ::close(fd_); // releases the lock
+        if (fd_ >= 0) ::close(fd_); // releases the lock
     }
     WriteLock(const WriteLock&) = delete;
     WriteLock& operator=(const WriteLock&) = delete;
@@ -253,10 +246,8 @@ private:
 bool writeAll(int fd, std::string_view data) {
     while (!data.empty()) {
         const ssize_t n = ::write(fd, data.data(), data.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
         data.remove_prefix(size_t(n));
     }
     return true;
@@ -267,8 +258,7 @@ bool writeAll(int fd, std::string_view data) {
 bool replaceFile(const QByteArray& target, std::string_view content, mode_t mode) {
     QByteArray temp = target + ".XXXXXX";
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-    if (fd < 0)
-        return false;
+    if (fd < 0) return false;
     bool ok = ::fchmod(fd, mode) == 0 && writeAll(fd, content) && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
     if (!ok || ::rename(temp.constData(), target.constData()) != 0) {
@@ -299,23 +289,19 @@ bool validKey(std::string_view k) {
 } // namespace
 
 QString profileFilePath(const char* fileName) {
-    if (!fileName || !*fileName)
-        return {};
-    if (std::strchr(fileName, '/'))
-        return QFile::decodeName(fileName);
+    if (!fileName || !*fileName) return {};
+    if (std::strchr(fileName, '/')) return QFile::decodeName(fileName);
     return Locations::stateDir() + "/" + QFile::decodeName(fileName);
 }
 
 int GetPrivateProfileInt(const char* section, const char* key, int defaultValue,
                          const char* fileName) {
     const std::optional<std::string> value = readValue(section, key, fileName);
-    if (!value)
-        return defaultValue;
+    if (!value) return defaultValue;
     const std::string_view v = *value;
     size_t i = 0;
     bool negative = false;
-    if (i < v.size() && (v[i] == '+' || v[i] == '-'))
-        negative = v[i++] == '-';
+    if (i < v.size() && (v[i] == '+' || v[i] == '-')) negative = v[i++] == '-';
     std::uint32_t n = 0;
     while (i < v.size() && v[i] >= '0' && v[i] <= '9')
         n = n * 10u + std::uint32_t(v[i++] - '0');
@@ -324,11 +310,10 @@ int GetPrivateProfileInt(const char* section, const char* key, int defaultValue,
 
 DWORD GetPrivateProfileString(const char* section, const char* key, const char* defaultValue,
                               char* buffer, DWORD size, const char* fileName) {
-    if (!buffer || size == 0)
-        return 0;
+    if (!buffer || size == 0) return 0;
     const std::optional<std::string> value = readValue(section, key, fileName);
-    const std::string_view text = value ? std::string_view(*value)
-                                        : std::string_view(defaultValue ? defaultValue : "");
+    const std::string_view text =
+        value ? std::string_view(*value) : std::string_view(defaultValue ? defaultValue : "");
     const size_t n = std::min<size_t>(text.size(), size - 1);
     std::memcpy(buffer, text.data(), n);
     buffer[n] = '\0';
@@ -337,16 +322,12 @@ DWORD GetPrivateProfileString(const char* section, const char* key, const char* 
 
 bool WritePrivateProfileString(const char* section, const char* key, const char* value,
                                const char* fileName) {
-    if (!section || !key || !value)
-        return false;
+    if (!section || !key || !value) return false;
     const std::string_view sec = trim(section), k = trim(key);
-    if (!validSection(sec) || !validKey(k) || hasLineBreak(value))
-        return false;
+    if (!validSection(sec) || !validKey(k) || hasLineBreak(value)) return false;
     const QString path = profileFilePath(fileName);
-    if (path.isEmpty())
-        return false;
-    if (!std::strchr(fileName, '/') && !Locations::ensureDir(Locations::stateDir()))
-        return false;
+    if (path.isEmpty()) return false;
+    if (!std::strchr(fileName, '/') && !Locations::ensureDir(Locations::stateDir())) return false;
 
     QByteArray target = QFile::encodeName(path);
     // Write through a symbolic link rather than replacing the link with a plain file.
@@ -356,21 +337,18 @@ bool WritePrivateProfileString(const char* section, const char* key, const char*
     }
 
     const WriteLock lock(target);
-    if (!lock.held())
-        return false;
+    if (!lock.held()) return false;
     std::string content;
     mode_t mode = 0644;
     const ReadResult read = readWhole(target, content, &mode);
-    if (read == ReadResult::Failed)
-        return false; // never replace a file we could not read
+    if (read == ReadResult::Failed) return false; // never replace a file we could not read
     const std::string updated = withValue(content, sec, k, value);
     if (read == ReadResult::Ok && updated == content)
-        return true; // windows store their position on every move; spare the disk
+        return true; // a window stores its position on every move; spare the disk
     return replaceFile(target, updated, mode);
 }
 
-bool WritePrivateProfileInt(const char* section, const char* key, int value,
-                            const char* fileName) {
+bool WritePrivateProfileInt(const char* section, const char* key, int value, const char* fileName) {
     char text[16];
     std::snprintf(text, sizeof text, "%i", value);
     return WritePrivateProfileString(section, key, text, fileName);

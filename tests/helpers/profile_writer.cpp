@@ -25,8 +25,7 @@ int main(int argc, char** argv) {
     if (std::strcmp(argv[2], "keys") == 0) {
         for (int i = 0; i < number; ++i) {
             const std::string key = name + std::to_string(i % 40);
-            if (!WritePrivateProfileInt(section, key.c_str(), i, file))
-                return 1;
+            if (!WritePrivateProfileInt(section, key.c_str(), i, file)) return 1;
         }
         return 0;
     }
@@ -35,8 +34,7 @@ int main(int argc, char** argv) {
         std::fflush(stdout);
         for (int i = 0; i < 5000; ++i) {
             const std::string value(size_t(number), char('a' + i % 26));
-            if (!WritePrivateProfileString(section, name.c_str(), value.c_str(), file))
-                return 1;
+            if (!WritePrivateProfileString(section, name.c_str(), value.c_str(), file)) return 1;
         }
         return 0;
     }

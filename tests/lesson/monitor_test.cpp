@@ -202,9 +202,9 @@ TEST_F(Monitor, IntroductoryMessagesOnlyInTheFirstThreeRuns) {
             script.answer("SkimSprinter", "Use the \"Timer\" menu option", IDOK);
         }
         mon->sendCommand(102);
+        script.answer("Quit?", "First Practice Reading", IDYES);
         if (intro)
             script.answer("SkimSprinter", "To start the next speed test", IDOK);
-        script.answer("Quit?", "First Practice Reading", IDYES);
         mon->sendCommand(104);
         EXPECT_TRUE(script.finished()) << used;
         delete mon;

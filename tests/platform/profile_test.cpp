@@ -39,8 +39,7 @@ std::string readString(const char* section, const char* key, const char* file = 
 
 std::string fileBytes(const QString& path) {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return "<unreadable>";
+    if (!f.open(QIODevice::ReadOnly)) return "<unreadable>";
     return f.readAll().toStdString();
 }
 
@@ -50,7 +49,9 @@ void putFile(const QString& path, const std::string& bytes) {
     ASSERT_EQ(f.write(bytes.data(), qint64(bytes.size())), qint64(bytes.size()));
 }
 
-QString helper(const char* name) { return QStringLiteral(SKIM_TEST_HELPER_DIR "/") + name; }
+QString helper(const char* name) {
+    return QStringLiteral(SKIM_TEST_HELPER_DIR "/") + name;
+}
 
 // ---- reading text ----
 
@@ -68,8 +69,7 @@ class ProfileRead : public ::testing::TestWithParam<ReadCase> {};
 TEST_P(ProfileRead, FindsValueOrDefault) {
     const ReadCase& c = GetParam();
     TempState state;
-    if (c.exists)
-        state.writeIni(QByteArray::fromStdString(c.file));
+    if (c.exists) state.writeIni(QByteArray::fromStdString(c.file));
     EXPECT_EQ(readString(c.section, c.key), c.expected);
 }
 
@@ -78,12 +78,10 @@ const ReadCase kReadCases[] = {
     {"MissingSection", true, "[Bob]\nSpeed=5\n", "Anna", "Speed", kDefault},
     {"MissingKey", true, "[Anna]\nSlow=5\n", "Anna", "Speed", kDefault},
     {"NamesIgnoreCase", true, "[aNNA]\nsPEED=5\n", "Anna", "Speed", "5"},
-    {"BlanksAroundNamesInFile", true, "  [  Anna  ]  \n   Speed   =  5  \n", "Anna", "Speed",
-     "5"},
+    {"BlanksAroundNamesInFile", true, "  [  Anna  ]  \n   Speed   =  5  \n", "Anna", "Speed", "5"},
     {"TabsAreBlanks", true, "[Anna]\n\tSpeed\t=\t5\t\n", "Anna", "Speed", "5"},
     {"BlanksAroundRequestedNames", true, "[Anna]\nSpeed=5\n", " Anna ", " Speed ", "5"},
-    {"DoubleQuotesStripped", true, "[Anna]\nName=\"  Ann Lee  \"\n", "Anna", "Name",
-     "  Ann Lee  "},
+    {"DoubleQuotesStripped", true, "[Anna]\nName=\"  Ann Lee  \"\n", "Anna", "Name", "  Ann Lee  "},
     {"SingleQuotesStripped", true, "[Anna]\nName= 'x' \n", "Anna", "Name", "x"},
     {"UnmatchedQuotesKept", true, "[Anna]\nName=\"x'\n", "Anna", "Name", "\"x'"},
     {"OnlyOnePairStripped", true, "[Anna]\nName=\"\"x\"\"\n", "Anna", "Name", "\"x\""},
@@ -96,8 +94,7 @@ const ReadCase kReadCases[] = {
     {"CommentedSectionSkipped", true, "; [Anna]\nSpeed=1\n", "Anna", "Speed", kDefault},
     {"KeysBeforeAnySectionIgnored", true, "Speed=1\n[Anna]\n", "Anna", "Speed", kDefault},
     {"FirstDuplicateKeyWins", true, "[Anna]\nSpeed=1\nspeed=2\n", "Anna", "Speed", "1"},
-    {"FirstDuplicateSectionWins", true, "[Anna]\nSpeed=1\n[ANNA]\nSpeed=2\n", "Anna", "Speed",
-     "1"},
+    {"FirstDuplicateSectionWins", true, "[Anna]\nSpeed=1\n[ANNA]\nSpeed=2\n", "Anna", "Speed", "1"},
     {"LaterDuplicateSectionNotSearched", true, "[Anna]\nX=1\n[anna]\nSpeed=2\n", "Anna", "Speed",
      kDefault},
     {"KeyOfNextSectionNotFound", true, "[Anna]\n[Bob]\nSpeed=1\n", "Anna", "Speed", kDefault},
@@ -106,8 +103,7 @@ const ReadCase kReadCases[] = {
     {"CrLfLineEnds", true, "[Anna]\r\nSpeed=5\r\nNext=6\r\n", "Anna", "Speed", "5"},
     {"CrLineEnds", true, "[Anna]\rSpeed=5\rNext=6\r", "Anna", "Speed", "5"},
     {"NoFinalLineBreak", true, "[Anna]\nSpeed=5", "Anna", "Speed", "5"},
-    {"NulBytesElsewhere", true, "[Bob]\nJunk=\0\0\1\n\0\n[Anna]\nSpeed=5\n"s, "Anna", "Speed",
-     "5"},
+    {"NulBytesElsewhere", true, "[Bob]\nJunk=\0\0\1\n\0\n[Anna]\nSpeed=5\n"s, "Anna", "Speed", "5"},
     {"NulByteEndsValue", true, "[Anna]\nName=ab\0cd\n"s, "Anna", "Name", "ab"},
     {"ByteOrderMarkSkipped", true, "\xEF\xBB\xBF[Anna]\nSpeed=5\n", "Anna", "Speed", "5"},
     {"NonAsciiNameMatchesExactly", true, "[J\xC3\xB6rg]\nSpeed=5\n", "J\xC3\xB6rg", "Speed", "5"},
@@ -215,8 +211,7 @@ class ProfileWrite : public ::testing::TestWithParam<WriteCase> {};
 TEST_P(ProfileWrite, ProducesExactBytes) {
     const WriteCase& c = GetParam();
     TempState state;
-    if (c.exists)
-        state.writeIni(QByteArray::fromStdString(c.before));
+    if (c.exists) state.writeIni(QByteArray::fromStdString(c.before));
     ASSERT_TRUE(WritePrivateProfileString(c.section, c.key, c.value, kIni));
     EXPECT_EQ(state.readIni().toStdString(), c.after);
     EXPECT_EQ(readString(c.section, c.key), c.value);
@@ -237,10 +232,9 @@ const WriteCase kWriteCases[] = {
      "LastUserName=Bob\n"},
     {"ReplaceOnlyFirstDuplicate", true, "[Anna]\nSpeed=1\nSpeed=2\n[anna]\nSpeed=3\n", "Anna",
      "Speed", "5", "[Anna]\nSpeed=5\nSpeed=2\n[anna]\nSpeed=3\n"},
-    {"ReplaceWithEmptyValue", true, "[Anna]\nSpeed=1\n", "Anna", "Speed", "",
-     "[Anna]\nSpeed=\n"},
-    {"NewKeyAfterLastKeyLine", true, "[Anna]\nA=1\n\n; end of Anna\n[Bob]\nB=2\n", "Anna",
-     "Speed", "5", "[Anna]\nA=1\nSpeed=5\n\n; end of Anna\n[Bob]\nB=2\n"},
+    {"ReplaceWithEmptyValue", true, "[Anna]\nSpeed=1\n", "Anna", "Speed", "", "[Anna]\nSpeed=\n"},
+    {"NewKeyAfterLastKeyLine", true, "[Anna]\nA=1\n\n; end of Anna\n[Bob]\nB=2\n", "Anna", "Speed",
+     "5", "[Anna]\nA=1\nSpeed=5\n\n; end of Anna\n[Bob]\nB=2\n"},
     {"NewKeyBeforeTrailingJunk", true, "[Anna]\nA=1\njunk\n", "Anna", "Speed", "5",
      "[Anna]\nA=1\nSpeed=5\njunk\n"},
     {"NewKeyInEmptySection", true, "[Anna]\n\n[Bob]\n", "Anna", "Speed", "5",
@@ -291,7 +285,7 @@ TEST(ProfileWriteRefused, BadArgumentsReturnFalseAndLeaveFileAlone) {
     // Line breaks in a value are refused rather than replaced: a silently changed value is
     // worse than a failed write, and no caller stores multi-line text.
     const Bad cases[] = {
-        {nullptr, "Speed", "5", kIni},   {"Anna", nullptr, "5", kIni},
+        {nullptr, "Speed", "5", kIni},    {"Anna", nullptr, "5", kIni},
         {"Anna", "Speed", nullptr, kIni}, {"Anna", "Speed", "5", nullptr},
         {"Anna", "Speed", "5", ""},       {"Anna", "", "5", kIni},
         {"Anna", "   ", "5", kIni},       {"", "Speed", "5", kIni},
@@ -302,9 +296,9 @@ TEST(ProfileWriteRefused, BadArgumentsReturnFalseAndLeaveFileAlone) {
         {"Anna", "Sp\need", "5", kIni},
     };
     for (const Bad& b : cases) {
-        SCOPED_TRACE(testing::Message() << (b.section ? b.section : "(null)") << " / "
-                                        << (b.key ? b.key : "(null)") << " / "
-                                        << (b.value ? b.value : "(null)"));
+        SCOPED_TRACE(testing::Message()
+                     << (b.section ? b.section : "(null)") << " / " << (b.key ? b.key : "(null)")
+                     << " / " << (b.value ? b.value : "(null)"));
         EXPECT_FALSE(WritePrivateProfileString(b.section, b.key, b.value, b.file));
         EXPECT_EQ(state.readIni().toStdString(), before);
     }
@@ -400,8 +394,7 @@ TEST(ProfileUnusable, ReadOnlyFileSystem) {
 }
 
 TEST(ProfileUnusable, PermissionsDenied) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "permission bits do not bind root";
+    if (::geteuid() == 0) GTEST_SKIP() << "permission bits do not bind root";
     TempState state;
     state.writeIni("[Anna]\nUsed=4\n");
     const QByteArray ini = QFile::encodeName(state.iniPath());
@@ -455,9 +448,9 @@ TEST(ProfileOddContent, HugeFileAndHugeValue) {
     const std::string longValue(1 << 20, 'x');
     ASSERT_TRUE(WritePrivateProfileString("Anna", "List", longValue.c_str(), kIni));
     std::vector<char> buffer(longValue.size() + 1);
-    EXPECT_EQ(GetPrivateProfileString("Anna", "List", "", buffer.data(), DWORD(buffer.size()),
-                                      kIni),
-              longValue.size());
+    EXPECT_EQ(
+        GetPrivateProfileString("Anna", "List", "", buffer.data(), DWORD(buffer.size()), kIni),
+        longValue.size());
     EXPECT_EQ(buffer.data(), longValue);
 }
 
@@ -511,8 +504,7 @@ TEST(ProfileProcesses, KilledWriterNeverLeavesATornFile) {
     for (int round = 0; round < 16; ++round) {
         SCOPED_TRACE(testing::Message() << "round " << round);
         QProcess child;
-        child.start(helper("profile_writer"),
-                    {ini, "blob", "Big", "Blob", QString::number(kSize)});
+        child.start(helper("profile_writer"), {ini, "blob", "Big", "Blob", QString::number(kSize)});
         ASSERT_TRUE(child.waitForReadyRead(30000)) << child.errorString().toStdString();
         std::this_thread::sleep_for(std::chrono::milliseconds(delayMs(random)));
         child.kill();

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -120,9 +121,12 @@ int ModalScript::press(QWidget& w, int id) {
 }
 
 void closeAllTopLevels() {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
+    // Deleting one window deletes the windows it owns, so hold guarded pointers.
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* w : QApplication::topLevelWidgets())
         if (w->parentWidget() == nullptr && w->objectName() != QLatin1String("keep"))
-            delete w;
-    }
+            windows.append(w);
+    for (const QPointer<QWidget>& w : windows)
+        delete w.data();
     QApplication::processEvents();
 }
