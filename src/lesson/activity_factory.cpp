@@ -1,14 +1,28 @@
 #include "lesson/activity_factory.h"
 
-#include "platform/message_box.h"
+#include "drill/myframewindow.h"
+#include "drill/myzwindow.h"
+#include "lesson/lessonmonitor.h"
+#include "shell/globals.h"
 
 namespace {
 
-// The activities this build does not have yet say so instead of opening.
+// The program's activity windows. The activities this build does not have yet
+// get no window; the monitor says so.
 class ProgramActivityFactory : public ActivityFactory {
 public:
     int chooseReading(LessonMonitor*, QString&, const QString&) override { return 0; }
-    QWidget* createActivity(int, LessonMonitor*, int, const QString&) override { return nullptr; }
+    QWidget* createActivity(int activity, LessonMonitor* monitor, int,
+                            const QString& caption) override {
+        if (activity != 0)
+            return nullptr;
+        // The flash area first: the drill window takes it as its client.
+        Client = new MyZWindow;
+        auto* drills = new MyFrameWindow(monitor, caption);
+        Word = drills;
+        drills->Create();
+        return drills;
+    }
 };
 
 ActivityFactory* g_factory = nullptr;

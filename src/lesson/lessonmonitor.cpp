@@ -1,5 +1,7 @@
 #include "lesson/lessonmonitor.h"
 
+#include "graph/graphc.h"
+#include "graph/stored_results.h"
 #include "lesson/activity_factory.h"
 #include "platform/art.h"
 #include "platform/help.h"
@@ -19,7 +21,6 @@
 
 const char* const LessonMonitor::txt[5] = {"Drills", "Exercises", "First Practice Reading",
                                            "Second Practice Reading", "Speed Test"};
-LessonMonitor::GraphHooks LessonMonitor::graphHooks;
 
 namespace {
 
@@ -383,24 +384,14 @@ void LessonMonitor::deleteActivityWindow() {
 
 void LessonMonitor::CMGraphDrill() {
     playSound("sound/right.wav");
-    if (!graphHooks.drillsOk || !graphHooks.showGraph) {
-        MessageBox(this, QStringLiteral("The graphs are not part of this version of SkimSprinter yet."),
-                   QString(), MB_OK);
-        return;
-    }
-    if (graphHooks.drillsOk(this))
-        graphHooks.showGraph(this, "DrillScores", "DrillPastGraph");
+    if (DROK(this))
+        runStoredGraph(this, "DrillScores", "DrillPastGraph");
 }
 
 void LessonMonitor::CMGraphSpeed() {
     playSound("sound/right.wav");
-    if (!graphHooks.speedsOk || !graphHooks.showGraph) {
-        MessageBox(this, QStringLiteral("The graphs are not part of this version of SkimSprinter yet."),
-                   QString(), MB_OK);
-        return;
-    }
-    if (graphHooks.speedsOk(this))
-        graphHooks.showGraph(this, "SpeedTestScores", "SpeedGraph");
+    if (STOK(this))
+        runStoredGraph(this, "SpeedTestScores", "SpeedGraph");
 }
 
 void LessonMonitor::CMModeToggle() {

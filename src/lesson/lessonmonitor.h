@@ -61,15 +61,6 @@ public:
     bool manualStart = false;
     QPointer<QWidget> activityWindow;
 
-    // Hooks for the graphs: given the monitor, check the stored results and run
-    // the graph window. Filled in where the graphs are built.
-    struct GraphHooks {
-        bool (*drillsOk)(QWidget* parent) = nullptr;
-        bool (*speedsOk)(QWidget* parent) = nullptr;
-        void (*showGraph)(QWidget* parent, const char* listKey, const char* positionName) = nullptr;
-    };
-    static GraphHooks graphHooks;
-
     QLabel* nameLabel() const { return nameLabel_; }
     QLabel* minutesLabel() const { return minutesLabel_; }
     QLabel* modeLabel() const { return modeLabel_; }

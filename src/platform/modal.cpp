@@ -21,6 +21,7 @@ int runModal(QWidget& window) {
 
 void setHook(Hook hook) { g_hook = std::move(hook); }
 void clearHook() { g_hook = nullptr; }
+Hook currentHook() { return g_hook; }
 bool hasHook() { return static_cast<bool>(g_hook); }
 
 } // namespace Modal

@@ -15,6 +15,7 @@ using Hook = std::function<int(QWidget& window)>;
 int runModal(QWidget& window);
 
 void setHook(Hook hook);
+Hook currentHook();
 void clearHook();
 bool hasHook();
 

@@ -10,6 +10,7 @@ MonWindow* mywin = nullptr;
 LessonMonitor* mon = nullptr;
 QWidget* Word = nullptr;
 QWidget* Client = nullptr;
+bool GreenFirstPaint = true;
 
 void resetGlobals() {
     PersonName = "Unnamed";
@@ -19,4 +20,5 @@ void resetGlobals() {
     mon = nullptr;
     Word = nullptr;
     Client = nullptr;
+    GreenFirstPaint = true;
 }

@@ -26,6 +26,9 @@ extern LessonMonitor* mon;
 extern QWidget* Word;
 extern QWidget* Client;
 
+// The first title screen drawn by a paint plays its sound; later paints do not.
+extern bool GreenFirstPaint;
+
 // Longest first name kept (the 100-byte buffer of the name with its terminator).
 constexpr int kMaxNameLength = 99;
 

@@ -26,7 +26,7 @@ FakeDesktop::FakeDesktop(QRect rect) { setDesktopRectOverride(rect); }
 
 FakeDesktop::~FakeDesktop() { setDesktopRectOverride(QRect()); }
 
-ModalScript::ModalScript() {
+ModalScript::ModalScript() : previous_(Modal::currentHook()) {
     Modal::setHook([this](QWidget& w) {
         seen.append(captionOf(w) + ": " + textOf(w));
         if (steps_.empty()) {
@@ -41,7 +41,8 @@ ModalScript::ModalScript() {
 }
 
 ModalScript::~ModalScript() {
-    Modal::clearHook();
+    // A script inside another hands the dialogs back to the outer one.
+    Modal::setHook(previous_);
     EXPECT_TRUE(steps_.empty()) << steps_.size() << " scripted dialog(s) never appeared";
 }
 

@@ -109,6 +109,7 @@ public:
 
 private:
     std::deque<Step> steps_;
+    std::function<int(QWidget&)> previous_;
 };
 
 // Closes and deletes every top-level window left open.

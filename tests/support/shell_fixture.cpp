@@ -40,7 +40,6 @@ ShellTest::ShellTest() { resetGlobals(); }
 ShellTest::~ShellTest() {
     closeAllTopLevels();
     resetGlobals();
-    LessonMonitor::graphHooks = {};
 }
 
 QString ShellTest::ini(const char* section, const char* key, const char* def) const {

@@ -1,0 +1,58 @@
+// The program's menus.
+#include "platform/menu_table.h"
+
+const std::vector<MenuPopup>* findMenuTable(std::string_view name) {
+    static const std::vector<MenuPopup> words = {
+        {"&Start",
+         {{"&Drills...", 48},
+          {"&Graph of Current Drills...", 49},
+          {"G&raph of Past Drills...", 50},
+          {"", 0},
+          {"&Quit", 38},
+          {"", 0},
+          {"&Help...", 35}}},
+        {"&Level",
+         {{"&Auto Level", 25},
+          {"&Variety", 27},
+          {"&Set Level", 46},
+          {"", 0},
+          {"+1", 2},
+          {"+2", 3},
+          {"+5", 4},
+          {"+10", 5},
+          {"", 0},
+          {"-1", 6},
+          {"-2", 7},
+          {"-5", 8},
+          {"-10", 9},
+          {"", 0},
+          {"&Help...", 34}}},
+        {"S&peed",
+         {{"60ms - &Crawling", 10},
+          {"45ms - &Slow", 11, true},
+          {"35ms - &Medium", 12},
+          {"25ms - &Fast", 13},
+          {"C&ustom...", 14},
+          {"", 0},
+          {"&Help...", 33}}},
+        {"&Options",
+         {{"&Must Spell", 15},
+          {"M&ute", 39},
+          {"&Drill Shadows", 51},
+          {"", 0},
+          {"Font &Bigger", 41},
+          {"Font &Smaller", 42},
+          {"Page &Wider", 43},
+          {"Page &Narrower", 44},
+          {"", 0},
+          {"&Help...", 32}}},
+        {"&Help",
+         {{"&Contents...", 31},
+          {"&How to read the flashed text...", 53},
+          {"&Web Pages...", 36},
+          {"&About...", 30}}},
+    };
+    if (name == "MENU_WORDS")
+        return &words;
+    return nullptr;
+}

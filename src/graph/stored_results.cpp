@@ -1,0 +1,117 @@
+#include "graph/stored_results.h"
+
+#include "graph/graph_layout.h"
+#include "platform/message_box.h"
+#include "shell/globals.h"
+#include "shell/settings.h"
+
+#include <algorithm>
+#include <cfloat>
+#include <clocale>
+#include <cmath>
+#include <cstdlib>
+#include <locale.h>
+#include <string>
+
+namespace {
+
+// The read of the emptiness check, as the lists' writers read them.
+constexpr int kCheckBufferSize = 1000;
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Length of the decimal number at the start of s (sign, digits, point, exponent); 0 when
+// there is none. Hex, "inf" and "nan" are not numbers here.
+size_t decimalPrefix(const std::string& s) {
+    size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        ++i;
+    size_t digits = 0;
+    while (i < s.size() && isDigit(s[i])) {
+        ++i;
+        ++digits;
+    }
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        while (i < s.size() && isDigit(s[i])) {
+            ++i;
+            ++digits;
+        }
+    }
+    if (digits == 0)
+        return 0;
+    size_t end = i;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        size_t j = i + 1;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-'))
+            ++j;
+        if (j < s.size() && isDigit(s[j])) {
+            while (j < s.size() && isDigit(s[j]))
+                ++j;
+            end = j;
+        }
+    }
+    return end;
+}
+
+// Reads whatever number the piece starts with, in the C locale whatever the user's locale,
+// and keeps it within what a float holds.
+float pieceValue(const QString& piece) {
+    std::string text = piece.left(kMaxStoredPieceChars).toLatin1().toStdString();
+    size_t start = 0;
+    while (start < text.size() && (text[start] == '\t' || text[start] == '\r'))
+        ++start;
+    text.erase(0, start);
+    const size_t length = decimalPrefix(text);
+    if (length == 0)
+        return 0.0f;
+    text.resize(length);
+    static const locale_t cLocale = newlocale(LC_NUMERIC_MASK, "C", locale_t(0));
+    const double v = strtod_l(text.c_str(), nullptr, cLocale);
+    if (std::isnan(v))
+        return 0.0f;
+    // Out of range reads as infinity: the largest float instead.
+    return float(std::clamp(v, double(-FLT_MAX), double(FLT_MAX)));
+}
+
+bool checkStored(QWidget* parent, const char* key, const char* what, const char* caption) {
+    if (!Settings::userString(key, "", kCheckBufferSize).isEmpty())
+        return true;
+    MessageBox(parent,
+               QStringLiteral("You have not yet done any %1 under the name of %2.")
+                   .arg(QLatin1String(what), QString::fromStdString(PersonName)),
+               QString::fromLatin1(caption), MB_OK);
+    return false;
+}
+
+} // namespace
+
+std::vector<float> readValueList(const QString& text) {
+    std::vector<float> values;
+    const QString list = text.left(kMaxStoredListChars);
+    qsizetype pos = 0;
+    while (pos < list.size() && list[pos] == QLatin1Char(' '))
+        ++pos;
+    // A piece starts at pos and runs to the next space; one space ends it, so two spaces
+    // in a row leave an empty piece between them.
+    while (pos < list.size() && int(values.size()) < kMaxGraphValues) {
+        qsizetype end = list.indexOf(QLatin1Char(' '), pos);
+        if (end < 0)
+            end = list.size();
+        values.push_back(pieceValue(list.mid(pos, end - pos)));
+        pos = end + 1;
+    }
+    return values;
+}
+
+std::vector<float> storedValues(const char* keyName) {
+    return readValueList(Settings::userString(keyName, "", kMaxStoredListChars + 1));
+}
+
+bool STOK(QWidget* parent) {
+    return checkStored(parent, "SpeedTestScores", "speed tests", "No speed tests recorded.");
+}
+
+bool DROK(QWidget* parent) {
+    return checkStored(parent, "DrillScores", "earlier drills", "No earlier drills recorded.");
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+class QWidget;
+
+// Longest stored list read for a graph.
+constexpr int kMaxStoredListChars = 1999;
+// Longest piece of a stored list read as one number.
+constexpr int kMaxStoredPieceChars = 19;
+
+// A stored list of results: leading spaces skipped, then one value per piece between single
+// spaces; a piece that is not a number (an empty one too) reads as 0. Keeps the first 400.
+std::vector<float> readValueList(const QString& text);
+
+// The current user's list under a key, as the graph reads it.
+std::vector<float> storedValues(const char* keyName);
+
+// True when the user has saved speed tests; otherwise says so over the parent.
+bool STOK(QWidget* parent);
+// True when the user has a drill level history; otherwise says so over the parent.
+bool DROK(QWidget* parent);
