@@ -145,6 +145,11 @@ void MyFrameWindow::SetDisplayText(int n) {
 }
 
 QSize MyFrameWindow::FlashDims() {
+    if (!fontMade_) {
+        // The font is made once, from the stored height, by the first measurement.
+        fontMade_ = true;
+        setFontHeight(Settings::userInt("SizesFontHeight", 20));
+    }
     const QFontMetrics fm(flashFont);
     const QString page = QString::fromLatin1(sampleLine).left(lineCharWidth);
     const int w = fm.horizontalAdvance(page);

@@ -435,10 +435,14 @@ void LessonMonitor::paintEvent(QPaintEvent* event) {
     const QPixmap check = Art::pixmap(QStringLiteral("CHECK"), side);
     const QPixmap ball = Art::pixmap(QStringLiteral("BALL"), side);
     for (int i = 0; i < 5; ++i) {
+        // Each row's icons sit level with its button, whatever the font makes of the rows.
+        int shift = 0;
+        if (QWidget* button = control(100 + i))
+            shift = button->geometry().center().y() - kIconSide / 2 - markPos(i).y();
         if (i == currentActivity && !pointer.isNull())
-            p.drawPixmap(markerPos(i), pointer);
+            p.drawPixmap(markerPos(i) + QPoint(0, shift), pointer);
         const QPixmap& mark = activityDone[i] ? check : ball;
         if (!mark.isNull())
-            p.drawPixmap(markPos(i), mark);
+            p.drawPixmap(markPos(i) + QPoint(0, shift), mark);
     }
 }

@@ -4,7 +4,9 @@
 
 #include <QEventLoop>
 #include <QFile>
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QPointer>
 #include <QSoundEffect>
 #include <QTimer>
 #include <QUrl>
@@ -21,9 +23,12 @@ public:
         if (!QFileInfo::exists(path))
             return;
         // A new sound cuts off the one still playing.
-        if (current_)
+        if (current_) {
             current_->stop();
-        current_ = std::make_unique<QSoundEffect>();
+            current_->deleteLater();
+        }
+        // Owned by the application, so it goes before the application does.
+        current_ = new QSoundEffect(QCoreApplication::instance());
         current_->setSource(QUrl::fromLocalFile(path));
         current_->play();
         if (!synchronous)
@@ -35,7 +40,7 @@ public:
             return;
         QEventLoop loop;
         QTimer::singleShot(length + 20, &loop, &QEventLoop::quit);
-        QObject::connect(current_.get(), &QSoundEffect::playingChanged, &loop, [&loop, this] {
+        QObject::connect(current_.data(), &QSoundEffect::playingChanged, &loop, [&loop, this] {
             if (!current_->isPlaying())
                 loop.quit();
         });
@@ -43,7 +48,7 @@ public:
     }
 
 private:
-    std::unique_ptr<QSoundEffect> current_;
+    QPointer<QSoundEffect> current_;
 };
 
 SoundBackend* g_backend = nullptr;

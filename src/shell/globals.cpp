@@ -1,5 +1,7 @@
 #include "shell/globals.h"
 
+#include "drill/score.h"
+
 std::string PersonName = "Unnamed";
 const char* const ProfileName = "ssv20.ini";
 const char* const helpfile = "sprint.hlp";
@@ -21,4 +23,5 @@ void resetGlobals() {
     Word = nullptr;
     Client = nullptr;
     GreenFirstPaint = true;
+    score.resetToStart();
 }

@@ -8,7 +8,8 @@ class LessonMonitor;
 class QWidget;
 
 // Program-wide state, created at start-up or by the window that owns it.
-// Tests call resetGlobals() between cases.
+// Tests call resetGlobals() between cases. The drill score `score` lives in
+// drill/score.h and is reset here too.
 
 // The current user's first name: the section of every per-user key (at most 99 characters).
 extern std::string PersonName;
