@@ -2,6 +2,7 @@
 // under the real event loop, at 25 ms and at 60 ms, answered by a script.
 #include "drill/myframewindow.h"
 #include "drill/myzwindow.h"
+#include "drill/score.h"
 #include "lesson/lessonmonitor.h"
 #include "platform/input_dialog.h"
 #include "platform/message_box.h"
@@ -45,8 +46,9 @@ std::vector<double> runSeries(int displayMs) {
     WritePrivateProfileString("Bench", "TimesDisplayTimeMs", std::to_string(displayMs).c_str(),
                               ProfileName);
     WritePrivateProfileString("Bench", "OtherTargetNo", "8", ProfileName);
-    SoundOn = false;
+    WritePrivateProfileString("Bench", "Muted", "1", ProfileName);
 
+    score.resetToStart();
     std::vector<double> achieved;
     MyFrameWindow* window = nullptr;
     // Right and wrong in turn keeps the level where it is.
@@ -60,8 +62,11 @@ std::vector<double> runSeries(int displayMs) {
             return input->result();
         }
         if (auto* box = qobject_cast<QMessageBox*>(&w)) {
-            box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok)->click()
-                                         : box->button(QMessageBox::Yes)->click();
+            // OK to what was flashed; No to leaving the drills.
+            if (QAbstractButton* ok = box->button(QMessageBox::Ok))
+                ok->click();
+            else if (QAbstractButton* no = box->button(QMessageBox::No))
+                no->click();
             return box->result();
         }
         return IDOK;

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QPointer>
 #include <QSoundEffect>
 #include <QTimer>
@@ -20,7 +22,7 @@ class QtSoundBackend : public SoundBackend {
 public:
     void play(const QString& name, bool synchronous) override {
         const QString path = Locations::dataPath(name);
-        if (!QFileInfo::exists(path))
+        if (!QFileInfo::exists(path) || !hasDevice())
             return;
         // A new sound cuts off the one still playing.
         if (current_) {
@@ -48,6 +50,12 @@ public:
     }
 
 private:
+    // Without an audio device there is nothing to play (and Qt would complain at every try).
+    static bool hasDevice() {
+        static const bool any = !QMediaDevices::audioOutputs().isEmpty();
+        return any;
+    }
+
     QPointer<QSoundEffect> current_;
 };
 
