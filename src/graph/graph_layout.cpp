@@ -14,8 +14,7 @@ constexpr double kLowestValueStart = 1000000.0;
 // up to rounding error count as that integer, so the tallest bar really ends at m - 2.
 int toPixel(double v) {
     const double nearest = std::round(v);
-    if (std::abs(v - nearest) < 1e-6)
-        v = nearest;
+    if (std::abs(v - nearest) < 1e-6) v = nearest;
     // Anything beyond this is far outside any window; keeps the int conversion defined.
     v = std::clamp(v, -1e7, 1e7);
     return int(std::trunc(v));
@@ -56,7 +55,9 @@ int graphWidth(int count) {
     return std::max(350, std::min(600, kBarPitch * count + 120));
 }
 
-int graphScrollSteps(int count) { return 2 * std::clamp(count, 0, kMaxGraphValues) + 4; }
+int graphScrollSteps(int count) {
+    return 2 * std::clamp(count, 0, kMaxGraphValues) + 4;
+}
 
 ValueRange valueRange(const std::vector<float>& values) {
     ValueRange r;

@@ -35,25 +35,26 @@ GraphC::GraphC(const int* levels, int count, QWidget* parent, const QString& win
     setWindowFlags(graphFrameFlags());
     drawing_->SetupWindow();
     Init();
-    if (openFlag_)
-        *openFlag_ = true;
+    if (openFlag_) *openFlag_ = true;
 }
 
 GraphC::~GraphC() {
-    if (openFlag_)
-        *openFlag_ = false;
+    if (openFlag_) *openFlag_ = false;
 }
 
-QString GraphC::graphName() const { return drawing_->graphName(); }
+QString GraphC::graphName() const {
+    return drawing_->graphName();
+}
 
-bool GraphC::hasGraph() const { return drawing_->laidOut(); }
+bool GraphC::hasGraph() const {
+    return drawing_->laidOut();
+}
 
 void GraphC::Init() {
     const QSize size = drawing_->wantedSize();
     drawing_->resize(size);
     resize(size);
-    if (layout())
-        layout()->activate();
+    if (layout()) layout()->activate();
 }
 
 void GraphC::SetupWindow() {
@@ -62,14 +63,17 @@ void GraphC::SetupWindow() {
     SWindow::SetupWindow();
 }
 
-void GraphC::Populate(const int* levels, int count) { drawing_->Populate(levels, count); }
+void GraphC::Populate(const int* levels, int count) {
+    drawing_->Populate(levels, count);
+}
 
 bool GraphC::EvClose() {
     if (graphName() == QLatin1String("DrillCurrentScores")) {
-        const int answer = MessageBox(this,
-                                      QStringLiteral("You can leave this graph open while you are "
-                                                     "doing your drills.  Do you still want to quit?"),
-                                      QStringLiteral("Quit?"), MB_YESNO);
+        const int answer =
+            MessageBox(this,
+                       QStringLiteral("You can leave this graph open while you are "
+                                      "doing your drills.  Do you still want to quit?"),
+                       QStringLiteral("Quit?"), MB_YESNO);
         if (answer != IDNO) {
             hide();
             tellClosed();
@@ -88,8 +92,7 @@ void GraphC::tellClosed() {
     QMetaObject::invokeMethod(
         QCoreApplication::instance(),
         [self, handler = closedHandler_] {
-            if (!self)
-                return;
+            if (!self) return;
             if (handler)
                 handler();
             else
@@ -101,30 +104,11 @@ void GraphC::tellClosed() {
 int GraphC::execModal() {
     if (!hasGraph())
         return 0;
-    Create();
-    setWindowModality(Qt::ApplicationModal);
-    ending_ = false;
-    show();
-    raise();
-    activateWindow();
-    QEventLoop loop;
-    loop_ = &loop;
-    if (!ending_)
-        loop.exec();
-    loop_ = nullptr;
-    return result_;
-}
-
-void GraphC::endModal(int result) {
-    result_ = result;
-    ending_ = true;
-    hide();
-    if (loop_)
-        loop_->quit();
+    return runModalLoop();
 }
 
 void GraphC::closeEvent(QCloseEvent* event) {
-    if (ending_ || EvClose())
+    if (modalEnding() || EvClose())
         event->accept();
     else
         event->ignore();
@@ -132,8 +116,7 @@ void GraphC::closeEvent(QCloseEvent* event) {
 
 int runStoredGraph(QWidget* parent, const QString& keyName, const QString& windowName) {
     GraphC graph(keyName, parent, windowName);
-    if (!graph.hasGraph())
-        return 0;
+    if (!graph.hasGraph()) return 0;
     graph.Create();
     return Modal::runModal(graph);
 }

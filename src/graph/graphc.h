@@ -38,21 +38,17 @@ public:
     bool hasGraph() const;
 
     int execModal() override;
-    int modalResult() const override { return result_; }
+    int modalResult() const override { return lastModalResult(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void endModal(int result);
     void tellClosed();
 
     GraphWC* drawing_;
     bool* openFlag_ = nullptr;
     std::function<void()> closedHandler_;
-    int result_ = 0;
-    bool ending_ = false;
-    QEventLoop* loop_ = nullptr;
 };
 
 // Builds a stored graph, runs it modally when there is something to show, and destroys it.

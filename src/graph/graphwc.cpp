@@ -29,8 +29,7 @@ QFont graphFont(int pixelHeight) {
 
 // Text placed by its top-left corner.
 void textAt(QPainter& p, QPoint topLeft, const QString& text) {
-    if (text.isEmpty())
-        return;
+    if (text.isEmpty()) return;
     p.drawText(topLeft.x(), topLeft.y() + QFontMetrics(p.font()).ascent(), text);
 }
 
@@ -54,26 +53,27 @@ GraphWC::GraphWC(const QString& keyName) : QAbstractScrollArea(nullptr), graphNa
         int id;
         int y;
     };
-    for (const ButtonSpec& spec : {ButtonSpec{"Ok", 2, 20}, ButtonSpec{"Help", 9, 60}}) {
-        auto* b = new QPushButton(QString::fromLatin1(spec.text), viewport());
-        b->setGeometry(20, spec.y, 1, 5);
-        b->setProperty("controlId", spec.id);
-        b->setDefault(spec.id == 2);
+    for (const ButtonSpec& def : {ButtonSpec{"Ok", 2, 20}, ButtonSpec{"Help", 9, 60}}) {
+        auto* b = new QPushButton(QString::fromLatin1(def.text), viewport());
+        b->setGeometry(20, def.y, 1, 5);
+        b->setProperty("controlId", def.id);
+        b->setDefault(def.id == 2);
         b->setFocusPolicy(Qt::NoFocus);
-        const int id = spec.id;
+        const int id = def.id;
         connect(b, &QPushButton::clicked, this, [this, id] { commands.dispatch(id); });
     }
     commands.add(2, [this] { Quit(); });
     commands.add(9, [this] { CMHelp(); });
     const std::pair<QKeySequence, int> keys[] = {{QKeySequence(Qt::Key_Return), 2},
-                                                  {QKeySequence(Qt::Key_Enter), 2},
-                                                  {QKeySequence(Qt::Key_Escape), 2},
-                                                  {QKeySequence(Qt::Key_F1), 9}};
+                                                 {QKeySequence(Qt::Key_Enter), 2},
+                                                 {QKeySequence(Qt::Key_Escape), 2},
+                                                 {QKeySequence(Qt::Key_F1), 9}};
     for (const auto& [key, id] : keys) {
         auto* shortcut = new QShortcut(key, this);
         shortcut->setContext(Qt::WindowShortcut);
         const int command = id;
-        connect(shortcut, &QShortcut::activated, this, [this, command] { commands.dispatch(command); });
+        connect(shortcut, &QShortcut::activated, this,
+                [this, command] { commands.dispatch(command); });
     }
     wanted_ = QSize(graphWidth(0), kGraphHeight);
 }
@@ -101,11 +101,17 @@ void GraphWC::SetupWindow() {
         SpeedTestPrefs();
 }
 
-void GraphWC::DrillPrefs() { applyStyle(graphStyle(QStringLiteral("DrillCurrentScores"))); }
+void GraphWC::DrillPrefs() {
+    applyStyle(graphStyle(QStringLiteral("DrillCurrentScores")));
+}
 
-void GraphWC::DrillHistoryPrefs() { applyStyle(graphStyle(QStringLiteral("DrillScores"))); }
+void GraphWC::DrillHistoryPrefs() {
+    applyStyle(graphStyle(QStringLiteral("DrillScores")));
+}
 
-void GraphWC::SpeedTestPrefs() { applyStyle(graphStyle(QStringLiteral("SpeedTestScores"))); }
+void GraphWC::SpeedTestPrefs() {
+    applyStyle(graphStyle(QStringLiteral("SpeedTestScores")));
+}
 
 void GraphWC::applyStyle(const GraphStyle& style) {
     style_ = style;
@@ -138,18 +144,15 @@ void GraphWC::Init(int count) {
 }
 
 void GraphWC::Quit() {
-    if (auto* frame = qobject_cast<GraphC*>(window()))
-        frame->EvClose();
+    if (auto* frame = qobject_cast<GraphC*>(window())) frame->EvClose();
 }
 
 void GraphWC::CMHelp() {
-    if (style_.helpTopic > 0)
-        WinHelpTopic(helpfile, style_.helpTopic);
+    if (style_.helpTopic > 0) WinHelpTopic(helpfile, style_.helpTopic);
 }
 
 PlotMetrics GraphWC::metrics() const {
-    if (firstPaint_)
-        return plotMetrics(int(values_.size()), viewport()->size(), range_);
+    if (firstPaint_) return plotMetrics(int(values_.size()), viewport()->size(), range_);
     return metrics_;
 }
 
@@ -158,8 +161,7 @@ GraphLayout GraphWC::currentLayout() const {
 }
 
 void GraphWC::paintEvent(QPaintEvent*) {
-    if (!laidOut_)
-        return;
+    if (!laidOut_) return;
     if (firstPaint_) {
         metrics_ = metrics();
         firstPaint_ = false;
@@ -203,7 +205,9 @@ void GraphWC::resizeEvent(QResizeEvent* event) {
     horizontalScrollBar()->setPageStep(std::max(1, viewport()->width() / kGraphScrollStep));
 }
 
-void GraphWC::scrollContentsBy(int, int) { viewport()->update(); }
+void GraphWC::scrollContentsBy(int, int) {
+    viewport()->update();
+}
 
 void GraphWC::wheelEvent(QWheelEvent* event) {
     // Only sideways scrolling makes sense here, whichever way the wheel turns.

@@ -18,14 +18,15 @@ namespace {
 // The read of the emptiness check, as the lists' writers read them.
 constexpr int kCheckBufferSize = 1000;
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Length of the decimal number at the start of s (sign, digits, point, exponent); 0 when
 // there is none. Hex, "inf" and "nan" are not numbers here.
 size_t decimalPrefix(const std::string& s) {
     size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
-        ++i;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
     size_t digits = 0;
     while (i < s.size() && isDigit(s[i])) {
         ++i;
@@ -38,13 +39,11 @@ size_t decimalPrefix(const std::string& s) {
             ++digits;
         }
     }
-    if (digits == 0)
-        return 0;
+    if (digits == 0) return 0;
     size_t end = i;
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
         size_t j = i + 1;
-        if (j < s.size() && (s[j] == '+' || s[j] == '-'))
-            ++j;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
         if (j < s.size() && isDigit(s[j])) {
             while (j < s.size() && isDigit(s[j]))
                 ++j;
@@ -63,20 +62,17 @@ float pieceValue(const QString& piece) {
         ++start;
     text.erase(0, start);
     const size_t length = decimalPrefix(text);
-    if (length == 0)
-        return 0.0f;
+    if (length == 0) return 0.0f;
     text.resize(length);
     static const locale_t cLocale = newlocale(LC_NUMERIC_MASK, "C", locale_t(0));
     const double v = strtod_l(text.c_str(), nullptr, cLocale);
-    if (std::isnan(v))
-        return 0.0f;
+    if (std::isnan(v)) return 0.0f;
     // Out of range reads as infinity: the largest float instead.
     return float(std::clamp(v, double(-FLT_MAX), double(FLT_MAX)));
 }
 
 bool checkStored(QWidget* parent, const char* key, const char* what, const char* caption) {
-    if (!Settings::userString(key, "", kCheckBufferSize).isEmpty())
-        return true;
+    if (!Settings::userString(key, "", kCheckBufferSize).isEmpty()) return true;
     MessageBox(parent,
                QStringLiteral("You have not yet done any %1 under the name of %2.")
                    .arg(QLatin1String(what), QString::fromStdString(PersonName)),
@@ -96,8 +92,7 @@ std::vector<float> readValueList(const QString& text) {
     // in a row leave an empty piece between them.
     while (pos < list.size() && int(values.size()) < kMaxGraphValues) {
         qsizetype end = list.indexOf(QLatin1Char(' '), pos);
-        if (end < 0)
-            end = list.size();
+        if (end < 0) end = list.size();
         values.push_back(pieceValue(list.mid(pos, end - pos)));
         pos = end + 1;
     }

@@ -72,7 +72,9 @@ void TemplateDialog::build() {
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     const QRect frame = toPixels(template_->x, template_->y, template_->w, template_->h);
     setFixedSize(frame.size());
-    move(frame.topLeft());
+    // A template's place is counted from its owner's client area, or from the screen.
+    QWidget* owner = parentWidget();
+    move(owner ? owner->mapToGlobal(frame.topLeft()) : frame.topLeft());
 
     for (const ControlTemplate& c : template_->controls) {
         const QRect r = toPixels(c.x, c.y, c.w, c.h);

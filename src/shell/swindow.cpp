@@ -5,6 +5,7 @@
 #include "shell/settings.h"
 #include "lesson/lessonmonitor.h"
 
+#include <QEventLoop>
 #include <QMoveEvent>
 #include <QVBoxLayout>
 
@@ -94,4 +95,27 @@ void SWindow::EvMove() {
     const QPoint topLeft = frameGeometry().topLeft();
     Settings::writeUserInt(Settings::positionKey(positionName_, "ScreenX").toLatin1(), topLeft.x());
     Settings::writeUserInt(Settings::positionKey(positionName_, "ScreenY").toLatin1(), topLeft.y());
+}
+
+int SWindow::runModalLoop() {
+    Create();
+    setWindowModality(Qt::ApplicationModal);
+    ending_ = false;
+    show();
+    raise();
+    activateWindow();
+    QEventLoop loop;
+    loop_ = &loop;
+    if (!ending_)
+        loop.exec();
+    loop_ = nullptr;
+    return modalResult_;
+}
+
+void SWindow::endModal(int result) {
+    modalResult_ = result;
+    ending_ = true;
+    hide();
+    if (loop_)
+        loop_->quit();
 }

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QWidget>
 
+class QEventLoop;
+
 // A frame window that remembers its top-left corner per user ("%sScreenX" /
 // "%sScreenY" under its position name) and otherwise opens at a default place.
 class SWindow : public QWidget {
@@ -24,8 +26,17 @@ protected:
     void moveEvent(QMoveEvent* event) override;
     virtual void EvMove();
 
+    // A frame window run modally: shown application-modal until endModal.
+    int runModalLoop();
+    void endModal(int result);
+    bool modalEnding() const { return ending_; }
+    int lastModalResult() const { return modalResult_; }
+
 private:
     QString positionName_;
+    QEventLoop* loop_ = nullptr;
+    int modalResult_ = 0;
+    bool ending_ = false;
     QWidget* client_;
     bool created_ = false;
 };

@@ -8,7 +8,6 @@
 #include "shell/sounds.h"
 
 #include <QCloseEvent>
-#include <QEventLoop>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyle>
@@ -55,13 +54,13 @@ YNC::YNC(QWidget* parent, const QString& positionName, const QString& text, cons
         {2, "Cancel", QStyle::SP_DialogCancelButton, 256, 144, 66, 42},
         {9, "Help", QStyle::SP_DialogHelpButton, 344, 144, 66, 42},
     };
-    for (const ButtonSpec& spec : buttons) {
-        auto* b = new QPushButton(style()->standardIcon(spec.icon), QString::fromLatin1(spec.text),
+    for (const ButtonSpec& def : buttons) {
+        auto* b = new QPushButton(style()->standardIcon(def.icon), QString::fromLatin1(def.text),
                                   this);
-        b->setGeometry(spec.x, spec.y, spec.w, spec.h);
-        b->setProperty("controlId", spec.id);
-        b->setDefault(spec.id == 6);
-        const int id = spec.id;
+        b->setGeometry(def.x, def.y, def.w, def.h);
+        b->setProperty("controlId", def.id);
+        b->setDefault(def.id == 6);
+        const int id = def.id;
         connect(b, &QPushButton::clicked, this, [this, id] { commands.dispatch(id); });
     }
     commands.add(6, [this] { Yes(); });
@@ -100,28 +99,6 @@ void YNC::Help() {
     WinHelpTopic(helpfile, helpTopic_);
 }
 
-int YNC::execModal() {
-    Create();
-    setWindowModality(Qt::ApplicationModal);
-    show();
-    raise();
-    activateWindow();
-    QEventLoop loop;
-    loop_ = &loop;
-    if (!ending_)
-        loop.exec();
-    loop_ = nullptr;
-    return result_;
-}
-
-void YNC::endModal(int result) {
-    result_ = result;
-    ending_ = true;
-    hide();
-    if (loop_)
-        loop_->quit();
-}
-
 void YNC::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.drawPixmap(22, 52, Art::pixmap(QStringLiteral("BRAIN"), QSize(32, 32)));
@@ -130,6 +107,6 @@ void YNC::paintEvent(QPaintEvent*) {
 
 void YNC::closeEvent(QCloseEvent* event) {
     // Only the buttons and the keys end the prompt.
-    if (!ending_)
+    if (!modalEnding())
         event->ignore();
 }

@@ -4,7 +4,6 @@
 #include "platform/modal.h"
 #include "shell/swindow.h"
 
-class QEventLoop;
 class QTextEdit;
 
 // A framed yes/no/cancel prompt that answers the Y and N keys and remembers
@@ -22,8 +21,8 @@ public:
     void Cancel();
     void Help();
 
-    int execModal() override;
-    int modalResult() const override { return result_; }
+    int execModal() override { return runModalLoop(); }
+    int modalResult() const override { return lastModalResult(); }
     QString text() const { return text_; }
 
     CommandTable commands;
@@ -33,11 +32,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void endModal(int result);
-
     QString text_;
     int helpTopic_;
-    int result_ = 0;
-    bool ending_ = false;
-    QEventLoop* loop_ = nullptr;
 };

@@ -20,7 +20,7 @@ GraphLayout laidOut(const std::vector<float>& values, QSize client = kSmallClien
 TEST(GraphLayout, WindowIsThirtyPixelsABarBetween350And600) {
     EXPECT_EQ(graphWidth(0), 350);
     EXPECT_EQ(graphWidth(1), 350);
-    EXPECT_EQ(graphWidth(5), 350);  // 270 would be too narrow
+    EXPECT_EQ(graphWidth(5), 350); // 270 would be too narrow
     EXPECT_EQ(graphWidth(8), 360);
     EXPECT_EQ(graphWidth(10), 420);
     EXPECT_EQ(graphWidth(16), 600);
@@ -151,11 +151,7 @@ TEST(GraphLayout, AllZeroValuesStayAtTheAxis) {
 
 TEST(GraphLayout, HugeAndNegativeValuesStayInsideThePlot) {
     const std::vector<std::vector<float>> lists = {
-        {1e30f, 5.0f, 0.0f},
-        {FLT_MAX, -FLT_MAX, 1.0f},
-        {FLT_MAX},
-        {-FLT_MAX},
-        {-5.0f, -2.0f},
+        {1e30f, 5.0f, 0.0f}, {FLT_MAX, -FLT_MAX, 1.0f}, {FLT_MAX}, {-FLT_MAX}, {-5.0f, -2.0f},
     };
     for (const auto& values : lists) {
         const GraphLayout g = laidOut(values);

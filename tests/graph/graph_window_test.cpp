@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTest>
 
 namespace {
 
@@ -19,8 +20,7 @@ const char* const kQuitText =
 
 QPushButton* button(GraphC& g, int id) {
     for (auto* b : g.findChildren<QPushButton*>())
-        if (b->property("controlId").toInt() == id)
-            return b;
+        if (b->property("controlId").toInt() == id) return b;
     return nullptr;
 }
 
@@ -41,8 +41,7 @@ int darkPixels(const QImage& img, QRect area) {
     area &= img.rect();
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
-            if (qGray(img.pixel(x, y)) < 100)
-                ++n;
+            if (qGray(img.pixel(x, y)) < 100) ++n;
     return n;
 }
 
@@ -116,10 +115,25 @@ TEST_F(GraphWindow, ModalRunEndsWithTheOkButton) {
     GraphC g("DrillScores", nullptr, "DrillPastGraph");
     QPointer<QPushButton> ok = button(g, 2);
     ASSERT_TRUE(ok);
-    QMetaObject::invokeMethod(ok.data(), [ok] { ok->click(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        ok.data(), [ok] { ok->click(); }, Qt::QueuedConnection);
     EXPECT_EQ(g.execModal(), 0);
     EXPECT_FALSE(g.isVisible());
     EXPECT_EQ(g.windowTitle(), "Drill Level History (past performance)");
+}
+
+TEST_F(GraphWindow, KeysReachTheTinyButtons) {
+    store("SpeedTestScores", " 180.00 220.50");
+    GraphC g("SpeedTestScores", nullptr, "SpeedGraph");
+    g.Create();
+    g.show();
+    g.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&g));
+    QTest::keyClick(g.drawing(), Qt::Key_F1);
+    EXPECT_EQ(help.topics, std::vector<int>{44});
+    EXPECT_TRUE(g.isVisible());
+    QTest::keyClick(g.drawing(), Qt::Key_Return);
+    EXPECT_FALSE(g.isVisible());
 }
 
 TEST_F(GraphWindow, AListOfBlanksSaysThereIsNothingAndShowsNoGraph) {
@@ -329,8 +343,7 @@ TEST_F(GraphMonitor, GraphButtonsRunTheStoredGraphsModallyAndDestroyThem) {
             ran = true;
             auto* g = qobject_cast<GraphC*>(&w);
             EXPECT_NE(g, nullptr);
-            if (!g)
-                return 0;
+            if (!g) return 0;
             EXPECT_EQ(g->windowTitle(), e.caption);
             EXPECT_EQ(g->positionName(), e.position);
             EXPECT_EQ(g->parentWidget(), mon);
