@@ -441,3 +441,25 @@ TEST_F(Drill, HandEditedValuesAreBroughtIntoRange) {
         WritePrivateProfileString("Ann", c.key, "", ProfileName);
     }
 }
+
+TEST_F(Drill, BrokenListFilesFlashNothingButNeverHang) {
+    // An empty list and one cut in the middle of its only record.
+    writeList(data.path(), "word_bas/w2.dat", {});
+    writeList(data.path(), "word_bas/w3.dat", {"ab"});
+    WritePrivateProfileString("Ann", "SizesFontHeight", "0", ProfileName);
+    open();
+    random.longs = {12345};
+    window->Command(48);
+    EXPECT_EQ(window->displayText, "");
+    EXPECT_GE(window->flashFont.pixelSize(), 4); // a font height of 0 is not used as it is
+    ModalScript script;
+    script.type("Type out the flash text:", "", IDCANCEL);
+    flash();
+    window->Command(2); // level 3: the truncated list
+    window->Command(48);
+    EXPECT_EQ(window->displayText, "");
+    script.type("Type out the flash text:", "", IDCANCEL);
+    flash();
+    EXPECT_FALSE(window->drillRunning);
+    EXPECT_TRUE(terminated.statuses.empty());
+}
