@@ -5,6 +5,7 @@
 #include "platform/modal.h"
 #include "shell/settings.h"
 
+#include <QCloseEvent>
 #include <QColorDialog>
 #include <QPainter>
 #include <QPushButton>
@@ -68,4 +69,9 @@ void BlockWindow::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), background_);
     p.setPen(palette().color(QPalette::Dark));
     p.drawRect(rect().adjusted(0, 0, -1, -1)); // the thin border
+}
+
+void BlockWindow::closeEvent(QCloseEvent* event) {
+    // The workspace stays for the whole run; the monitor's Quit ends it.
+    event->ignore();
 }

@@ -29,6 +29,7 @@ public:
 protected:
     void moveEvent(QMoveEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void EvMove();
 
 private:

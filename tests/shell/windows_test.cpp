@@ -66,6 +66,9 @@ TEST_F(Windows, WorkspaceSnapsBackToTheWholeDesktop) {
     workspace.show();
     workspace.move(200, 100);
     EXPECT_EQ(workspace.geometry(), QRect(0, 0, 1024, 768));
+    // Nor closed: the run would go on with nothing on screen.
+    EXPECT_FALSE(workspace.close());
+    EXPECT_TRUE(workspace.isVisible());
 }
 
 TEST_F(Windows, WorkspaceColourFromSettingsAndChooser) {
