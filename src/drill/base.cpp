@@ -5,11 +5,8 @@
 #include "drill/mytrangevalidator.h"
 #include "drill/myzwindow.h"
 #include "drill/score.h"
-#if __has_include("graph/graphc.h") && __has_include("graph/stored_results.h")
-#define SKIM_HAVE_GRAPHS 1
 #include "graph/graphc.h"
 #include "graph/stored_results.h"
-#endif
 #include "lesson/lessonmonitor.h"
 #include "platform/art.h"
 #include "platform/clock.h"
@@ -135,9 +132,7 @@ Base::~Base() {
     timer4_->stop();
     timer5_->stop();
     score.SaveScore(targetNo);
-#ifdef SKIM_HAVE_GRAPHS
     delete drillGraph;
-#endif
     drillGraph = nullptr;
     if (Word == this)
         Word = nullptr;
@@ -343,12 +338,10 @@ void Base::ShowScore() {
     int amount = 0;
     QString text;
     score.ShowScore(targetNo, change, amount, text);
-#ifdef SKIM_HAVE_GRAPHS
     if (change != 0 && graphOpen && drillGraph) {
         drillGraph->Populate(score.LevelHistory(), score.LevelsChangedVal());
         drillGraph->update();
     }
-#endif
     if (change != 0)
         GreenScreenDraw(false, true);
     if (change == 1) {
@@ -548,7 +541,6 @@ void Base::ScreenUpdate() {
 
 void Base::sl() { Settings::writeUserInt("OtherLevel", options); }
 
-#ifdef SKIM_HAVE_GRAPHS
 void Base::CMDrillResults() {
     if (graphOpen)
         return;
@@ -573,11 +565,6 @@ void Base::CMPastDrillResults() {
     runStoredGraph(this, "DrillScores", "DrillPastGraph");
 }
 
-#else
-void Base::CMDrillResults() {}
-void Base::DrillsGraphClosed() {}
-void Base::CMPastDrillResults() {}
-#endif
 
 void Base::CMQuit() { close(); }
 
