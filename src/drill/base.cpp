@@ -79,20 +79,18 @@ Base::Base(QWidget* parent, const QString& caption, MyZWindow* client)
     statusBar()->addWidget(levelGauge_);
     statusBar()->addWidget(separator);
     statusBar()->addWidget(levelText_, 1);
-    setGauge(9 * ((mon && mon->Advanced()) ? 1 : 0) + 5);
+    showGaugePosition(5);
 
-    timer1_ = new QTimer(this);
-    timer1_->setSingleShot(true);
-    timer1_->setTimerType(Qt::PreciseTimer);
-    connect(timer1_, &QTimer::timeout, this, [this] { EvTimer(kFlashTimer); });
-    timer4_ = new QTimer(this);
-    timer4_->setSingleShot(true);
-    timer4_->setTimerType(Qt::PreciseTimer);
-    connect(timer4_, &QTimer::timeout, this, [this] { EvTimer(kFirstPreparation); });
-    timer5_ = new QTimer(this);
-    timer5_->setSingleShot(true);
-    timer5_->setTimerType(Qt::PreciseTimer);
-    connect(timer5_, &QTimer::timeout, this, [this] { EvTimer(kSecondPreparation); });
+    auto oneShot = [this](int id) {
+        auto* t = new QTimer(this);
+        t->setSingleShot(true);
+        t->setTimerType(Qt::PreciseTimer);
+        connect(t, &QTimer::timeout, this, [this, id] { EvTimer(id); });
+        return t;
+    };
+    timer1_ = oneShot(kFlashTimer);
+    timer4_ = oneShot(kFirstPreparation);
+    timer5_ = oneShot(kSecondPreparation);
 
     commands.add(48, [this] { Drills(); });
     commands.add(49, [this] { CMDrillResults(); });
@@ -290,7 +288,7 @@ void Base::FinishOff() {
 void Base::ExercisesFinish() {
     setMenusEnabled(true);
     score.Reset();
-    setGauge(9 * ((mon && mon->Advanced()) ? 1 : 0) + score.Level());
+    showGaugePosition(score.Level());
     GreenScreenDraw(false, false);
     drillRunning = 0;
 }
@@ -378,7 +376,7 @@ void Base::ShowScore() {
     }
     if (change != 0)
         ReSize(0);
-    setGauge(9 * ((mon && mon->Advanced()) ? 1 : 0) + score.Level());
+    showGaugePosition(score.Level());
     levelText_->setText(targetNo == 1 ? QStringLiteral("One letter.")
                                       : QStringLiteral("Level=%1 (letters).").arg(targetNo));
 }
@@ -417,6 +415,10 @@ void Base::setGauge(int image) {
         strip = Art::image(QStringLiteral("LEVEL"), QSize(576, 32));
     if (!strip.isNull())
         levelGauge_->setPixmap(QPixmap::fromImage(strip.copy(gaugeImage_ * 32, 0, 32, 32)));
+}
+
+void Base::showGaugePosition(int position) {
+    setGauge(9 * ((mon && mon->Advanced()) ? 1 : 0) + position);
 }
 
 void Base::Clear() {

@@ -118,6 +118,8 @@ protected:
     void EvMove();
     void EvSize(bool minimized, QSize size);
     void setGauge(int image);
+    // The gauge image of a position: the advanced strip starts at image 9.
+    void showGaugePosition(int position);
     void setMenusEnabled(bool enabled);
     void setChecked(int id, bool on);
     void startTimer(int id, int ms);

@@ -74,12 +74,15 @@ void MyFrameWindow::SetupWindow() {
 
 void MyFrameWindow::SetDisplayText(int n) {
     const bool advanced = mon ? mon->Advanced() : true;
-    if (n < 1) {
-        MessageBox(this, QStringLiteral("cannot read data text file"),
-                   QStringLiteral("panic-quitting"), MB_OK);
+    // Without any list the program cannot go on.
+    auto panic = [this](const QString& text, const QString& caption) {
+        MessageBox(this, text, caption, MB_OK);
         terminateProgram(1);
         displayText.clear();
         drillRunning = 0;
+    };
+    if (n < 1) {
+        panic(QStringLiteral("cannot read data text file"), QStringLiteral("panic-quitting"));
         return;
     }
     RecordFile words;
@@ -91,10 +94,7 @@ void MyFrameWindow::SetDisplayText(int n) {
     const int asked = n;
     for (;;) {
         if (n < 1) {
-            MessageBox(this, QStringLiteral("cannot read sentence file"), lastTried, MB_OK);
-            terminateProgram(1);
-            displayText.clear();
-            drillRunning = 0;
+            panic(QStringLiteral("cannot read sentence file"), lastTried);
             return;
         }
         lastTried = listFileName(advanced, true, n);
@@ -285,7 +285,7 @@ void MyFrameWindow::DrawWordGroups(QPainter& p, int x, int y, const QString& tex
 }
 
 void MyFrameWindow::ReCheckDerivedMenus() {
-    setGauge(9 * ((mon && mon->Advanced()) ? 1 : 0) + score.Level());
+    showGaugePosition(score.Level());
 }
 
 void MyFrameWindow::PageChange(int direction) {

@@ -54,6 +54,10 @@ LessonMonitor::LessonMonitor(QWidget* parent, int plan)
     : TemplateDialog(parent, "MONITOR"), lessonPlan(plan) {
     setWindowFlags(Qt::Widget);
     advanced = Settings::userInt("LevelAdvanced", 2);
+    const QSize side(kIconSide, kIconSide);
+    pointer_ = Art::pixmap(QStringLiteral("POINTER"), side);
+    check_ = Art::pixmap(QStringLiteral("CHECK"), side);
+    ball_ = Art::pixmap(QStringLiteral("BALL"), side);
     SoundOn = Settings::userInt("Muted", 0) == 0;
 
     // The labels and the toggle sit in one row below the buttons.
@@ -430,18 +434,14 @@ void LessonMonitor::CMCancel() {
 void LessonMonitor::paintEvent(QPaintEvent* event) {
     TemplateDialog::paintEvent(event);
     QPainter p(this);
-    const QSize side(kIconSide, kIconSide);
-    const QPixmap pointer = Art::pixmap(QStringLiteral("POINTER"), side);
-    const QPixmap check = Art::pixmap(QStringLiteral("CHECK"), side);
-    const QPixmap ball = Art::pixmap(QStringLiteral("BALL"), side);
     for (int i = 0; i < 5; ++i) {
         // Each row's icons sit level with its button, whatever the font makes of the rows.
         int shift = 0;
         if (QWidget* button = control(100 + i))
             shift = button->geometry().center().y() - kIconSide / 2 - markPos(i).y();
-        if (i == currentActivity && !pointer.isNull())
-            p.drawPixmap(markerPos(i) + QPoint(0, shift), pointer);
-        const QPixmap& mark = activityDone[i] ? check : ball;
+        if (i == currentActivity && !pointer_.isNull())
+            p.drawPixmap(markerPos(i) + QPoint(0, shift), pointer_);
+        const QPixmap& mark = activityDone[i] ? check_ : ball_;
         if (!mark.isNull())
             p.drawPixmap(markPos(i) + QPoint(0, shift), mark);
     }

@@ -2,6 +2,7 @@
 
 #include "platform/template_dialog.h"
 
+#include <QPixmap>
 #include <QPointer>
 
 class QCheckBox;
@@ -90,4 +91,5 @@ private:
     QTimer* minuteTimer_;
     QTimer* nextTimer_;
     QTimer* deleteTimer_;
+    QPixmap pointer_, check_, ball_;
 };

@@ -30,6 +30,8 @@ YNC::YNC(QWidget* parent, const QString& positionName, const QString& text, cons
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setWindowIcon(Art::icon(QStringLiteral("SMALL")));
+    brain_ = Art::pixmap(QStringLiteral("BRAIN"), QSize(32, 32));
+    pencil_ = Art::pixmap(QStringLiteral("PENCIL"), QSize(32, 32));
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
@@ -101,8 +103,8 @@ void YNC::Help() {
 
 void YNC::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.drawPixmap(22, 52, Art::pixmap(QStringLiteral("BRAIN"), QSize(32, 32)));
-    p.drawPixmap(388, 52, Art::pixmap(QStringLiteral("PENCIL"), QSize(32, 32)));
+    p.drawPixmap(22, 52, brain_);
+    p.drawPixmap(388, 52, pencil_);
 }
 
 void YNC::closeEvent(QCloseEvent* event) {

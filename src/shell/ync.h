@@ -4,6 +4,8 @@
 #include "platform/modal.h"
 #include "shell/swindow.h"
 
+#include <QPixmap>
+
 class QTextEdit;
 
 // A framed yes/no/cancel prompt that answers the Y and N keys and remembers
@@ -34,4 +36,5 @@ protected:
 private:
     QString text_;
     int helpTopic_;
+    QPixmap brain_, pencil_;
 };
