@@ -2,6 +2,7 @@
 
 #include "drill/myframewindow.h"
 #include "drill/myzwindow.h"
+#include "exercise/exercisewindow.h"
 #include "lesson/lessonmonitor.h"
 #include "shell/globals.h"
 
@@ -12,8 +13,13 @@ namespace {
 class ProgramActivityFactory : public ActivityFactory {
 public:
     int chooseReading(LessonMonitor*, QString&, const QString&) override { return 0; }
-    QWidget* createActivity(int activity, LessonMonitor* monitor, int,
+    QWidget* createActivity(int activity, LessonMonitor* monitor, int readingNumber,
                             const QString& caption) override {
+        if (activity == 1) {
+            auto* exercise = new ExerciseWindow(monitor, caption, readingNumber);
+            exercise->Create();
+            return exercise;
+        }
         if (activity != 0)
             return nullptr;
         // The flash area first: the drill window takes it as its client.

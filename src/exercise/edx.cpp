@@ -1,0 +1,196 @@
+#include "exercise/edx.h"
+
+#include "reading/readinghost.h"
+#include "shell/globals.h"
+#include "shell/settings.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace {
+
+const QColor kShadow(128, 128, 128);
+const QColor kGap(192, 192, 192);
+
+// The exercise shows a tab as one space wide, in the shadows and in the words
+// alike, so revealed words land on their shadows.
+QString plain(QStringView text) {
+    QString t = text.toString();
+    t.replace(u'\t', u' ');
+    return t;
+}
+
+// Text at the top-left corner (x, y), black on an opaque white ground.
+void drawWords(QPainter& dc, const QFontMetrics& fm, int x, int y, QStringView text) {
+    const QString shown = plain(text);
+    dc.fillRect(QRect(x, y, fm.horizontalAdvance(shown), fm.height()), Qt::white);
+    dc.setPen(Qt::black);
+    dc.drawText(QPoint(x, y + fm.ascent()), shown);
+}
+
+} // namespace
+
+ExerciseBox::ExerciseBox(int division_)
+    : ScrollTextBox(1), division(Division::ClampDivision(division_)) {}
+
+Shadows::Metrics ExerciseBox::metrics() const {
+    const QFontMetrics fm(NormalFont);
+    const int space = fm.horizontalAdvance(QChar(u' '));
+    return {[fm](QStringView s) { return fm.horizontalAdvance(plain(s)); }, space, space,
+            fm.height()};
+}
+
+Shadows::Line ExerciseBox::shadowsOf(const QString& line, int x, int y) const {
+    return Shadows::layout(line, x, y, division, AverageLineChars, metrics());
+}
+
+void ExerciseBox::printTextNoWrap(QPainter& dc, int start, int how) {
+    if (win) win->SetProgress(start);
+    if (DisplayText.isEmpty()) return;
+    LineHeight = QFontMetrics(NormalFont).height();
+    const int h = std::max(LineHeight, 1);
+    const int a = Offset + Margin;
+    const int clientHeight = win ? win->canvas().height() : 0;
+    const int pageLines = (clientHeight - 2 * Margin - 2 * Offset) / h;
+    const int middle = std::max(pageLines / 2, 0);
+    int y = a + middle * h;
+    Display.SetMidLineStart(middle);
+    if (how == 0) DrawExposedLines(dc);
+
+    const int length = static_cast<int>(DisplayText.size());
+    int p = start;
+    for (int i = 0;; ++i) {
+        const int lineStart = p + 1;
+        const int feed = static_cast<int>(DisplayText.indexOf(u'\n', lineStart));
+        const int lineEnd = feed < 0 ? length : feed;
+        const int n = std::max(lineEnd - lineStart, 0);
+        const bool lastLine = feed < 0 || feed == length - 1;
+        if (how == 0 || (how == 2 && i == lastLineDrawn + 1)) {
+            Display.AddLine(a, y, lineStart, 'f', n, 0, DisplayText.mid(lineStart, n));
+            MyTextOut(dc, lineStart, a, y, n, i, DisplayText);
+            if (how == 0 && i == 0) StorePopWordGroup(a, y, DisplayText, lineStart, n, true);
+        }
+        // After a scroll the next line is the page's top record. On a page of a
+        // single line that is the line just drawn.
+        if (how == 2 && i == std::max(lastLineDrawn, 0) && !Display.lines().empty())
+            StorePopWordGroup(a, y, DisplayText, Display.CMidLine(), Display.LMidLine(), false);
+        y += h;
+        if (y >= Offset + TextHeight - h) break;
+        if (how == 0) lastLineDrawn = i;
+        if (how == 1 || lastLine) break;
+        p = feed;
+    }
+}
+
+void ExerciseBox::MyTextOut(QPainter& dc, int start, int x, int y, int count, int,
+                            const QString& text) {
+    dc.save();
+    dc.setClipRect(clipRect());
+    DrawWordGroups(dc, x, y, text.mid(start, count));
+    dc.restore();
+}
+
+void ExerciseBox::DrawWordGroups(QPainter& dc, int x, int y, const QString& line) {
+    const Shadows::Line shadows = shadowsOf(line, x, y);
+    const qreal radius = shadows.corner / 2.0;
+    dc.setRenderHint(QPainter::Antialiasing, false);
+    dc.setPen(kShadow);
+    dc.setBrush(kShadow);
+    // The outline pen covers one pixel more than the rectangle it is given.
+    for (const QRect& bar : shadows.bars)
+        dc.drawRoundedRect(bar.adjusted(0, 0, -1, -1), radius, radius);
+    for (const QRect& gap : shadows.gaps)
+        dc.fillRect(gap, kGap);
+    dc.setBrush(Qt::NoBrush);
+}
+
+void ExerciseBox::StorePopWordGroup(int x, int y, const QString& text, int p, int n, bool setY) {
+    popX = x;
+    if (setY) popY = y;
+    nextGroup = 0;
+    lineText = text.mid(p, n);
+    int start = 0;
+    int end = static_cast<int>(lineText.size());
+    groups = Division::CutIntoGroups(lineText, DetermineWordGroups(lineText, start, end));
+    groupCount = static_cast<int>(groups.size());
+}
+
+QRect ExerciseBox::revealedRect() const {
+    const QFontMetrics fm(NormalFont);
+    return QRect(Offset + Margin, popY, std::max(popX - Offset - Margin, 0), fm.height());
+}
+
+bool ExerciseBox::PopWordGroup() {
+    if (nextGroup >= groupCount) return true;
+    const QString& group = groups[nextGroup];
+    const QFontMetrics fm(NormalFont);
+    const int width = fm.horizontalAdvance(plain(group));
+    if (win && popY >= 0) {
+        {
+            QPainter dc(&win->canvas());
+            dc.setClipRect(clipRect());
+            dc.setFont(NormalFont);
+            drawWords(dc, fm, popX, popY, group);
+        }
+        win->present(QRect(popX, popY, width, fm.height()));
+    }
+    popX += width;
+    ++nextGroup;
+    return nextGroup >= groupCount;
+}
+
+void ExerciseBox::LineUp() {
+    if (PopWordGroup()) {
+        Display.LineEatTop();
+        lineFinished = true;
+    }
+}
+
+bool ExerciseBox::onlyWhiteAfterCurrentLine() const {
+    const int from = StartChar < 0 ? 0 : StartChar + 1;
+    const int feed = static_cast<int>(DisplayText.indexOf(u'\n', from));
+    if (feed < 0) return true;
+    for (qsizetype i = feed + 1; i < DisplayText.size(); ++i) {
+        const QChar c = DisplayText[i];
+        if (!Division::IsSeparator(c) && c != u'\n' && c != u'\r') return false;
+    }
+    return true;
+}
+
+void ExerciseBox::ScrollIt() {
+    if (!lineFinished) return;
+    lineFinished = false;
+    // The reading is padded with empty lines so its end can reach the middle;
+    // once only they are left, the exercise is over.
+    if (onlyWhiteAfterCurrentLine()) {
+        if (win) win->FinishedScrolling();
+        return;
+    }
+    while (ScrollLine(-1)) {
+    }
+}
+
+void ExerciseBox::DrawExposedLines(QPainter& dc) {
+    const QFontMetrics fm(NormalFont);
+    const int h = std::max(fm.height(), 1);
+    const int a = Offset + Margin;
+    // Only as many as fit above the middle; the newest sit right above it.
+    const int middle = Display.MidLineStart;
+    const int kept = Display.TopLinesDone();
+    const int shown = std::min(kept, middle);
+    Display.SetMidLineStart(std::max(kept, middle));
+    dc.save();
+    dc.setClipRect(clipRect());
+    dc.setFont(NormalFont);
+    for (int k = 0; k < shown; ++k) {
+        const QString line = Display.TopLine(kept - shown + k);
+        drawWords(dc, fm, a, a + (middle - shown + k) * h, line);
+    }
+    dc.restore();
+    Display.SetMidLineStart(middle);
+}
+
+void ExerciseBox::TargetNoSet(int newDivision) {
+    division = Division::ClampDivision(newDivision);
+    Settings::writeUserInt("ExerciseDivision", division);
+}

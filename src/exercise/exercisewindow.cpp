@@ -1,0 +1,155 @@
+#include "exercise/exercisewindow.h"
+
+#include "exercise/edx.h"
+#include "lesson/lessonmonitor.h"
+#include "platform/help.h"
+#include "reading/readingpage.h"
+#include "shell/globals.h"
+#include "shell/settings.h"
+
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QSlider>
+#include <QTimer>
+
+namespace {
+
+constexpr int kSliderId = 100;
+constexpr int kLayoutTimer = 20;
+
+bool isModifier(int key) {
+    return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt ||
+           key == Qt::Key_Meta || key == Qt::Key_AltGr || key == Qt::Key_CapsLock ||
+           key == Qt::Key_NumLock || key == Qt::Key_unknown || key == 0;
+}
+
+} // namespace
+
+ExerciseWindow::ExerciseWindow(QWidget* parent, const QString& caption, int readingNumber)
+    : TestWindow(parent, caption, QStringLiteral("Exercise"), readingNumber, false) {
+    LoadFile.clear();
+    // The reading gets empty lines at its end, so its last lines reach the middle.
+    PadText = 1;
+}
+
+ExerciseWindow::~ExerciseWindow() = default;
+
+ExerciseBox* ExerciseWindow::box() const {
+    return static_cast<ExerciseBox*>(Box);
+}
+
+QRect ExerciseWindow::sliderRect(const QSize& client, int m) {
+    const int y = static_cast<int>(client.height() - 0.85 * m);
+    return QRect(m, y, client.width() - 2 * m, static_cast<int>(y + 0.7 * m) - y);
+}
+
+void ExerciseWindow::SetupWindow() {
+    division =
+        Division::ClampDivision(Settings::userInt("ExerciseDivision", Division::kDefaultDivision));
+    Box = new ExerciseBox(division);
+    TestWindow::SetupWindow();
+    // No timing in the exercise: the first menu (Timer) goes.
+    if (Menu && !Menu->actions().isEmpty()) Menu->removeAction(Menu->actions().first());
+
+    slider = new QSlider(Qt::Horizontal, page());
+    slider->setObjectName(QStringLiteral("control%1").arg(kSliderId));
+    slider->setFocusPolicy(Qt::NoFocus);
+    slider->setGeometry(sliderRect(page()->size(), Box->Offset));
+    timer20_ = new QTimer(this);
+    timer20_->setSingleShot(true);
+    connect(timer20_, &QTimer::timeout, this, [this] { EvTimer(kLayoutTimer); });
+    timer20_->start(50);
+    slider->setRange(Division::kMinDivision, Division::kMaxDivision);
+    slider->setPageStep(1);
+    slider->setSingleStep(1);
+    slider->setTickInterval(1);
+    slider->setTickPosition(QSlider::TicksBelow);
+    slider->setValue(Division::kMaxDivision + 1 - division);
+    slider->show();
+    // Dragging acts on release; a click on the groove or the wheel ends its move at once.
+    connect(slider, &QSlider::sliderReleased, this, [this] { ShadowSliderMove(kEndScroll); });
+    connect(slider, &QSlider::valueChanged, this, [this] {
+        if (!slider->isSliderDown()) ShadowSliderMove(kEndScroll);
+    });
+    page()->onResize = [this] { EvSize(); };
+    update();
+}
+
+void ExerciseWindow::loadReading() {
+    SetLoadFile();
+    // No file when the user cancelled the choice of an own text file.
+    if (!LoadFile.isEmpty()) Box->load(LoadFile);
+}
+
+void ExerciseWindow::LoadInitial() {
+    loadReading();
+}
+
+void ExerciseWindow::CMStartGo() {
+    loadReading();
+}
+
+void ExerciseWindow::EvKeyDown(int key, bool autoRepeat) {
+    if (autoRepeat || keyHeld != 0 || isModifier(key)) return;
+    keyHeld = key;
+    box()->LineUp();
+    stopTimer(2);
+}
+
+void ExerciseWindow::EvKeyUp(int key, bool autoRepeat) {
+    if (autoRepeat || key != keyHeld) return;
+    keyHeld = 0;
+    box()->ScrollIt();
+}
+
+void ExerciseWindow::ShadowSliderMove(int code) {
+    if (code != kEndScroll || !slider) return;
+    setFocus();
+    box()->TargetNoSet(Division::kMaxDivision + 1 - slider->value());
+    division = box()->division;
+    Box->TextAllRedraw(nullptr, 0);
+    PostDraw();
+}
+
+void ExerciseWindow::ShadowSizeResize(const QSize& client) {
+    if (slider) slider->setGeometry(sliderRect(client, Box->Offset));
+}
+
+void ExerciseWindow::EvSize() {
+    ShadowSizeResize(page()->size());
+    // Unlike a reload, the reading window's own handling keeps the place in the reading.
+    if (!LoadFile.isEmpty()) TestWindow::EvSize();
+}
+
+void ExerciseWindow::EvTimer(int id) {
+    if (id == kLayoutTimer) {
+        timer20_->stop();
+        if (Progress) Progress->setGeometry(progressRect(Box->Offset, page()->width(), false));
+    }
+    TestWindow::EvTimer(id);
+}
+
+void ExerciseWindow::PostDraw() {
+    if (slider) slider->update();
+}
+
+void ExerciseWindow::FinishedScrolling() {
+    close();
+}
+
+void ExerciseWindow::EvClose() {
+    close();
+}
+
+bool ExerciseWindow::CanClose() {
+    // A window closed twice (by the end of the text, then by the monitor) reports once.
+    if (!reported_ && mon) {
+        reported_ = true;
+        mon->Completed(1);
+    }
+    return true;
+}
+
+void ExerciseWindow::CMContents() {
+    WinHelpTopic(helpfile, 47);
+}

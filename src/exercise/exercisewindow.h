@@ -1,0 +1,53 @@
+#pragma once
+
+#include "reading/testwindow.h"
+
+class ExerciseBox;
+class QSlider;
+class QTimer;
+
+// The shadow exercise: a reading window whose box shows the current line as
+// shadows, a key press revealing one word group, the release after the last
+// group moving on by one line. A slider at the bottom sets the shadow size.
+class ExerciseWindow : public TestWindow {
+    Q_OBJECT
+public:
+    ExerciseWindow(QWidget* parent, const QString& caption, int readingNumber);
+    ~ExerciseWindow() override;
+
+    void SetupWindow() override;
+    void LoadInitial() override;
+    void CMStartGo() override;
+    // A first press reveals one group; auto-repeat and a second key do nothing.
+    void EvKeyDown(int key, bool autoRepeat) override;
+    // Releasing the held key moves on after a finished line.
+    void EvKeyUp(int key, bool autoRepeat) override;
+    // The slider acts when a move ends (code 8): new division, stored, redrawn.
+    void ShadowSliderMove(int code);
+    void ShadowSizeResize(const QSize& client);
+    void EvSize();
+    void EvTimer(int id);
+    void PostDraw() override;
+    void FinishedScrolling() override;
+    void EvClose();
+    bool CanClose() override;
+    void CMContents() override;
+    void TextLoaded() override {}
+
+    ExerciseBox* box() const;
+    QSlider* shadowSlider() const { return slider; }
+    // The slider's place in a client area of that size, m being the page offset.
+    static QRect sliderRect(const QSize& client, int m);
+
+    // Code of the slider's notification that a move has ended.
+    static constexpr int kEndScroll = 8;
+
+    int division = 4;
+    int keyHeld = 0; // the key being held, 0 for none
+    QSlider* slider = nullptr;
+
+private:
+    void loadReading();
+    QTimer* timer20_ = nullptr;
+    bool reported_ = false;
+};

@@ -1,0 +1,81 @@
+#include "exercise/shadows.h"
+
+#include <gtest/gtest.h>
+
+using namespace Shadows;
+
+namespace {
+
+// Every character 10 px wide, a tab 30 px; text 20 px high (band 5 + 12).
+Metrics fixedMetrics() {
+    return {[](QStringView s) {
+                int w = 0;
+                for (QChar c : s)
+                    w += c == u'\t' ? 30 : 10;
+                return w;
+            },
+            10, 30, 20};
+}
+
+const QString kTrain = QStringLiteral("The morning train left the station a little after seven.");
+
+QRect band(int x, int width) {
+    return QRect(x, 55, width, 12);
+}
+
+} // namespace
+
+TEST(Shadows, BandSpansTheMiddleOfTheTextHeight) {
+    const struct {
+        int height, top, bandHeight, corner;
+    } cases[] = {
+        {25, 6, 15, 9},                   // 0.6 in single precision: 6.9999... gives 6, not 7
+        {20, 5, 12, 7}, {50, 13, 30, 18}, // not 14
+        {15, 4, 9, 5},  {0, 0, 0, 0},
+    };
+    for (const auto& c : cases) {
+        const Band b = Shadows::band(c.height);
+        EXPECT_EQ(b.top, c.top) << c.height;
+        EXPECT_EQ(b.height, c.bandHeight) << c.height;
+        EXPECT_EQ(b.corner, c.corner) << c.height;
+    }
+}
+
+TEST(Shadows, OneBarPerGroupAndGapsBetweenItsWords) {
+    // Groups begin at 11, 26 and 36; the separator at each break lies between two bars.
+    const Line line = layout(kTrain, 100, 50, 4, 60, fixedMetrics());
+    EXPECT_EQ(line.corner, 7);
+    const std::vector<QRect> bars = {band(100, 110), band(220, 140), band(370, 90), band(470, 190)};
+    EXPECT_EQ(line.bars, bars);
+    const std::vector<QRect> gaps = {band(130, 10), band(270, 10), band(320, 10),
+                                     band(440, 10), band(530, 10), band(590, 10)};
+    EXPECT_EQ(line.gaps, gaps);
+
+    // Division 1: one bar over the visible text, leading white space skipped.
+    const Line whole = layout("  " + kTrain + "  ", 100, 50, 1, 60, fixedMetrics());
+    EXPECT_EQ(whole.bars, std::vector<QRect>{band(120, 560)});
+    EXPECT_EQ(whole.gaps.size(), 9u);
+    EXPECT_EQ(whole.gaps.front(), band(150, 10));
+}
+
+TEST(Shadows, WhiteSpaceLongGroupsAndTabs) {
+    EXPECT_TRUE(layout(u"", 100, 50, 4, 60, fixedMetrics()).bars.empty());
+    const Line blank = layout(u" \t  \t", 100, 50, 4, 60, fixedMetrics());
+    EXPECT_TRUE(blank.bars.empty());
+    EXPECT_TRUE(blank.gaps.empty());
+
+    // A group of 150 characters still gets its whole bar.
+    const QString longWord(150, u'x');
+    EXPECT_EQ(layout(longWord, 100, 50, 4, 60, fixedMetrics()).bars,
+              std::vector<QRect>{band(100, 1500)});
+
+    // A tab at a break moves the next bar on by a tab's width; a tab inside a
+    // group leaves a gap a tab wide.
+    QString tabbed = kTrain;
+    tabbed[11] = u'\t';
+    tabbed[17] = u'\t';
+    const Line t = layout(tabbed, 100, 50, 4, 60, fixedMetrics());
+    ASSERT_EQ(t.bars.size(), 4u);
+    EXPECT_EQ(t.bars[1], band(240, 160));
+    EXPECT_EQ(t.gaps[1], band(290, 30));
+}
