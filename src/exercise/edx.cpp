@@ -6,6 +6,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QTextLayout>
 
 namespace {
 
@@ -20,12 +21,11 @@ QString plain(QStringView text) {
     return t;
 }
 
-// Text at the top-left corner (x, y), black on an opaque white ground.
-void drawWords(QPainter& dc, const QFontMetrics& fm, int x, int y, QStringView text) {
-    const QString shown = plain(text);
-    dc.fillRect(QRect(x, y, fm.horizontalAdvance(shown), fm.height()), Qt::white);
+// Text at the top-left corner (x, y), black on an opaque white ground `width` wide.
+void drawWords(QPainter& dc, const QFontMetrics& fm, int x, int y, int width, QStringView text) {
+    dc.fillRect(QRect(x, y, width, fm.height()), Qt::white);
     dc.setPen(Qt::black);
-    dc.drawText(QPoint(x, y + fm.ascent()), shown);
+    dc.drawText(QPoint(x, y + fm.ascent()), plain(text));
 }
 
 } // namespace
@@ -33,15 +33,27 @@ void drawWords(QPainter& dc, const QFontMetrics& fm, int x, int y, QStringView t
 ExerciseBox::ExerciseBox(int division_)
     : ScrollTextBox(1), division(Division::ClampDivision(division_)) {}
 
-Shadows::Metrics ExerciseBox::metrics() const {
-    const QFontMetrics fm(NormalFont);
-    const int space = fm.horizontalAdvance(QChar(u' '));
-    return {[fm](QStringView s) { return fm.horizontalAdvance(plain(s)); }, space, space,
-            fm.height()};
+std::vector<int> ExerciseBox::offsetsOf(const QString& line) const {
+    // Where each character lands when the whole line is drawn, so shadows,
+    // revealed groups and the white under them line up to the pixel.
+    QTextLayout layout(plain(line), NormalFont);
+    QTextOption oneLine;
+    oneLine.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(oneLine);
+    layout.beginLayout();
+    QTextLine textLine = layout.createLine();
+    if (textLine.isValid()) textLine.setLineWidth(1e6);
+    layout.endLayout();
+    std::vector<int> offsets(line.size() + 1, 0);
+    if (textLine.isValid())
+        for (qsizetype i = 0; i <= line.size(); ++i)
+            offsets[i] = qRound(textLine.cursorToX(static_cast<int>(i)));
+    return offsets;
 }
 
 Shadows::Line ExerciseBox::shadowsOf(const QString& line, int x, int y) const {
-    return Shadows::layout(line, x, y, division, AverageLineChars, metrics());
+    return Shadows::layout(line, x, y, division, AverageLineChars, offsetsOf(line),
+                           QFontMetrics(NormalFont).height());
 }
 
 void ExerciseBox::printTextNoWrap(QPainter& dc, int start, int how) {
@@ -113,28 +125,29 @@ void ExerciseBox::StorePopWordGroup(int x, int y, const QString& text, int p, in
     int end = static_cast<int>(lineText.size());
     groups = Division::CutIntoGroups(lineText, DetermineWordGroups(lineText, start, end));
     groupCount = static_cast<int>(groups.size());
-}
-
-QRect ExerciseBox::revealedRect() const {
-    const QFontMetrics fm(NormalFont);
-    return QRect(Offset + Margin, popY, std::max(popX - Offset - Margin, 0), fm.height());
+    lineX = x;
+    lineOffsets = offsetsOf(lineText);
+    groupStart = 0;
 }
 
 bool ExerciseBox::PopWordGroup() {
     if (nextGroup >= groupCount) return true;
     const QString& group = groups[nextGroup];
     const QFontMetrics fm(NormalFont);
-    const int width = fm.horizontalAdvance(plain(group));
+    const int groupEnd = groupStart + static_cast<int>(group.size());
+    popX = lineX + lineOffsets[groupStart];
+    const int width = lineOffsets[groupEnd] - lineOffsets[groupStart];
     if (win && popY >= 0) {
         {
             QPainter dc(&win->canvas());
             dc.setClipRect(clipRect());
             dc.setFont(NormalFont);
-            drawWords(dc, fm, popX, popY, group);
+            drawWords(dc, fm, popX, popY, width, group);
         }
         win->present(QRect(popX, popY, width, fm.height()));
     }
     popX += width;
+    groupStart = groupEnd;
     ++nextGroup;
     return nextGroup >= groupCount;
 }
@@ -184,7 +197,7 @@ void ExerciseBox::DrawExposedLines(QPainter& dc) {
     dc.setFont(NormalFont);
     for (int k = 0; k < shown; ++k) {
         const QString line = Display.TopLine(kept - shown + k);
-        drawWords(dc, fm, a, a + (middle - shown + k) * h, line);
+        drawWords(dc, fm, a, a + (middle - shown + k) * h, offsetsOf(line).back(), line);
     }
     dc.restore();
     Display.SetMidLineStart(middle);

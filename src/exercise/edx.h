@@ -61,8 +61,8 @@ public:
 
     // The shadows of a line at (x, y) in the normal font.
     Shadows::Line shadowsOf(const QString& line, int x, int y) const;
-    // The rectangle the current line's revealed text covers, for presenting.
-    QRect revealedRect() const;
+    // x of each character of a line (and of its end) from the line's left edge.
+    std::vector<int> offsetsOf(const QString& line) const;
 
     int division;
     bool lineFinished = false;
@@ -75,7 +75,9 @@ public:
     int lastLineDrawn = -1;
 
 private:
-    Shadows::Metrics metrics() const;
+    int lineX = 0;                // x of the current line
+    std::vector<int> lineOffsets; // its characters' offsets
+    int groupStart = 0;           // index in lineText of the next group
     // True when nothing but white space follows the current line.
     bool onlyWhiteAfterCurrentLine() const;
 };

@@ -14,45 +14,36 @@ Band band(int textHeight) {
     return {top, height, corner};
 }
 
-Line layout(QStringView line, int x, int y, int division, int average, const Metrics& metrics) {
+Line layout(QStringView line, int x, int y, int division, int average,
+            const std::vector<int>& offsets, int textHeight) {
     int start = 0;
     int end = static_cast<int>(line.size());
     const std::vector<int> breaks =
         Division::DetermineWordGroups(line, start, end, division, average);
-    const Band b = band(metrics.height);
+    const Band b = band(textHeight);
     Line out;
     out.corner = b.corner;
+    auto span = [&](int from, int to) {
+        return QRect(x + offsets[from], y + b.top, offsets[to] - offsets[from], b.height);
+    };
 
-    auto separatorWidth = [&](QChar c) {
-        return c == u' ' ? metrics.space : c == u'\t' ? metrics.tab : 0;
-    };
-    struct WordEnd {
-        int right;
-        QChar separator;
-    };
-    std::vector<WordEnd> wordEnds;
-    x += metrics.width(line.first(std::min<qsizetype>(start, line.size())));
+    std::vector<int> wordEnds; // the separators after the words of the group
     size_t nextBreak = 0;
-    int groupFrom = start; // the group's collected characters are [groupFrom, i)
+    int groupFrom = start; // the group's characters so far are [groupFrom, i)
     for (int i = start; i < end; ++i) {
-        const QChar c = line[i];
         const bool last = i == end - 1;
-        if (Division::IsSeparator(c) || last)
-            wordEnds.push_back({x + metrics.width(line.sliced(groupFrom, i - groupFrom)), c});
+        if (Division::IsSeparator(line[i])) wordEnds.push_back(i);
         const bool atBreak = nextBreak < breaks.size() && breaks[nextBreak] == i;
         if (!atBreak && !last) continue;
-        // The break's separator is not part of either bar; the line's last
+        // The break's separator belongs to neither bar; the line's last
         // character belongs to the last one.
-        const QStringView group = line.sliced(groupFrom, i - groupFrom + (last ? 1 : 0));
-        const int w = metrics.width(group);
-        const bool blank = Division::AllWhite(group);
-        if (!blank) out.bars.push_back(QRect(x, y + b.top, w, b.height));
-        if (!blank) {
-            for (size_t k = 0; k + 1 < wordEnds.size(); ++k)
-                out.gaps.push_back(QRect(wordEnds[k].right, y + b.top,
-                                         separatorWidth(wordEnds[k].separator), b.height));
+        const int groupTo = last ? i + 1 : i;
+        if (!Division::AllWhite(line.sliced(groupFrom, groupTo - groupFrom))) {
+            out.bars.push_back(span(groupFrom, groupTo));
+            // The gaps between its words; the separator at the break is no gap.
+            for (int s : wordEnds)
+                if (s < groupTo) out.gaps.push_back(span(s, s + 1));
         }
-        x += w + (last ? 0 : separatorWidth(c));
         wordEnds.clear();
         groupFrom = i + 1;
         if (atBreak) ++nextBreak;

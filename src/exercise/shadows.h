@@ -3,7 +3,6 @@
 #include <QRect>
 #include <QStringView>
 
-#include <functional>
 #include <vector>
 
 // Where the grey shadows of one exercise line go: one rounded bar per word
@@ -26,17 +25,11 @@ struct Line {
     int corner = 0;
 };
 
-// How the painter measures text: the width of a run of characters (tabs
-// included), the widths of a space and a tab, and the text height.
-struct Metrics {
-    std::function<int(QStringView)> width;
-    int space = 0;
-    int tab = 0;
-    int height = 0;
-};
-
 // The shadows of a line whose text starts at (x, y), cut by the division of
-// the exercise (division, average line length).
-Line layout(QStringView line, int x, int y, int division, int average, const Metrics& metrics);
+// the exercise (division, average line length). offsets[i] is the distance of
+// character i from the start of the line as the line is drawn, with one more
+// entry for the end; textHeight the height of the text.
+Line layout(QStringView line, int x, int y, int division, int average,
+            const std::vector<int>& offsets, int textHeight);
 
 } // namespace Shadows

@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QSlider>
 #include <QTemporaryDir>
+#include <QTest>
 
 namespace {
 
@@ -228,4 +229,13 @@ TEST_F(Exercise, SliderActsWhenAMoveEnds) {
 
     open();
     EXPECT_EQ(window->shadowSlider()->value(), 15);
+}
+
+TEST_F(Exercise, RevealedGroupsStayWhileTheWindowIdles) {
+    open();
+    QTest::qWait(200);
+    press();
+    release();
+    QTest::qWait(300);
+    EXPECT_EQ(box()->nextGroup, 1);
 }

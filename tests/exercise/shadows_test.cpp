@@ -7,14 +7,11 @@ using namespace Shadows;
 namespace {
 
 // Every character 10 px wide, a tab 30 px; text 20 px high (band 5 + 12).
-Metrics fixedMetrics() {
-    return {[](QStringView s) {
-                int w = 0;
-                for (QChar c : s)
-                    w += c == u'\t' ? 30 : 10;
-                return w;
-            },
-            10, 30, 20};
+Line shadows(QStringView line, int division) {
+    std::vector<int> offsets{0};
+    for (QChar c : line)
+        offsets.push_back(offsets.back() + (c == u'\t' ? 30 : 10));
+    return layout(line, 100, 50, division, 60, offsets, 20);
 }
 
 const QString kTrain = QStringLiteral("The morning train left the station a little after seven.");
@@ -43,7 +40,7 @@ TEST(Shadows, BandSpansTheMiddleOfTheTextHeight) {
 
 TEST(Shadows, OneBarPerGroupAndGapsBetweenItsWords) {
     // Groups begin at 11, 26 and 36; the separator at each break lies between two bars.
-    const Line line = layout(kTrain, 100, 50, 4, 60, fixedMetrics());
+    const Line line = shadows(kTrain, 4);
     EXPECT_EQ(line.corner, 7);
     const std::vector<QRect> bars = {band(100, 110), band(220, 140), band(370, 90), band(470, 190)};
     EXPECT_EQ(line.bars, bars);
@@ -52,29 +49,28 @@ TEST(Shadows, OneBarPerGroupAndGapsBetweenItsWords) {
     EXPECT_EQ(line.gaps, gaps);
 
     // Division 1: one bar over the visible text, leading white space skipped.
-    const Line whole = layout("  " + kTrain + "  ", 100, 50, 1, 60, fixedMetrics());
+    const Line whole = shadows("  " + kTrain + "  ", 1);
     EXPECT_EQ(whole.bars, std::vector<QRect>{band(120, 560)});
     EXPECT_EQ(whole.gaps.size(), 9u);
     EXPECT_EQ(whole.gaps.front(), band(150, 10));
 }
 
 TEST(Shadows, WhiteSpaceLongGroupsAndTabs) {
-    EXPECT_TRUE(layout(u"", 100, 50, 4, 60, fixedMetrics()).bars.empty());
-    const Line blank = layout(u" \t  \t", 100, 50, 4, 60, fixedMetrics());
+    EXPECT_TRUE(shadows(u"", 4).bars.empty());
+    const Line blank = shadows(u" \t  \t", 4);
     EXPECT_TRUE(blank.bars.empty());
     EXPECT_TRUE(blank.gaps.empty());
 
     // A group of 150 characters still gets its whole bar.
     const QString longWord(150, u'x');
-    EXPECT_EQ(layout(longWord, 100, 50, 4, 60, fixedMetrics()).bars,
-              std::vector<QRect>{band(100, 1500)});
+    EXPECT_EQ(shadows(longWord, 4).bars, std::vector<QRect>{band(100, 1500)});
 
     // A tab at a break moves the next bar on by a tab's width; a tab inside a
     // group leaves a gap a tab wide.
     QString tabbed = kTrain;
     tabbed[11] = u'\t';
     tabbed[17] = u'\t';
-    const Line t = layout(tabbed, 100, 50, 4, 60, fixedMetrics());
+    const Line t = shadows(tabbed, 4);
     ASSERT_EQ(t.bars.size(), 4u);
     EXPECT_EQ(t.bars[1], band(240, 160));
     EXPECT_EQ(t.gaps[1], band(290, 30));
