@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPointer>
@@ -42,6 +43,11 @@ protected:
         WritePrivateProfileString("Ann", "LevelAdvanced", "0", ProfileName);
         mon = new LessonMonitor(nullptr, 4);
         mon->SetupWindow();
+    }
+    void writeReading(const QByteArray& text) {
+        QFile f(data.path() + "/pr_bas/p1.dat");
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(text);
     }
     ~Exercise() override {
         delete window;
@@ -238,4 +244,58 @@ TEST_F(Exercise, RevealedGroupsStayWhileTheWindowIdles) {
     release();
     QTest::qWait(300);
     EXPECT_EQ(box()->nextGroup, 1);
+}
+
+// Odd readings: every one can be read to its end, which closes the window.
+TEST_F(Exercise, OddReadingsRunToTheirEnd) {
+    const QByteArray words = QByteArray("quick brown foxes ").repeated(34);
+    const QByteArray ownPath = (data.path() + "/own.txt").toUtf8();
+    QFile own(ownPath);
+    ASSERT_TRUE(own.open(QIODevice::WriteOnly));
+    own.write("Caf\xc3\xa9 au lait,\tth\xc3\xa9 vert.\n" + words + "\n");
+    own.close();
+    const struct {
+        const char* name;
+        QByteArray text;
+        int division;
+        int lines; // lines with something to reveal
+    } cases[] = {
+        {"600 characters", words.left(600) + "\nend\n", 20, 2},
+        {"a 150-letter word", "a " + QByteArray(150, 'w') + " b\n", 4, 1},
+        {"60 separators", "left" + QByteArray(60, ' ') + "right\t\t\tmore\n", 10, 1},
+        {"empty", "", 4, 0},
+        {"no line feed", "one two three four five six seven", 4, 1},
+        {"own text file", "", 4, 3}, // its long line wrapped to the screen: 3 or more
+    };
+    for (const auto& c : cases) {
+        writeReading(c.text);
+        WritePrivateProfileString("Ann", "ExerciseDivision", std::to_string(c.division).c_str(),
+                                  ProfileName);
+        mon->activityDone[1] = false;
+        const bool ownFile = QByteArray(c.name) == "own text file";
+        delete window;
+        window = new ExerciseWindow(mon, "SkimSprinter Exercises", ownFile ? -2 : 1);
+        window->Create();
+        window->show();
+        ModalScript script;
+        if (ownFile)
+            script.then([&](QWidget& w) {
+                qobject_cast<QFileDialog*>(&w)->selectFile(QString::fromUtf8(ownPath));
+                return int(QDialog::Accepted);
+            });
+        window->EvTimer(0);
+        EXPECT_TRUE(script.finished()) << c.name;
+        int withGroups = 0;
+        for (int presses = 0; window->isVisible() && presses < 500; ++presses) {
+            withGroups += box()->nextGroup == 0 && box()->groupCount > 0;
+            press();
+            release();
+        }
+        EXPECT_FALSE(window->isVisible()) << c.name;
+        EXPECT_TRUE(mon->activityDone[1]) << c.name;
+        if (ownFile)
+            EXPECT_GE(withGroups, c.lines) << c.name;
+        else
+            EXPECT_EQ(withGroups, c.lines) << c.name;
+    }
 }
