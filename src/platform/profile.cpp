@@ -191,8 +191,8 @@ std::optional<std::string> readValue(const char* section, const char* key, const
     if (!section || !key) return std::nullopt;
     const QString path = profileFilePath(fileName);
     std::string content;
-    if (path.isEmpty() || ProfileStore::readWhole(QFile::encodeName(path), content) !=
-                                ProfileStore::ReadResult::Ok)
+    if (path.isEmpty() ||
+        ProfileStore::readWhole(QFile::encodeName(path), content) != ProfileStore::ReadResult::Ok)
         return std::nullopt;
     const Location loc = locate(content, trim(section), trim(key));
     if (!loc.keyLine) return std::nullopt;

@@ -8,8 +8,9 @@
 #include <climits>
 
 #ifdef __SANITIZE_ADDRESS__
-extern "C" int __sanitizer_install_malloc_and_free_hooks(
-    void (*mallocHook)(const volatile void*, size_t), void (*freeHook)(const volatile void*));
+extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*mallocHook)(const volatile void*,
+                                                                            size_t),
+                                                         void (*freeHook)(const volatile void*));
 #endif
 
 namespace {
@@ -25,7 +26,8 @@ QString writeFile(const QTemporaryDir& dir, const QByteArray& content) {
 std::atomic<size_t> g_largest{0};
 void noteAllocation(const volatile void*, size_t size) {
     size_t seen = g_largest.load();
-    while (size > seen && !g_largest.compare_exchange_weak(seen, size)) {}
+    while (size > seen && !g_largest.compare_exchange_weak(seen, size)) {
+    }
 }
 void noteFree(const volatile void*) {}
 
@@ -39,8 +41,8 @@ TEST(RecordFile, OffsetsRoundDownToWholeRecordsAndPartialOnesAreNotRead) {
     ASSERT_TRUE(file.open(path, 7));
     EXPECT_EQ(file.recordCount(), 5);
     const std::pair<qint64, const char*> cases[] = {
-        {0, "The cat"}, {6, "The cat"}, {7, "don't g"}, {13, "don't g"}, {27, "a dog.,"},
-        {34, "A B C D"}, {35, nullptr}, {37, nullptr}, {-1, nullptr}, {1, "The cat"},
+        {0, "The cat"},  {6, "The cat"}, {7, "don't g"}, {13, "don't g"}, {27, "a dog.,"},
+        {34, "A B C D"}, {35, nullptr},  {37, nullptr},  {-1, nullptr},   {1, "The cat"},
     };
     for (const auto& [offset, expected] : cases) {
         const auto record = file.recordAt(offset);
@@ -59,7 +61,8 @@ TEST(RecordFile, AHugeRecordLengthAllocatesNoMoreThanTheFileHolds) {
 #ifndef __SANITIZE_ADDRESS__
     GTEST_SKIP() << "allocations are watched through the address sanitizer";
 #else
-    static const bool installed = __sanitizer_install_malloc_and_free_hooks(noteAllocation, noteFree);
+    static const bool installed =
+        __sanitizer_install_malloc_and_free_hooks(noteAllocation, noteFree);
     ASSERT_TRUE(installed);
     QTemporaryDir dir;
     RecordFile file;
