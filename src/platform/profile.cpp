@@ -217,9 +217,10 @@ bool updateFile(const QByteArray& target, std::string_view section, std::string_
     const WriteLock lock(target);
     if (!lock.held()) return false;
     std::string content;
-    mode_t mode = newFileMode();
+    mode_t mode = 0;
     const ReadResult read = readWhole(target, content, &mode);
     if (read == ReadResult::Failed) return false; // never replace a file we could not read
+    if (read == ReadResult::Missing) mode = newFileMode();
     const std::string updated = withValue(content, section, key, value);
     if (read == ReadResult::Ok && updated == content)
         return true; // a window stores its position on every move; spare the disk

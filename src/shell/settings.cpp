@@ -13,7 +13,7 @@ namespace {
 bool g_toldWriteFailure = false;
 
 void tellWriteFailure(const QString& path) {
-    if (g_toldWriteFailure) return;
+    if (g_toldWriteFailure || !QApplication::instance()) return;
     // Set first: the box's event loop may run more writes, which must not ask again.
     g_toldWriteFailure = true;
     MessageBox(QApplication::activeWindow(),
