@@ -21,6 +21,7 @@
 #include <vector>
 
 void TDotsApp::InitMainWindow() {
+    Settings::noticeWriteFailures();
     // 1. The styled buttons and group boxes are built into every template dialog.
     // 2. Who used the program last.
     std::vector<char> last(kMaxNameLength + 1, '\0');
