@@ -3,6 +3,7 @@
 #include "drill/myframewindow.h"
 #include "drill/myzwindow.h"
 #include "lesson/lessonmonitor.h"
+#include "reading/lstdialog.h"
 #include "shell/globals.h"
 
 namespace {
@@ -11,7 +12,10 @@ namespace {
 // get no window; the monitor says so.
 class ProgramActivityFactory : public ActivityFactory {
 public:
-    int chooseReading(LessonMonitor*, QString&, const QString&) override { return 0; }
+    int chooseReading(LessonMonitor* monitor, QString& chosenLine,
+                      const QString& caption) override {
+        return LstDialog::choose(monitor, chosenLine, caption);
+    }
     QWidget* createActivity(int activity, LessonMonitor* monitor, int,
                             const QString& caption) override {
         if (activity != 0)
