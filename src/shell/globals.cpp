@@ -12,6 +12,10 @@ MonWindow* mywin = nullptr;
 LessonMonitor* mon = nullptr;
 QWidget* Word = nullptr;
 QWidget* Client = nullptr;
+ReadingHost* win = nullptr;
+QWidget* hwin = nullptr;
+int PaintLock = 0;
+int SizeLock = 0;
 bool GreenFirstPaint = true;
 
 void resetGlobals() {
@@ -22,6 +26,10 @@ void resetGlobals() {
     mon = nullptr;
     Word = nullptr;
     Client = nullptr;
+    win = nullptr;
+    hwin = nullptr;
+    PaintLock = 0;
+    SizeLock = 0;
     GreenFirstPaint = true;
     score.resetToStart();
 }

@@ -6,6 +6,7 @@ class FirstWindow;
 class MonWindow;
 class LessonMonitor;
 class QWidget;
+class ReadingHost;
 
 // Program-wide state, created at start-up or by the window that owns it.
 // Tests call resetGlobals() between cases. The drill score `score` lives in
@@ -26,6 +27,14 @@ extern LessonMonitor* mon;
 // The drill window last created and its flash area.
 extern QWidget* Word;
 extern QWidget* Client;
+
+// The current reading window as its text box sees it, and the window it draws in.
+extern ReadingHost* win;
+extern QWidget* hwin;
+// Set while a scroll step presents the page: paint requests then redraw nothing.
+extern int PaintLock;
+// Set while the text box resizes its window: the size handler leaves the box alone.
+extern int SizeLock;
 
 // The first title screen drawn by a paint plays its sound; later paints do not.
 extern bool GreenFirstPaint;
