@@ -4,6 +4,7 @@
 #include "drill/myzwindow.h"
 #include "lesson/lessonmonitor.h"
 #include "reading/lstdialog.h"
+#include "reading/speedtestwindow.h"
 #include "shell/globals.h"
 
 namespace {
@@ -16,8 +17,17 @@ public:
                       const QString& caption) override {
         return LstDialog::choose(monitor, chosenLine, caption);
     }
-    QWidget* createActivity(int activity, LessonMonitor* monitor, int,
+    QWidget* createActivity(int activity, LessonMonitor* monitor, int readingNumber,
                             const QString& caption) override {
+        if (activity >= 2 && activity <= 4) {
+            const bool speedTest = activity == 4;
+            auto* reading = new SpeedTestWindow(
+                monitor, caption,
+                speedTest ? QStringLiteral("SpeedTest") : QStringLiteral("Readings"),
+                speedTest ? -1 : readingNumber, speedTest);
+            reading->Create();
+            return reading;
+        }
         if (activity != 0)
             return nullptr;
         // The flash area first: the drill window takes it as its client.
