@@ -52,7 +52,43 @@ const std::vector<MenuPopup>* findMenuTable(std::string_view name) {
           {"&Web Pages...", 36},
           {"&About...", 30}}},
     };
+    static const std::vector<MenuPopup> speed = {
+        {"&Timer",
+         {{"S&tart (no timer)", 124},
+          {"&Start (timer)", 121},
+          {"&Pause", 122, false, true},
+          {"S&top", 120, false, true},
+          {"", 0},
+          {"&Quit", 119},
+          {"", 0},
+          {"&Help...", 112}}},
+        {"&Font",
+         {{"&Larger", 118},
+          {"&Smaller", 117},
+          {"", 0},
+          {"&Help...", 111}}},
+        {"&Scrolling",
+         {{"&Smoothest (slowest)", 116},
+          {"&Smooth (slow)", 115},
+          {"S&emi-smooth", 114},
+          {"&Course (faster)", 113},
+          {"", 0},
+          {"Scroll &Now", 127},
+          {"", 0},
+          {"&Help...", 110}}},
+        {"&View",
+         {{"&Practice Readings...", 125},
+          {"&Text File...", 128},
+          {"&Speed Test Results...", 129},
+          {"", 0},
+          {"&Help...", 126}}},
+        {"&Help",
+         {{"&Contents...", 133},
+          {"&About...", 130}}},
+    };
     if (name == "MENU_WORDS")
         return &words;
+    if (name == "SPEED")
+        return &speed;
     return nullptr;
 }

@@ -98,6 +98,10 @@ public:
     void ViewSpeedTestResults();
     void SetLoadFile();
 
+    // What the menu lets the user send now.
+    bool commandEnabled(int id) const;
+    // True once the user's own text file replaced the numbered text.
+    bool textFileChosen() const { return textFileChosen_; }
     QAction* menuItem(int id) const { return menu_.value(id, nullptr); }
     bool timerActive(int id) const;
     ReadingPage* page() const { return page_; }
@@ -135,8 +139,15 @@ protected:
 
 private:
     void removeMenuItem(int id);
+    void placeProgress();
+    void setSmoothness(int id, int setting);
+    // The file dialog; false when nothing was chosen.
+    bool chooseTextFile();
 
     ReadingPage* page_;
     QMap<int, QAction*> menu_;
     QTimer* timers_[3] = {nullptr, nullptr, nullptr};
+    bool setUp_ = false;
+    bool reported_ = false;
+    bool textFileChosen_ = false;
 };

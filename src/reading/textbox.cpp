@@ -1,10 +1,61 @@
 #include "reading/textbox.h"
 
+#include "platform/desktop.h"
+#include "platform/locations.h"
+#include "platform/message_box.h"
+#include "reading/readinghost.h"
+#include "reading/text_file.h"
+#include "shell/globals.h"
+#include "shell/settings.h"
+
+#include <QDir>
+#include <QFontMetrics>
 #include <QPainter>
+
+#include <vector>
+
+namespace {
+
+constexpr int kPadLines = 30;
+
+// Advances of the characters of one font, looked up once each: measuring a
+// large text by whole-line shaping would take seconds.
+class CharAdvances {
+public:
+    explicit CharAdvances(const QFont& font) : fm_(font), cache_(0x10000, -1) {}
+    int operator()(QChar c) {
+        int& w = cache_[c.unicode()];
+        if (w < 0)
+            w = fm_.horizontalAdvance(c);
+        return w;
+    }
+
+private:
+    QFontMetrics fm_;
+    std::vector<int> cache_;
+};
+
+int trimmedEnd(const QString& text, int from, int to) {
+    while (to > from && text[to - 1] == ' ')
+        --to;
+    return to;
+}
+
+// The printed width of a line without its trailing spaces.
+int lineWidth(const QFontMetrics& fm, const QString& line) {
+    const int end = trimmedEnd(line, 0, static_cast<int>(line.size()));
+    return fm.horizontalAdvance(line.left(end));
+}
+
+// Own texts are wrapped a little inside the limit, so rounding of the summed
+// advances never makes a wrapped line too wide.
+int wrapWidth() { return static_cast<int>(0.9 * desktopRect().width() * 0.98); }
+
+} // namespace
 
 QFont readingFont(int pixelSize, bool bold) {
     QFont f(QStringLiteral("Times New Roman"));
-    f.setPixelSize(pixelSize);
+    f.setPixelSize(std::max(1, pixelSize));
     f.setBold(bold);
     return f;
 }
@@ -15,20 +66,257 @@ TextBox::TextBox(int lineMode)
 
 TextBox::~TextBox() = default;
 
-void TextBox::printTextNoWrap(QPainter&, int, int) {}
-void TextBox::MyTextOut(QPainter&, int, int, int, int, int, const QString&) {}
-bool TextBox::load(const QString&) { return false; }
-void TextBox::set(const QString& text) { DisplayText = text; }
-bool TextBox::NewSize() { return false; }
-void TextBox::TextAllRedraw(QPainter*, int) {}
+bool TextBox::load(const QString& fileName) {
+    LoadFileName = fileName;
+    const bool own = !QDir::isRelativePath(fileName);
+    const TextFileResult read = readTextFile(own ? fileName : Locations::dataPath(fileName));
+    Display.NewText();
+    switch (read.error) {
+    case TextFileError::None:
+        break;
+    case TextFileError::CannotOpen:
+        MessageBox(hwin, QStringLiteral("Could not read file"), fileName, MB_OK);
+        return false;
+    case TextFileError::NotText:
+        MessageBox(hwin,
+                   QStringLiteral("%1\nis not a plain text file, so it cannot be read here.")
+                       .arg(fileName),
+                   QStringLiteral("Could not read file"), MB_OK);
+        return false;
+    case TextFileError::TooLarge:
+        MessageBox(hwin,
+                   QStringLiteral("%1\nis larger than 20 MB, too large to be read here.")
+                       .arg(fileName),
+                   QStringLiteral("Could not read file"), MB_OK);
+        return false;
+    }
+    Loaded = 1;
+    ownText_ = own;
+    ownSource_.clear();
+    DisplayText = read.text;
+    if (own) {
+        ownSource_ = read.text;
+        DisplayText = wrapLines(ownSource_, CharAdvances(NormalFont), wrapWidth());
+    }
+    measuredLength_ = static_cast<int>(DisplayText.size());
+    if (win && win->padText())
+        DisplayText.append(QString(kPadLines, '\n'));
+    if (win)
+        win->SetProgressMax(static_cast<int>(DisplayText.size()));
+    SetFileWidth();
+    NewSize();
+    TextAllRedraw(nullptr, 0);
+    if (win)
+        win->TextLoaded();
+    return true;
+}
+
+void TextBox::set(const QString& text) {
+    DisplayText = text;
+    measuredLength_ = static_cast<int>(text.size());
+    ownText_ = false;
+    ownSource_.clear();
+    Display.NewText();
+    TextAllRedraw(nullptr, 0);
+}
+
 void TextBox::addto(const QString& text) { DisplayText += text; }
-int TextBox::TextLength() const { return static_cast<int>(DisplayText.size()); }
-void TextBox::FontLarger() {}
-void TextBox::FontSmaller() {}
-void TextBox::AlterFont(int) {}
-void TextBox::SetFileWidth() {}
-bool TextBox::FontWidths() { return false; }
-QRect TextBox::pageRect() const { return {}; }
-QRect TextBox::clipRect() const { return {}; }
-void TextBox::measureLines(const QString&, bool) {}
-void TextBox::wrapOwnText() {}
+
+int TextBox::TextLength() const {
+    int n = 0;
+    for (const QChar c : DisplayText)
+        if (!c.isLowSurrogate())
+            ++n;
+    return n;
+}
+
+void TextBox::SetFileWidth() {
+    // Our readings: a last line without a line end is shown but not measured.
+    measureLines(DisplayText.left(measuredLength_), ownText_);
+    FontWidths();
+}
+
+void TextBox::measureLines(const QString& text, bool lastLineCounts) {
+    const QFontMetrics fm(NormalFont);
+    CharAdvances advances(NormalFont);
+    WidestLineChars = 0;
+    WidestLine.clear();
+    long long total = 0;
+    int count = 0;
+    int widest = -1;
+    const int n = static_cast<int>(text.size());
+    int from = 0;
+    while (from < n) {
+        int nl = static_cast<int>(text.indexOf('\n', from));
+        if (nl < 0) {
+            if (!lastLineCounts)
+                break;
+            nl = n;
+        }
+        const int len = nl - from;
+        total += len;
+        ++count;
+        WidestLineChars = std::max(WidestLineChars, len);
+        int width = 0;
+        if (ownText_) {
+            // Large own texts are measured by summed advances.
+            for (int i = from, end = trimmedEnd(text, from, nl); i < end; ++i)
+                width += advances(text[i]);
+        } else {
+            width = lineWidth(fm, text.mid(from, len));
+        }
+        if (width > widest) {
+            widest = width;
+            WidestLine = text.mid(from, len);
+        }
+        from = nl + 1;
+    }
+    AverageLineChars = count > 0 ? static_cast<int>(total / count) : 70;
+}
+
+bool TextBox::FontWidths() {
+    const QFontMetrics fm(NormalFont);
+    const int w = lineWidth(fm, WidestLine);
+    if (w > 0.9 * desktopRect().width())
+        return true;
+    const int m = std::clamp(2 * fm.horizontalAdvance(QLatin1Char('M')), 4, 30);
+    Margin = m;
+    Offset = m;
+    TextWidth = w + 2 * m;
+    return false;
+}
+
+bool TextBox::NewSize() {
+    if (!Loaded)
+        return false;
+    if (FontWidths())
+        return true;
+    if (!win)
+        return false;
+    const int outer = win->outerWidthFor(TextWidth + 2 * Offset);
+    Settings::writeUserInt("SpeedTestScreenWidth", outer);
+    SizeLock = 1;
+    win->setOuterWidth(outer);
+    SizeLock = 0;
+    TextHeight = win->canvas().height() - 2 * Offset;
+    return false;
+}
+
+void TextBox::FontLarger() { AlterFont(static_cast<int>(FontSize * 1.1 + 1.0)); }
+
+void TextBox::FontSmaller() { AlterFont(static_cast<int>(FontSize * 0.9)); }
+
+void TextBox::AlterFont(int size) {
+    if (size < kMinFontSize || size > kMaxFontSize)
+        return;
+    const QFont old = NormalFont;
+    NormalFont = readingFont(size, false);
+    if (ownText_)
+        wrapOwnText();
+    if (NewSize()) {
+        NormalFont = old;
+        if (ownText_)
+            wrapOwnText();
+        return;
+    }
+    FontSize = size;
+    Settings::writeUserInt("SpeedTestFontSize", size);
+    BoldFont = readingFont(size, true);
+    TextAllRedraw(nullptr, 0);
+}
+
+void TextBox::wrapOwnText() {
+    const QString wrapped = wrapLines(ownSource_, CharAdvances(NormalFont), wrapWidth());
+    DisplayText = wrapped + DisplayText.mid(measuredLength_);
+    measuredLength_ = static_cast<int>(wrapped.size());
+    // The top of the page goes back to the start of the line it falls in.
+    int& top = Display.topleftcharno;
+    top = std::min(top, static_cast<int>(DisplayText.size()) - 1);
+    if (top >= 0 && DisplayText[top] != '\n')
+        top = static_cast<int>(DisplayText.lastIndexOf('\n', top));
+    measureLines(DisplayText.left(measuredLength_), true);
+}
+
+QRect TextBox::pageRect() const {
+    const int right = win ? win->canvas().width() - Offset : Offset + TextWidth + Offset;
+    return QRect(QPoint(Offset, Offset), QPoint(right - 1, Offset + TextHeight - 1));
+}
+
+QRect TextBox::clipRect() const { return QRect(Margin, Margin, TextWidth, TextHeight); }
+
+void TextBox::TextAllRedraw(QPainter* dc, int how) {
+    if (!win)
+        return;
+    QImage& image = win->canvas();
+    QPainter own;
+    if (!dc) {
+        own.begin(&image);
+        dc = &own;
+    }
+    if (how == 0) {
+        Display.LinesErase();
+        dc->setPen(QPen(Qt::black, 0));
+        dc->setBrush(GreyBrush);
+        dc->drawRect(0, 0, image.width() - 1, image.height() - 1);
+        dc->setBrush(WhiteBrush);
+        const QRect page = pageRect();
+        dc->drawRect(page.x(), page.y(), page.width() - 1, page.height() - 1);
+    }
+    dc->setFont(NormalFont);
+    printTextNoWrap(*dc, Display.topleftcharno, how);
+    if (own.isActive()) {
+        own.end();
+        win->present(how == 0 ? image.rect() : clipRect() & image.rect());
+    }
+}
+
+void TextBox::printTextNoWrap(QPainter& dc, int start, int how) {
+    win->SetProgress(start);
+    if (DisplayText.isEmpty())
+        return;
+    const QFontMetrics fm(NormalFont);
+    LineHeight = fm.height();
+    const int length = static_cast<int>(DisplayText.size());
+    const int x = Offset + Margin;
+    int y = Offset + Margin;
+    int i = 0;
+    int p = start;
+    for (;;) {
+        int end = static_cast<int>(DisplayText.indexOf('\n', p + 1));
+        bool last = false;
+        if (end < 0) {
+            end = length;
+            last = true;
+        } else if (end == length - 1) {
+            last = true;
+        }
+        const int count = end - (p + 1);
+        if (how == 0 || (how == 2 && i == LastFullLine + 1)) {
+            Display.AddLine(x, y, p + 1, 'f', count, 0, DisplayText.mid(p + 1, count));
+            MyTextOut(dc, p + 1, x, y, count, i, DisplayText);
+        }
+        y += LineHeight;
+        if (y >= Offset + TextHeight - LineHeight)
+            break;
+        if (how == 0)
+            LastFullLine = i;
+        ++i;
+        p = end;
+        if (p + 31 >= length - 1)
+            win->EnableTimerStop();
+        if (last)
+            break;
+    }
+}
+
+void TextBox::MyTextOut(QPainter& dc, int start, int x, int y, int count, int,
+                        const QString& text) {
+    dc.save();
+    dc.setFont(NormalFont);
+    dc.setClipRect(clipRect());
+    dc.setPen(Qt::black);
+    dc.setBackground(Qt::white);
+    dc.setBackgroundMode(Qt::OpaqueMode);
+    dc.drawText(x, y + QFontMetrics(NormalFont).ascent(), text.mid(start, count));
+    dc.restore();
+}
