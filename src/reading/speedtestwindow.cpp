@@ -64,20 +64,21 @@ void SpeedTestWindow::setCaption(const char* practice, const char* speedTest) {
 }
 
 void SpeedTestWindow::loadReading() {
-    if (SpeedTest && !ownFile_) {
+    const bool ownFile = textFileChosen();
+    if (SpeedTest && !ownFile) {
         // A number that names no text (hand-edited, or the texts changed) starts again at 1.
         const int number = Settings::userInt("SpeedTestNumber", 1);
         if (number < 1 || !dataFileExists(speedTestFile(number)))
             Settings::writeUserInt("SpeedTestNumber", 1);
     }
-    if (!ownFile_)
-        SetLoadFile();
+    // Keeps the chosen file of the user.
+    SetLoadFile();
     if (Box->load(LoadFile)) {
         Box->addto(QString::fromLatin1(kEndLine));
         Box->TextAllRedraw(nullptr, 0);
     }
     readingLoaded_ = true;
-    if (SpeedTest && !ownFile_)
+    if (SpeedTest && !ownFile)
         advanceSpeedTestNumber();
 }
 
@@ -109,9 +110,8 @@ void SpeedTestWindow::CMTimerStart() {
 
 void SpeedTestWindow::CMStartGo() {
     if (SpeedTest) {
-        // A speed-test window starts without the timer only after the user chose a
-        // file of their own: that file becomes the text to time, from its top.
-        ownFile_ = true;
+        // A speed-test window gets here only after the user chose a file of their own:
+        // it is shown, and the next start times it from its top.
         readingLoaded_ = false;
         return;
     }

@@ -47,6 +47,4 @@ private:
 
     // The reading (not the instructions) is on the page for this run.
     bool readingLoaded_ = false;
-    // A speed-test window holding a file the user chose.
-    bool ownFile_ = false;
 };

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QTemporaryDir>
 
 namespace {
@@ -66,6 +67,12 @@ protected:
         window->EvTimer(0);
     }
     void space() { window->EvKeyUp(Qt::Key_Space, false); }
+    // Holds the down arrow until the end line is on the page.
+    void scrollToEnd() {
+        for (int i = 0; i < 2000 && !window->NearEnd; ++i)
+            window->EvKeyDown(Qt::Key_Down, i > 0);
+        ASSERT_TRUE(window->NearEnd);
+    }
     bool enabled(int id) const { return window->menuItem(id) && window->menuItem(id)->isEnabled(); }
     // The value as the file holds it, leading space included.
     QString raw(const char* key) const {
@@ -99,6 +106,7 @@ TEST_F(SpeedTest, ThousandCharactersInAMinuteAre200WordsPerMinute) {
     EXPECT_TRUE(enabled(CM_TIMERPAUSE));
     EXPECT_TRUE(enabled(CM_TIMERSTOP));
 
+    scrollToEnd();
     clock.now = 61000;
     ModalScript script;
     results(script, IDYES);
@@ -127,6 +135,7 @@ TEST_F(SpeedTest, PauseAndResumeAddTheTimedStretches) {
     space();            // resumes the timer without reloading
     EXPECT_EQ(window->windowTitle(), "SkimSprinter Practice Reading - [timing]");
     EXPECT_EQ(window->Box->TextLength(), 1000);
+    scrollToEnd();
     clock.now = 540000; // 40 s more
     ModalScript script;
     results(script, IDYES);
@@ -169,6 +178,7 @@ TEST_F(SpeedTest, ScoreListTakesOneMoreAt979AndNoneAt980) {
         open(true);
         clock.now = 1000;
         space();
+        scrollToEnd();
         clock.now = 61000;
         ModalScript script;
         script.answer("Speed Test Time", kSpeed200, IDOK);
@@ -231,4 +241,32 @@ TEST_F(SpeedTest, EndOfTheInstructionsAndHelpTopics) {
     open(false, 11);
     window->Command(CM_CONTENTS);
     EXPECT_EQ(help.topics, (std::vector<int>{26, 29}));
+}
+
+TEST_F(SpeedTest, OwnFileInASpeedTestIsTimedAndKeepsTheTestNumber) {
+    WritePrivateProfileString("Ann", "SpeedTestNumber", "2", ProfileName);
+    const QString own = data.path() + "/mine.txt";
+    write("mine.txt", textOf(968, 'm'));
+    open(true);
+    ModalScript script;
+    script.then([own](QWidget& w) {
+        auto* dialog = qobject_cast<QFileDialog*>(&w);
+        EXPECT_NE(dialog, nullptr);
+        if (dialog)
+            dialog->selectFile(own);
+        return ModalScript::press(w, 1);
+    });
+    window->Command(CM_TEXTFILE);
+    EXPECT_EQ(window->windowTitle(), "Text File (" + own + ")");
+    EXPECT_EQ(window->State, 0); // shown, waiting for the timed start
+    clock.now = 1000;
+    space();
+    EXPECT_TRUE(window->Box->DisplayText.startsWith("mmm"));
+    EXPECT_EQ(window->Box->TextLength(), 1000);
+    scrollToEnd();
+    clock.now = 61000;
+    results(script, IDYES);
+    space();
+    EXPECT_EQ(raw("SpeedTestScores"), " 200.00");
+    EXPECT_EQ(iniInt("Ann", "SpeedTestNumber"), 2);
 }
