@@ -7,7 +7,7 @@ namespace {
 
 using K = ControlKind;
 
-const std::array<DialogTemplate, 5> kTemplates = {{
+const std::array<DialogTemplate, 6> kTemplates = {{
     {"INPUT_OK", "", "Helv", 10, 50, 200, 180, 91, true,
      {
          {4090, K::Edit, "Input", 44, 24, 100, 12, CS_AUTOHSCROLL | CS_BORDER},
@@ -61,6 +61,19 @@ const std::array<DialogTemplate, 5> kTemplates = {{
          {10, K::Edit, "", 104, 4, 88, 68, CS_READONLY | CS_MULTILINE | CS_CENTER | CS_BORDER},
          {-1, K::Icon, "ICON_8", 12, 87, 14, 14},
          {-1, K::Icon, "ICON_9", 176, 86, 14, 13},
+     }},
+    {"READINGS", "", "Helv", 10, 20, 20, 230, 156, true,
+     {
+         {50, K::ListBox, "", 10, 40, 210, 87, CS_NOTIFY | CS_VSCROLL | CS_BORDER},
+         {1, K::GlyphButton, "&OK", 52, 128, 33, 21, CS_DEFAULT},
+         {2, K::GlyphButton, "&Cancel", 96, 128, 33, 21},
+         {9, K::GlyphButton, "", 152, 128, 33, 21},
+         {52, K::PushButton, "Use Text File", 34, 12, 52, 16},
+         {51, K::RadioButton, "Basic", 150, 10, 32, 10},
+         {53, K::RadioButton, "Advanced", 150, 20, 44, 10},
+         {54, K::GroupBox, "", 144, 4, 54, 28},
+         {-1, K::Icon, "BOOK_DISK", 10, 130, 16, 16},
+         {-1, K::Icon, "SPRINT", 203, 130, 16, 16},
      }},
 }};
 

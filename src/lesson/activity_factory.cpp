@@ -4,6 +4,8 @@
 #include "drill/myzwindow.h"
 #include "exercise/exercisewindow.h"
 #include "lesson/lessonmonitor.h"
+#include "reading/lstdialog.h"
+#include "reading/speedtestwindow.h"
 #include "shell/globals.h"
 
 namespace {
@@ -12,13 +14,25 @@ namespace {
 // get no window; the monitor says so.
 class ProgramActivityFactory : public ActivityFactory {
 public:
-    int chooseReading(LessonMonitor*, QString&, const QString&) override { return 0; }
+    int chooseReading(LessonMonitor* monitor, QString& chosenLine,
+                      const QString& caption) override {
+        return LstDialog::choose(monitor, chosenLine, caption);
+    }
     QWidget* createActivity(int activity, LessonMonitor* monitor, int readingNumber,
                             const QString& caption) override {
         if (activity == 1) {
             auto* exercise = new ExerciseWindow(monitor, caption, readingNumber);
             exercise->Create();
             return exercise;
+        }
+        if (activity >= 2 && activity <= 4) {
+            const bool speedTest = activity == 4;
+            auto* reading = new SpeedTestWindow(
+                monitor, caption,
+                speedTest ? QStringLiteral("SpeedTest") : QStringLiteral("Readings"),
+                speedTest ? -1 : readingNumber, speedTest);
+            reading->Create();
+            return reading;
         }
         if (activity != 0)
             return nullptr;

@@ -1,0 +1,234 @@
+#include "reading/speedtestwindow.h"
+
+#include "graph/graphc.h"
+#include "graph/stored_results.h"
+#include "lesson/lessonmonitor.h"
+#include "platform/clock.h"
+#include "platform/help.h"
+#include "platform/locations.h"
+#include "platform/message_box.h"
+#include "reading/scr.h"
+#include "reading/speed_result.h"
+#include "shell/globals.h"
+#include "shell/settings.h"
+#include "shell/sounds.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QKeyEvent>
+
+const char* const SpeedTestWindow::kEndLine = "\n*** PRESS THE SPACE BAR NOW ***";
+
+namespace {
+
+bool advancedMode() {
+    if (mon)
+        return mon->Advanced();
+    return Settings::userInt("LevelAdvanced", 2) != 0;
+}
+
+QString speedTestFile(int number) {
+    return QStringLiteral("st_%1/st%2.dat").arg(advancedMode() ? "adv" : "bas").arg(number);
+}
+
+bool dataFileExists(const QString& name) {
+    QFile f(Locations::dataPath(name));
+    return f.open(QIODevice::ReadOnly);
+}
+
+} // namespace
+
+SpeedTestWindow::SpeedTestWindow(QWidget* parent, const QString& title, const QString& name,
+                                 int readingNumber, bool speedTest)
+    : TestWindow(parent, title, name, readingNumber, speedTest) {
+    commands.add(CM_TIMERSTART, [this] { CMTimerStart(); });
+    commands.add(CM_TIMERPAUSE, [this] { CMTimerPause(); });
+    commands.add(CM_TIMERSTOP, [this] { CMTimerStop(); });
+    commands.add(CM_TIMERQUIT, [this] { CMTimerQuit(); });
+    commands.add(CM_STARTGO, [this] { CMStartGo(); });
+}
+
+SpeedTestWindow::~SpeedTestWindow() = default;
+
+void SpeedTestWindow::SetupWindow() {
+    Box = new ScrollTextBox(1);
+    TestWindow::SetupWindow();
+}
+
+void SpeedTestWindow::LoadInitial() {
+    Box->load(SpeedTest ? QStringLiteral("instr.dat") : QStringLiteral("instr_pr.dat"));
+}
+
+void SpeedTestWindow::setCaption(const char* practice, const char* speedTest) {
+    setWindowTitle(QString::fromLatin1(SpeedTest ? speedTest : practice));
+}
+
+void SpeedTestWindow::loadReading() {
+    const bool ownFile = textFileChosen();
+    if (SpeedTest && !ownFile) {
+        // A number that names no text (hand-edited, or the texts changed) starts again at 1.
+        const int number = Settings::userInt("SpeedTestNumber", 1);
+        if (number < 1 || !dataFileExists(speedTestFile(number)))
+            Settings::writeUserInt("SpeedTestNumber", 1);
+    }
+    // Keeps the chosen file of the user.
+    SetLoadFile();
+    if (Box->load(LoadFile)) {
+        Box->addto(QString::fromLatin1(kEndLine));
+        Box->TextAllRedraw(nullptr, 0);
+    }
+    readingLoaded_ = true;
+    if (SpeedTest && !ownFile)
+        advanceSpeedTestNumber();
+}
+
+void SpeedTestWindow::advanceSpeedTestNumber() {
+    const int next = SpeedTestNumber + 1;
+    Settings::writeUserInt("SpeedTestNumber", next);
+    LoadFile = speedTestFile(next);
+    if (!dataFileExists(LoadFile))
+        Settings::writeUserInt("SpeedTestNumber", 1);
+}
+
+void SpeedTestWindow::CMTimerStart() {
+    NearEnd = false;
+    if (State != 0)
+        return;
+    Timed = 1;
+    if (!readingLoaded_)
+        loadReading();
+    playSound("sound/sttmon.wav");
+    State = 1;
+    StartTick = timeGetTime();
+    StartGoEnable = 0;
+    StartTimerEnable = 0;
+    PauseEnable = 1;
+    StopEnable = 1;
+    EvCommandEnable();
+    setCaption("SkimSprinter Practice Reading - [timing]", "SkimSprinter Speed Test - [timing]");
+}
+
+void SpeedTestWindow::CMStartGo() {
+    if (SpeedTest) {
+        // A speed-test window gets here only after the user chose a file of their own:
+        // it is shown, and the next start times it from its top.
+        readingLoaded_ = false;
+        return;
+    }
+    if (!readingLoaded_)
+        loadReading();
+    State = 2;
+    PauseEnable = 0;
+    StartTimerEnable = 0;
+    StartGoEnable = 0;
+    StopEnable = 1;
+    EvCommandEnable();
+    setWindowTitle(QStringLiteral("SkimSprinter Practice Reading [started]"));
+}
+
+void SpeedTestWindow::CMTimerPause() {
+    if (State != 1)
+        return;
+    State = 0;
+    playSound("sound/sttmoff.wav");
+    setCaption("SkimSprinter Practice Reading - [paused]", "SkimSprinter Speed Test - [paused]");
+    Accumulated += timeGetTime() - StartTick;
+    StartTimerEnable = 1;
+    PauseEnable = 0;
+    StopEnable = 0;
+    EvCommandEnable();
+}
+
+bool SpeedTestWindow::TerminateTiming() {
+    if (!NearEnd && Timed) {
+        const int answer = MessageBox(
+            this,
+            QStringLiteral(
+                "You have not finished this timing.  Do you want to abort this speed test?"),
+            QStringLiteral("Quit speed test?"), MB_YESNO);
+        if (answer != IDYES)
+            return false;
+        Timed = 0;
+        if (ReadingNumber == -2)
+            ReadingNumber = -1;
+    }
+    StartGoEnable = 1;
+    StartTimerEnable = 1;
+    PauseEnable = 0;
+    StopEnable = 0;
+    EvCommandEnable();
+    Accumulated = 0;
+    readingLoaded_ = false;
+    State = 0;
+    return true;
+}
+
+void SpeedTestWindow::CMTimerStop() {
+    const unsigned kept = Accumulated;
+    const int state = State;
+    if (!TerminateTiming())
+        return;
+    playSound("sound/sttmoff.wav");
+    setCaption("SkimSprinter Practice Reading - [finished]", "SkimSprinter Speed Test - [finished]");
+    // A paused timing has nothing running since its pause.
+    const unsigned now = state == 1 ? timeGetTime() : StartTick;
+    const ReadingSpeed speed =
+        readingSpeed(Box->TextLength(), timedMilliseconds(now, StartTick, kept));
+    if (Timed) {
+        MessageBox(this, speedMessage(speed), QStringLiteral("Speed Test Time"), MB_OK);
+        if (MessageBox(this,
+                       QStringLiteral("Do you want to save this time (did the test go smoothly)?"),
+                       QStringLiteral("Save Results?"), MB_YESNO) == IDYES) {
+            QString scores = Settings::userString("SpeedTestScores", "", kScoreListBuffer);
+            if (appendScore(scores, speed.wordsPerMinute))
+                Settings::writeUserString("SpeedTestScores", scores);
+            else
+                MessageBox(this,
+                           QStringLiteral("Future scores will not be recorded as so many speed "
+                                          "tests have been done.  Change Your user name and start "
+                                          "again."),
+                           QString(), MB_OK);
+        }
+        if (MessageBox(this, QStringLiteral("Do you want to look at your previous scores?"),
+                       QStringLiteral("Results"), MB_YESNO) == IDYES &&
+            STOK(this))
+            runStoredGraph(this, QStringLiteral("SpeedTestScores"), QStringLiteral("SpeedGraph"));
+    }
+    close();
+}
+
+void SpeedTestWindow::CMTimerQuit() { close(); }
+
+void SpeedTestWindow::closeEvent(QCloseEvent* event) {
+    if (State == 1) {
+        State = 0;
+        MessageBox(this, QStringLiteral("You have aborted this timing."),
+                   QStringLiteral("Exit Speed test"), MB_OK | MB_ICONEXCLAMATION);
+    }
+    TestWindow::closeEvent(event);
+}
+
+void SpeedTestWindow::FinishedScrolling() {
+    if (State != 0)
+        CMTimerStop();
+    else
+        MessageBox(this,
+                   QStringLiteral(
+                       "You have finished reading the instructions. Press the space bar to start."),
+                   QString(), MB_OK);
+}
+
+void SpeedTestWindow::CMContents() { WinHelpTopic(helpfile, ReadingNumber < 0 ? 26 : 29); }
+
+void SpeedTestWindow::EvKeyUp(int key, bool autoRepeat) {
+    // A held space bar is one press and one release.
+    if (key != Qt::Key_Space || autoRepeat)
+        return;
+    if (State != 0)
+        CMTimerStop();
+    else if (SpeedTest || Timed)
+        // A paused timed reading resumes its timer.
+        CMTimerStart();
+    else
+        CMStartGo();
+}

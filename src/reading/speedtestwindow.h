@@ -1,0 +1,50 @@
+#pragma once
+
+#include "reading/testwindow.h"
+
+// The reading window of practice readings and speed tests: shows the instructions,
+// loads the reading at the first start, times the reading on the millisecond clock
+// (with pauses), and at the end reports the speed, offers to save it in
+// "SpeedTestScores" and closes. Speed tests go through the numbered test texts.
+class SpeedTestWindow : public TestWindow {
+    Q_OBJECT
+public:
+    SpeedTestWindow(QWidget* parent, const QString& title, const QString& name, int readingNumber,
+                    bool speedTest);
+    ~SpeedTestWindow() override;
+
+    void SetupWindow() override;
+    void LoadInitial() override;
+    bool TerminateTiming() override;
+    void CMStartGo() override;
+    void FinishedScrolling() override;
+    void CMContents() override;
+    void EvKeyUp(int key, bool autoRepeat) override;
+
+    void CMTimerStart();
+    void CMTimerPause();
+    void CMTimerStop();
+    void CMTimerQuit();
+
+    // The line every reading ends with, counted in its length.
+    static const char* const kEndLine;
+
+    // 0 idle (not started, or paused), 1 timing, 2 started without the timer.
+    int State = 0;
+    int Timed = 0;
+    unsigned StartTick = 0;
+    unsigned Accumulated = 0;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Puts the reading on the page for its first start, with the end line.
+    void loadReading();
+    // Moves "SpeedTestNumber" on, back to 1 when there is no next text.
+    void advanceSpeedTestNumber();
+    void setCaption(const char* practice, const char* speedTest);
+
+    // The reading (not the instructions) is on the page for this run.
+    bool readingLoaded_ = false;
+};
