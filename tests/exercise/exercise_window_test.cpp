@@ -4,8 +4,11 @@
 #include "exercise/exercisewindow.h"
 #include "lesson/lessonmonitor.h"
 #include "platform/locations.h"
+#include "platform/message_box.h"
 #include "platform/profile.h"
+#include "reading/lstdialog.h"
 #include "reading/readingpage.h"
+#include "reading/speedtestwindow.h"
 #include "shell/globals.h"
 
 #include <QApplication>
@@ -38,6 +41,9 @@ protected:
         EXPECT_TRUE(f.open(QIODevice::WriteOnly));
         f.write((kLine1 + "\n" + kLine2 + "\n\n" + kLine4 + "\n").toLatin1());
         f.close();
+        QFile list(data.path() + "/pr_bas.dat");
+        EXPECT_TRUE(list.open(QIODevice::WriteOnly));
+        list.write("The Morning Train\n1\n");
         PersonName = "Ann";
         WritePrivateProfileString("Ann", "Used", "9", ProfileName);
         WritePrivateProfileString("Ann", "LevelAdvanced", "0", ProfileName);
@@ -293,4 +299,49 @@ TEST_F(Exercise, OddReadingsRunToTheirEnd) {
         else
             EXPECT_EQ(withGroups, c.lines) << c.name;
     }
+}
+
+// A Quick lesson in the program's own windows, the exercise read to its end.
+TEST_F(Exercise, QuickLessonRunsEveryActivityToTheLastQuestion) {
+    delete mon;
+    ModalScript script;
+    auto prompt = [&](const char* name, bool list) {
+        script.answer("Lesson Prompt", QStringLiteral("Time to do the %1, press").arg(name), IDOK);
+        if (list)
+            script.then([](QWidget& w) {
+                EXPECT_NE(qobject_cast<LstDialog*>(&w), nullptr);
+                return ModalScript::press(w, IDOK);
+            });
+    };
+    prompt("Drills", false);
+    mon = new LessonMonitor(nullptr, 0);
+    mon->SetupWindow();
+    ASSERT_NE(mon->activityWindow, nullptr);
+    mon->activityWindow->close();
+
+    prompt("Exercises", true);
+    mon->EvTimer(1);
+    window = qobject_cast<ExerciseWindow*>(mon->activityWindow);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->windowTitle(), "SkimSprinter Exercises");
+    window->EvTimer(0);
+    for (int presses = 0; window->isVisible() && presses < 100; ++presses) {
+        press();
+        release();
+    }
+    EXPECT_TRUE(mon->activityDone[1]);
+
+    for (const char* reading :
+         {"First Practice Reading", "Second Practice Reading", "Speed Test"}) {
+        prompt(reading, QByteArray(reading) != "Speed Test");
+        mon->EvTimer(1);
+        auto* readingWindow = qobject_cast<SpeedTestWindow*>(mon->activityWindow);
+        ASSERT_NE(readingWindow, nullptr) << reading;
+        readingWindow->close();
+    }
+    EXPECT_TRUE(mon->LessonFinished());
+    script.answer("Exit now?", "You have finished the Lesson, do you want to leave now?", IDNO);
+    mon->EvTimer(1);
+    EXPECT_TRUE(script.finished());
+    EXPECT_EQ(mon->lessonPlan, 4);
 }
