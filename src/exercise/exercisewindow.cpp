@@ -7,6 +7,7 @@
 #include "shell/globals.h"
 #include "shell/settings.h"
 
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QSlider>
@@ -30,6 +31,9 @@ ExerciseWindow::ExerciseWindow(QWidget* parent, const QString& caption, int read
     LoadFile.clear();
     // The reading gets empty lines at its end, so its last lines reach the middle.
     PadText = 1;
+    releaseTimer_ = new QTimer(this);
+    releaseTimer_->setSingleShot(true);
+    connect(releaseTimer_, &QTimer::timeout, this, [this] { settleRelease(); });
 }
 
 ExerciseWindow::~ExerciseWindow() = default;
@@ -110,6 +114,34 @@ void ExerciseWindow::EvKeyUp(int key, bool autoRepeat) {
     if (autoRepeat || key != keyHeld) return;
     keyHeld = 0;
     box()->ScrollIt();
+}
+
+void ExerciseWindow::keyPressEvent(QKeyEvent* event) {
+    if (releasePending_) {
+        if (event->key() == releasedKey_ && event->timestamp() - releasedAt_ <= 2) {
+            releasePending_ = false; // the key is still held
+            releaseTimer_->stop();
+            return;
+        }
+        settleRelease();
+    }
+    TestWindow::keyPressEvent(event);
+}
+
+void ExerciseWindow::keyReleaseEvent(QKeyEvent* event) {
+    if (event->isAutoRepeat()) return;
+    settleRelease();
+    releasedKey_ = event->key();
+    releasedAt_ = event->timestamp();
+    releasePending_ = true;
+    releaseTimer_->start(kReleaseWaitMs);
+}
+
+void ExerciseWindow::settleRelease() {
+    if (!releasePending_) return;
+    releasePending_ = false;
+    releaseTimer_->stop();
+    EvKeyUp(releasedKey_, false);
 }
 
 void ExerciseWindow::ShadowSliderMove(int code) {

@@ -34,6 +34,9 @@ public:
     void CMContents() override;
     void TextLoaded() override {}
 
+    // Acts on a key release still waiting to be told apart from auto-repeat.
+    void settleRelease();
+
     ExerciseBox* box() const;
     QSlider* shadowSlider() const { return slider; }
     // The slider's place in a client area of that size, m being the page offset.
@@ -46,8 +49,20 @@ public:
     int keyHeld = 0; // the key being held, 0 for none
     QSlider* slider = nullptr;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
 private:
     void loadReading();
+    // X11 repeats a held key as a release and a press at the same moment, and
+    // does not always get them marked as repeats: a release waits this long for
+    // its press before it counts.
+    static constexpr int kReleaseWaitMs = 30;
+    QTimer* releaseTimer_ = nullptr;
+    int releasedKey_ = 0;
+    quint64 releasedAt_ = 0;
+    bool releasePending_ = false;
     QTimer* timer20_ = nullptr;
     bool reported_ = false;
 };
