@@ -360,3 +360,17 @@ TEST_F(Exercise, QuickLessonRunsEveryActivityToTheLastQuestion) {
     EXPECT_TRUE(script.finished());
     EXPECT_EQ(mon->lessonPlan, 4);
 }
+
+// A reading that begins with an empty line loses no line, on screen or in a redraw.
+TEST_F(Exercise, LeadingEmptyLineKeepsTheOrderOfLines) {
+    writeReading("\n" + kLine1.toLatin1() + "\n" + kLine2.toLatin1() + "\n");
+    open();
+    QStringList current{box()->lineText};
+    for (int i = 0; i < 2; ++i) {
+        finishLine();
+        current << box()->lineText;
+        box()->TextAllRedraw(nullptr, 0);
+        EXPECT_EQ(box()->lineText.toStdString(), current.back().toStdString());
+    }
+    EXPECT_EQ(current, (QStringList{"", kLine1, kLine2}));
+}
