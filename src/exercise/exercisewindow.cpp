@@ -105,6 +105,8 @@ void ExerciseWindow::CMStartGo() {
 
 void ExerciseWindow::EvKeyDown(int key, bool autoRepeat) {
     if (autoRepeat || keyHeld != 0 || isModifier(key)) return;
+    // Nothing loaded (the choice of a file was cancelled): nothing to reveal or end.
+    if (Box->DisplayText.isEmpty()) return;
     keyHeld = key;
     box()->LineUp();
     stopTimer(2);

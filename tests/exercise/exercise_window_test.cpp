@@ -139,6 +139,11 @@ TEST_F(Exercise, SetUpWithoutTimerMenuAndTheSliderAtTheStoredDivision) {
     EXPECT_EQ(window->shadowSlider()->geometry(),
               ExerciseWindow::sliderRect(window->page()->size(), box()->Offset));
     EXPECT_EQ(iniInt("Ann", "ExerciseScreenHeight"), -12345);
+    // and keys do nothing: there is nothing to reveal, and the exercise is not over.
+    press();
+    release();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(mon->activityDone[1]);
 }
 
 TEST_F(Exercise, CurrentLineDrawnAsShadowsInTheMiddle) {
