@@ -143,31 +143,35 @@ TEST(Division, FastSearchMatchesTheFullSearchOnRandomLines) {
     const QString letters = QStringLiteral("abcdefghijklmnopqrstuvwxyzTHE,.;:!?'\"-()");
     auto word = [&](int length) {
         QString w;
-        for (int i = 0; i < length; ++i)
+        while (w.size() < length)
             w += letters[pick(0, int(letters.size()) - 1)];
         return w;
     };
+    // Mostly one space; tabs, runs of both, now and then 20 to 60 spaces.
     auto white = [&] {
         const int kind = pick(0, 19);
-        if (kind < 13) return QString(u' ');
-        if (kind < 15) return QString(u'\t');
-        if (kind == 19) return QString(pick(20, 60), u' ');
-        QString run;
-        for (int i = pick(2, 6); i > 0; --i)
+        QString run = kind < 13    ? " "
+                      : kind < 15  ? "\t"
+                      : kind == 19 ? QString(pick(20, 60), u' ')
+                                   : "";
+        for (int i = kind >= 15 && kind < 19 ? pick(2, 6) : 0; i > 0; --i)
             run += pick(0, 3) ? u' ' : u'\t';
         return run;
     };
+    // Empty, all white, one long word, or words (some long) with white space
+    // around, leading and trailing now and then.
     auto line = [&] {
-        const int shape = pick(0, 49);
-        if (shape == 0) return QString();
-        if (shape == 1) return white() + white();
-        if (shape == 2) return word(pick(30, 140));
-        QString text = pick(0, 5) ? QString() : white();
-        const int target = pick(1, 130);
-        while (text.size() < target) {
-            text += word(pick(0, 9) ? pick(1, 9) : pick(10, 40));
-            text += white();
+        switch (pick(0, 49)) {
+        case 0:
+            return QString();
+        case 1:
+            return white() + white();
+        case 2:
+            return word(pick(30, 140));
         }
+        QString text = pick(0, 5) ? QString() : white();
+        for (const int target = pick(1, 130); text.size() < target;)
+            text += word(pick(0, 9) ? pick(1, 9) : pick(10, 40)) + white();
         if (pick(0, 3)) text.chop(1);
         return text;
     };

@@ -37,21 +37,16 @@ protected:
     Exercise() {
         Locations::setDataDirOverride(data.path());
         QDir().mkpath(data.path() + "/pr_bas");
-        QFile f(data.path() + "/pr_bas/p1.dat");
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write((kLine1 + "\n" + kLine2 + "\n\n" + kLine4 + "\n").toLatin1());
-        f.close();
-        QFile list(data.path() + "/pr_bas.dat");
-        EXPECT_TRUE(list.open(QIODevice::WriteOnly));
-        list.write("The Morning Train\n1\n");
+        writeReading((kLine1 + "\n" + kLine2 + "\n\n" + kLine4 + "\n").toLatin1());
+        writeReading("The Morning Train\n1\n", "/pr_bas.dat");
         PersonName = "Ann";
         WritePrivateProfileString("Ann", "Used", "9", ProfileName);
         WritePrivateProfileString("Ann", "LevelAdvanced", "0", ProfileName);
         mon = new LessonMonitor(nullptr, 4);
         mon->SetupWindow();
     }
-    void writeReading(const QByteArray& text) {
-        QFile f(data.path() + "/pr_bas/p1.dat");
+    void writeReading(const QByteArray& text, const char* name = "/pr_bas/p1.dat") {
+        QFile f(data.path() + name);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(text);
     }
@@ -121,11 +116,11 @@ TEST_F(Exercise, SetUpWithoutTimerMenuAndTheSliderAtTheStoredDivision) {
         ASSERT_NE(slider, nullptr);
         EXPECT_EQ(slider->value(), c.position) << (c.stored ? c.stored : "none");
         EXPECT_EQ(box()->division, 21 - c.position);
-        EXPECT_EQ(slider->minimum(), 1);
-        EXPECT_EQ(slider->maximum(), 20);
-        EXPECT_EQ(slider->tickInterval(), 1);
-        EXPECT_EQ(slider->pageStep(), 1);
     }
+    QSlider* slider = window->shadowSlider();
+    EXPECT_EQ(QList<int>({slider->minimum(), slider->maximum(), slider->tickInterval(),
+                          slider->pageStep()}),
+              QList<int>({1, 20, 1, 1}));
     EXPECT_EQ(window->Menu->actions().first()->text(), "&Font");
     EXPECT_EQ(ExerciseWindow::sliderRect(QSize(500, 300), 16), QRect(16, 286, 468, 11));
     EXPECT_EQ(window->shadowSlider()->geometry(),
