@@ -44,7 +44,7 @@ MyFrameWindow::MyFrameWindow(QWidget* parent, const QString& caption)
     resize(w, h);
     int x = Settings::userInt("SizesScreenX", -1);
     int y = Settings::userInt("SizesScreenY", -1);
-    if (x == -1 || y == -1) {
+    if (x == -1 || y == -1 || !cornerOnScreen(QPoint(x, y))) {
         const QPoint p =
             defaultPosition(QSize(w, h), desktopRect(), mon ? static_cast<QWidget*>(mon)->width() : 0);
         x = p.x();

@@ -217,6 +217,10 @@ void LessonMonitor::CMDrill() {
 
 void LessonMonitor::CMExercise() {
     playSound("sound/right.wav");
+    if (!activityFactory().provides(1)) {
+        notInThisVersion(1);
+        return;
+    }
     if (CheckChange(1))
         return;
     currentActivity = 1;
@@ -271,16 +275,20 @@ void LessonMonitor::startActivityWindow(int activity, int readingNumber, const Q
     deleteActivityWindow();
     QWidget* window = activityFactory().createActivity(activity, this, readingNumber, caption);
     if (!window) {
-        MessageBox(this,
-                   QStringLiteral("The %1 are not part of this version of SkimSprinter yet.")
-                       .arg(QString::fromLatin1(txt[activity])),
-                   QString(), MB_OK);
-        currentActivity = -1;
-        repaintRows();
+        notInThisVersion(activity);
         return;
     }
     activityWindow = window;
     window->show();
+}
+
+void LessonMonitor::notInThisVersion(int activity) {
+    MessageBox(this,
+               QStringLiteral("The %1 are not part of this version of SkimSprinter yet.")
+                   .arg(QString::fromLatin1(txt[activity])),
+               QString(), MB_OK);
+    currentActivity = -1;
+    repaintRows();
 }
 
 void LessonMonitor::CMBDrill() {
@@ -378,6 +386,17 @@ bool LessonMonitor::timerActive(int id) const {
     }
 }
 
+void LessonMonitor::endActivityWindow() {
+    // An open window is closed as the user would close it, so its close query records the
+    // activity; one closed already has done so and is only deleted.
+    if (activityWindow && activityWindow->isVisible())
+        activityWindow->close();
+    deleteActivityWindow();
+    // The lesson does not move on past the end of the run.
+    nextTimer_->stop();
+    deleteTimer_->stop();
+}
+
 void LessonMonitor::deleteActivityWindow() {
     if (activityWindow) {
         QWidget* window = activityWindow;
@@ -418,6 +437,7 @@ void LessonMonitor::CMCancel() {
         if (answer != IDYES)
             return;
     }
+    endActivityWindow();
     const int total = Settings::userInt("TotalMinutes", 0) + minutesUsed;
     Settings::writeUserInt("TotalMinutes", total);
     QString usage;

@@ -32,8 +32,12 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
+    void fitOuterSize();
     QString text_;
     int helpTopic_;
     QPixmap brain_, pencil_;
