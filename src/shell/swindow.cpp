@@ -98,9 +98,9 @@ void SWindow::EvMove() {
     const QPoint topLeft = frameGeometry().topLeft();
     // Only a real move is remembered: not the placing at set-up, nor the window
     // showing up where it was put.
-    if (topLeft == known_)
+    if (pos() == known_)
         return;
-    known_ = topLeft;
+    known_ = pos();
     Settings::writeUserInt(Settings::positionKey(positionName_, "ScreenX").toLatin1(), topLeft.x());
     Settings::writeUserInt(Settings::positionKey(positionName_, "ScreenY").toLatin1(), topLeft.y());
 }

@@ -1,5 +1,8 @@
 #include "support/shell_fixture.h"
 
+#include "lesson/lessondialog.h"
+#include "platform/help.h"
+#include "platform/help_window.h"
 #include "platform/message_box.h"
 #include "platform/modal.h"
 #include "shell/globals.h"
@@ -8,7 +11,10 @@
 #include "shell/ync.h"
 
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 
 using Prompts = ShellTest;
 
@@ -35,20 +41,58 @@ TEST_F(Prompts, InputOkKeepsAtMost99CharactersAndCancelKeepsTheBuffer) {
     EXPECT_TRUE(sounds.played.isEmpty());
 }
 
-TEST_F(Prompts, SilentDialogStillSoundsOnHelpButNotWhenMuted) {
-    YesDialog silent(nullptr, "INPUT_OK", "x", "Enter your first name", 35, nullptr, 0, true);
-    silent.sendCommand(IDHELP);
+TEST_F(Prompts, HelpFromAModalPromptIsUsableAndThePromptStaysAnswerable) {
+    setHelpBackend(nullptr); // the real help window
+    HelpWindow& helpWindow = HelpWindow::instance();
+    std::string result = "Anna";
+    YesDialog prompt(nullptr, "INPUT_OK", "Anna", "Enter your first name", 35, &result, 100, true);
+    bool ran = false;
+    QTimer::singleShot(0, &prompt, [&] {
+        QTest::mouseClick(qobject_cast<QPushButton*>(prompt.control(IDHELP)), Qt::LeftButton);
+        ASSERT_TRUE(helpWindow.isVisible());
+        EXPECT_TRUE(helpWindow.currentPage().endsWith("topic35.html"));
+        // Kept above the prompt, and so above the workspace the prompt sits on.
+        EXPECT_EQ(helpWindow.windowHandle()->transientParent(), prompt.windowHandle());
+        // The prompt's modality does not block it: its buttons and keys work.
+        QTest::mouseClick(helpWindow.findChild<QPushButton*>(), Qt::LeftButton);
+        EXPECT_TRUE(helpWindow.currentPage().endsWith("contents.html"));
+        QTest::keyClick(&helpWindow, Qt::Key_Escape);
+        EXPECT_FALSE(helpWindow.isVisible());
+        // The prompt is still open and takes its answer.
+        EXPECT_TRUE(prompt.isVisible());
+        auto* edit = prompt.findChild<QLineEdit*>();
+        edit->selectAll();
+        QTest::keyClicks(edit, "Bert");
+        QTest::mouseClick(qobject_cast<QPushButton*>(prompt.control(IDOK)), Qt::LeftButton);
+        ran = true;
+    });
+    EXPECT_EQ(Modal::runModal(prompt), IDOK);
+    EXPECT_TRUE(ran);
+    EXPECT_EQ(result, "Bert");
+    // A silent prompt still sounds its Help.
     EXPECT_EQ(sounds.played, QStringList{"sound/right.wav"});
-    EXPECT_EQ(help.topics, std::vector<int>{35});
-    EXPECT_FALSE(silent.isVisible() && silent.result() != 0);
+    helpWindow.hide();
+}
 
-    sounds.played.clear();
-    SoundOn = false;
-    YesDialog loud(nullptr, "YESNO", "Question?", "Select Mode", 4, nullptr, 0, false);
-    loud.sendCommand(IDHELP);
-    loud.sendCommand(IDYES);
-    EXPECT_TRUE(sounds.played.isEmpty());
-    EXPECT_EQ(loud.result(), IDYES);
+TEST_F(Prompts, AFocusedButtonTakesReturn) {
+    int chosen = 4;
+    LessonDialog chooser(nullptr, &chosen);
+    chooser.show();
+    QWidget* revision = chooser.control(102);
+    revision->setFocus();
+    QTest::keyClick(revision, Qt::Key_Return);
+    EXPECT_EQ(chosen, 1);
+    EXPECT_FALSE(chooser.isVisible());
+
+    YNC ync(nullptr, "YesNoCancel", "Was it right?", "Ready?", 30, 0, 0);
+    ync.Create();
+    ync.show();
+    for (auto* b : ync.findChildren<QPushButton*>())
+        if (b->property("controlId").toInt() == IDNO) {
+            b->setFocus();
+            QTest::keyClick(b, Qt::Key_Return);
+        }
+    EXPECT_EQ(ync.modalResult(), IDNO);
 }
 
 TEST_F(Prompts, YesNoButtonsSoundAndReturnTheirIds) {
@@ -120,9 +164,10 @@ TEST_F(YncTest, OpensBottomRightAndRemembersWhereItWasPut) {
     {
         YNC ync(nullptr, "YesNoCancel", "Was it right?", "Ready?", 30, 0, 0);
         ync.Create();
-        // 1024 x 768 desktop, 438 x 230 prompt.
+        // 1024 x 768 desktop, 438 x 230 prompt, frame included.
         EXPECT_EQ(ync.pos(), QPoint(566, 518));
         ync.show();
+        EXPECT_EQ(ync.frameGeometry(), QRect(566, 518, 438, 230));
         ync.move(300, 200);
         EXPECT_EQ(iniInt("Dora", "YesNoCancelScreenX"), 300);
         EXPECT_EQ(iniInt("Dora", "YesNoCancelScreenY"), 200);

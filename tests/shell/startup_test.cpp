@@ -2,6 +2,7 @@
 
 #include "lesson/lessonmonitor.h"
 #include "platform/message_box.h"
+#include "platform/locations.h"
 #include "platform/modal.h"
 #include "platform/profile.h"
 #include "shell/blockwindow.h"
@@ -12,6 +13,9 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -77,6 +81,10 @@ TEST_F(Startup, FirstRunOnTheMachine) {
     EXPECT_EQ(mywin->windowTitle(), "SkimSprinter V2.0 Lesson Plan");
     EXPECT_EQ(mywin->pos(), QPoint(10, 84));
     EXPECT_TRUE(mywin->isVisible());
+    // Showing the monitor where it opens by default is not a place the user chose.
+    EXPECT_EQ(ini("Unnamed", "MonitorWindowScreenX").toStdString(), "<none>");
+    mywin->move(200, 150);
+    EXPECT_EQ(iniInt("Unnamed", "MonitorWindowScreenX"), 200);
 }
 
 TEST_F(Startup, ReturningUserSwitchesSectionsAndIsOfferedNextTime) {
@@ -217,4 +225,53 @@ TEST_F(Startup, GarbageSettingsFileStillStarts) {
     EXPECT_EQ(iniInt("Unnamed", "Used"), 1);
     EXPECT_EQ(iniInt("Unnamed", "LevelAdvanced"), 1);
     EXPECT_TRUE(terminated.statuses.empty());
+}
+
+TEST_F(Startup, AnIncompleteDataTreeEndsTheRunBeforeTheNamePrompt) {
+    QTemporaryDir empty;
+    Locations::setDataDirOverride(empty.path());
+    {
+        ModalScript script;
+        script.then([&](QWidget& w) {
+            EXPECT_EQ(w.windowTitle(), "SkimSprinter cannot start");
+            const QString text = ModalScript::textOf(w);
+            EXPECT_TRUE(text.contains(empty.path())) << text.toStdString();
+            EXPECT_TRUE(text.contains("pr_bas.dat") && text.contains("help/contents.html"));
+            EXPECT_EQ(qobject_cast<QMessageBox*>(&w)->icon(), QMessageBox::Critical);
+            return ModalScript::press(w, IDOK);
+        });
+        app.InitMainWindow();
+        EXPECT_TRUE(script.finished());
+    }
+    Locations::setDataDirOverride({});
+    EXPECT_EQ(terminated.statuses, std::vector<int>{1});
+    EXPECT_EQ(firstwin, nullptr);
+    EXPECT_EQ(ini("AllUsers", "LastUserName"), "<none>");
+}
+
+TEST(StartupProcess, WithoutADisplayThePlainMessageAndStatusOne) {
+    const QString program = QStringLiteral(SKIM_TEST_HELPER_DIR "/skim_program");
+    const struct {
+        QStringList args;
+        const char* display;
+        int status;
+    } cases[] = {
+        {{}, nullptr, 1},
+        {{"-platform"}, nullptr, 1}, // a platform switch without a platform
+        {{}, "", 1},
+    };
+    for (const auto& c : cases) {
+        QProcess run;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(name);
+        if (c.display)
+            env.insert("DISPLAY", c.display);
+        run.setProcessEnvironment(env);
+        run.start(program, c.args);
+        ASSERT_TRUE(run.waitForFinished(20000));
+        EXPECT_EQ(run.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(run.exitCode(), c.status);
+        EXPECT_TRUE(run.readAllStandardError().contains("needs a graphical desktop session"));
+    }
 }

@@ -1,8 +1,10 @@
 #include "support/shell_fixture.h"
 
+#include "platform/art.h"
 #include "platform/modal.h"
 #include "platform/profile.h"
 #include "shell/blockwindow.h"
+#include "shell/firstwindow.h"
 #include "shell/globals.h"
 #include "shell/swindow.h"
 
@@ -45,19 +47,52 @@ TEST_F(Windows, OnlyOneStoredCoordinateMeansTheDefaultForBoth) {
     EXPECT_EQ(w.pos(), QPoint(20, 448));
 }
 
-TEST_F(Windows, StoredPositionIsUsedEvenOffScreenAndMovesAreWrittenAtOnce) {
+TEST_F(Windows, StoredPositionOffEveryScreenGivesTheDefaultAndMovesAreWrittenAtOnce) {
     PersonName = "Eve";
-    WritePrivateProfileString("eve", "speedgraphscreenx", "5000", ProfileName);
-    WritePrivateProfileString("EVE", "SpeedGraphScreenY", "-300", ProfileName);
+    const QPoint byDefault(20, 448); // 400 x 300 on the 1024 x 768 desktop
+    const struct {
+        const char *x, *y;
+        QPoint expected;
+    } cases[] = {
+        {"5000", "-300", byDefault}, {"-5000", "100", byDefault}, {"10", "31073", byDefault},
+        {"990", "100", byDefault},  // only 34 pixels of the corner on the screen
+        {"984", "728", {984, 728}}, // exactly 40 x 40
+        {"0", "0", {0, 0}},
+    };
+    for (const auto& c : cases) {
+        WritePrivateProfileString("eve", "speedgraphscreenx", c.x, ProfileName);
+        WritePrivateProfileString("EVE", "SpeedGraphScreenY", c.y, ProfileName);
+        SWindow w(nullptr, "Graph", "SpeedGraph");
+        w.resize(400, 300);
+        w.Create();
+        EXPECT_EQ(w.pos(), c.expected) << c.x << "," << c.y;
+    }
     SWindow w(nullptr, "Graph", "SpeedGraph");
     w.Create();
-    EXPECT_EQ(w.pos(), QPoint(5000, -300));
     w.show();
     w.move(40, 60);
     EXPECT_EQ(iniInt("Eve", "SpeedGraphScreenX"), 40);
     EXPECT_EQ(iniInt("Eve", "SpeedGraphScreenY"), 60);
     // Another user's section is untouched.
     EXPECT_EQ(iniInt("Fay", "SpeedGraphScreenX"), -12345);
+}
+
+TEST_F(Windows, MainWindowAndWorkspaceUseTheSmallIconAtSixteenPixels) {
+    FirstWindow first;
+    BlockWindow workspace(&first);
+    first.SetupWindow();
+    workspace.SetupWindow();
+    auto rendered = [](const QIcon& icon, int side) {
+        return icon.pixmap(side, side).toImage().convertToFormat(QImage::Format_ARGB32);
+    };
+    auto art = [](const char* name, int side) {
+        return Art::image(name, QSize(side, side)).convertToFormat(QImage::Format_ARGB32);
+    };
+    ASSERT_NE(art("SMALL", 16), art("APPLICATION", 16));
+    for (QWidget* w : {static_cast<QWidget*>(&first), static_cast<QWidget*>(&workspace)}) {
+        EXPECT_EQ(rendered(w->windowIcon(), 16), art("SMALL", 16));
+        EXPECT_EQ(rendered(w->windowIcon(), 32), art("APPLICATION", 32));
+    }
 }
 
 TEST_F(Windows, WorkspaceSnapsBackToTheWholeDesktop) {
