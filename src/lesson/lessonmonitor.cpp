@@ -217,8 +217,14 @@ void LessonMonitor::CMDrill() {
 
 void LessonMonitor::CMExercise() {
     playSound("sound/right.wav");
+    // Nothing to ask or explain about a window this build does not have; what runs goes on,
+    // and a lesson stops here as after a skipped activity.
     if (!activityFactory().provides(1)) {
         notInThisVersion(1);
+        if (autoPrompt) {
+            currentActivity = -1;
+            repaintRows();
+        }
         return;
     }
     if (CheckChange(1))
@@ -276,6 +282,8 @@ void LessonMonitor::startActivityWindow(int activity, int readingNumber, const Q
     QWidget* window = activityFactory().createActivity(activity, this, readingNumber, caption);
     if (!window) {
         notInThisVersion(activity);
+        currentActivity = -1;
+        repaintRows();
         return;
     }
     activityWindow = window;
@@ -287,8 +295,6 @@ void LessonMonitor::notInThisVersion(int activity) {
                QStringLiteral("The %1 are not part of this version of SkimSprinter yet.")
                    .arg(QString::fromLatin1(txt[activity])),
                QString(), MB_OK);
-    currentActivity = -1;
-    repaintRows();
 }
 
 void LessonMonitor::CMBDrill() {
@@ -297,7 +303,8 @@ void LessonMonitor::CMBDrill() {
 }
 
 void LessonMonitor::CMBExercise() {
-    manualStart = true;
+    if (activityFactory().provides(1))
+        manualStart = true;
     CMExercise();
 }
 
