@@ -1,6 +1,7 @@
 #include "shell/globals.h"
 
 #include "drill/score.h"
+#include "shell/settings.h"
 
 std::string PersonName = "Unnamed";
 const char* const ProfileName = "ssv20.ini";
@@ -24,4 +25,5 @@ void resetGlobals() {
     Client = nullptr;
     GreenFirstPaint = true;
     score.resetToStart();
+    Settings::resetWriteFailureNotice();
 }

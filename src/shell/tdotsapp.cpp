@@ -44,6 +44,7 @@ void TDotsApp::InitMainWindow() {
     // Without its data the program could only fail later, with stranger messages.
     if (!dataTreePresent())
         return;
+    Settings::noticeWriteFailures();
     // 1. The styled buttons and group boxes are built into every template dialog.
     // 2. Who used the program last.
     std::vector<char> last(kMaxNameLength + 1, '\0');
