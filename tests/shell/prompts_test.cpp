@@ -133,10 +133,3 @@ TEST_F(Prompts, YncOpensBottomRightAtItsOuterSizeAndRemembersWhereItWasPut) {
     again.Create();
     EXPECT_EQ(again.pos(), QPoint(300, 200));
 }
-
-TEST_F(Prompts, MessageBoxWithoutCaptionShowsTheProgramName) {
-    ModalScript script;
-    script.answer("SkimSprinter", "Hello", IDOK).answer("Quit?", "Sure?", IDNO);
-    EXPECT_EQ(MessageBox(nullptr, "Hello", QString(), MB_OK), IDOK);
-    EXPECT_EQ(MessageBox(nullptr, "Sure?", "Quit?", MB_YESNO), IDNO);
-}
