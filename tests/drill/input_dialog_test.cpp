@@ -85,22 +85,6 @@ TEST_F(InputDialogTest, CancelAndEscapeCloseWithoutCheckingTheText) {
     EXPECT_FALSE(dialog->isVisible());
 }
 
-TEST_F(InputDialogTest, SpellingFieldTakesAnyTextUpToTheFlashLength) {
-    InputDialog dialog(nullptr, "Type out the flash text:", "Spell It", "", 7);
-    ModalScript script;
-    script.then([](QWidget& w) {
-        auto& d = static_cast<InputDialog&>(w);
-        QTest::keyClicks(d.edit(), "the cat ");
-        EXPECT_EQ(d.text(), "the cat") << "the trailing space does not fit";
-        return ModalScript::press(w, IDOK);
-    });
-    EXPECT_EQ(dialog.Execute(), IDOK);
-    // Without a validator an empty answer is accepted too.
-    InputDialog empty(nullptr, "Type out the flash text:", "Spell It", "", 5);
-    script.type("Type out the flash text:", "", IDOK);
-    EXPECT_EQ(empty.Execute(), IDOK);
-}
-
 TEST(RangeValidator, ReadsTheLeadingNumberAsAtolDoes) {
     MyTRangeValidator level(1, 115);
     for (const char* valid : {"1", "115", "  42", "+7", "12ab"})
