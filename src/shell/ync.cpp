@@ -125,11 +125,6 @@ void YNC::showEvent(QShowEvent* event) {
     fitOuterSize();
 }
 
-void YNC::resizeEvent(QResizeEvent* event) {
-    SWindow::resizeEvent(event);
-    fitOuterSize();
-}
-
 void YNC::moveEvent(QMoveEvent* event) {
     SWindow::moveEvent(event);
     fitOuterSize(); // the window manager's frame arrives with its first move

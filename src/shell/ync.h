@@ -33,7 +33,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
 
 private:
