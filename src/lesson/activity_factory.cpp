@@ -10,8 +10,7 @@
 
 namespace {
 
-// The program's activity windows. The activities this build does not have yet
-// get no window; the monitor says so.
+// The program's activity windows, and the reading list before a reading.
 class ProgramActivityFactory : public ActivityFactory {
 public:
     int chooseReading(LessonMonitor* monitor, QString& chosenLine,
