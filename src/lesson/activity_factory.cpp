@@ -17,6 +17,7 @@ public:
                       const QString& caption) override {
         return LstDialog::choose(monitor, chosenLine, caption);
     }
+    bool provides(int activity) const override { return activity != 1; }
     QWidget* createActivity(int activity, LessonMonitor* monitor, int readingNumber,
                             const QString& caption) override {
         if (activity >= 2 && activity <= 4) {
