@@ -117,6 +117,12 @@ void TestWindow::SetupWindow() {
     Progress->setTextVisible(false);
     Progress->setFocusPolicy(Qt::NoFocus);
     Progress->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Opaque, so its own repaints do not repaint the page below it: that would count
+    // as a paint request, redraw the page 50 ms later and undo every partial scroll.
+    Progress->setAutoFillBackground(true);
+    QPalette barPalette = Progress->palette();
+    barPalette.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
+    Progress->setPalette(barPalette);
     Progress->setRange(0, 1);
     Progress->setValue(0);
     Progress->setGeometry(progressRect(offset, width(), true));

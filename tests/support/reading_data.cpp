@@ -1,0 +1,37 @@
+#include "support/reading_data.h"
+
+#include "platform/locations.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+ReadingData::ReadingData() { Locations::setDataDirOverride(dir_.path()); }
+
+ReadingData::~ReadingData() { Locations::setDataDirOverride({}); }
+
+void ReadingData::write(const QString& name, const QByteArray& content) const {
+    QDir().mkpath(QFileInfo(path(name)).path());
+    QFile f(path(name));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << name.toStdString();
+    f.write(content);
+}
+
+QByteArray readingText(int length, char fill) {
+    QByteArray text;
+    while (text.size() < length) {
+        const int line = std::min<int>(40, length - int(text.size()));
+        text += QByteArray(line - 1, fill) + '\n';
+    }
+    return text;
+}
+
+QString rawSetting(const TempState& state, const char* key) {
+    const QByteArray prefix = QByteArray(key) + '=';
+    for (QByteArray line : state.readIni().split('\n'))
+        if (line.startsWith(prefix))
+            return QString::fromLatin1(line.mid(prefix.size()).replace("\r", ""));
+    return QStringLiteral("<none>");
+}
