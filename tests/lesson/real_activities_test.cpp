@@ -95,10 +95,9 @@ protected:
 TEST_F(RealActivities, QuitWithTheDrillWindowOpenRecordsTheRun) {
     start();
     drillUpThreeLevels();
-    // The Exercises only say that they are missing; the drills go on undisturbed.
+    // Asked to leave the drills for the Exercises, the user stays: the drills go on undisturbed.
     ModalScript script;
-    script.answer("SkimSprinter",
-                  "The Exercises are not part of this version of SkimSprinter yet.", IDOK);
+    script.answer("Quit?", "Are you sure you want to quit the Drills", IDNO);
     mon->sendCommand(101);
     EXPECT_TRUE(script.finished());
     EXPECT_EQ(mon->currentActivity, 0);
