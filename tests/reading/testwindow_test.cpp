@@ -283,7 +283,8 @@ TEST_F(ReadingWindow, MenuCommandsDoWhatTheySay) {
 }
 
 TEST_F(ReadingWindow, CommandsFollowTheirEnableFields) {
-    std::unique_ptr<ProbeWindow> w(open(false));
+    reading("pr_bas/p2.dat", "Two.\n");
+    std::unique_ptr<ProbeWindow> w(open(false, 2));
     w->EvTimer(0);
     const int fields[] = {121, 120, 122, 124, 125};
     int* enables[] = {&w->StartTimerEnable, &w->StopEnable, &w->PauseEnable, &w->StartGoEnable,
