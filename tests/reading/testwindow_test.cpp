@@ -201,6 +201,14 @@ TEST_F(ReadingWindow, KeysScrollAndTheHintGoesAwayButNotForTheSpaceBar) {
     QTest::keyClick(w.get(), Qt::Key_A);
     EXPECT_EQ(w->Box->StepCount, 0);
     EXPECT_EQ(w->Box->Display.topleftcharno, 6) << "four steps made a line";
+    // The progress bar moving on is not a paint request that would snap the page back.
+    QCoreApplication::processEvents();
+    w->EvTimer(1);
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(w.get(), Qt::Key_Down);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w->Progress->value(), 13);
+    EXPECT_FALSE(w->timerActive(1));
 
     std::unique_ptr<ProbeWindow> hinted(open(false));
     ModalScript script;
