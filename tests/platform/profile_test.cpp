@@ -189,6 +189,7 @@ TEST(ProfileWrite, BadArgumentsAreRefusedWithoutTouchingTheFile) {
 TEST(ProfileFile, LivesInTheStateDirAndIsCreatedOnlyByAWrite) {
     TempState state;
     EXPECT_EQ(profileFilePath(kIni), state.iniPath());
+    EXPECT_EQ(Locations::scoreDir(), state.dataHome() + "/skimsprinter");
     EXPECT_EQ(GetPrivateProfileInt("Anna", "Used", 0, kIni), 0);
     EXPECT_FALSE(QFileInfo::exists(Locations::stateDir())) << "a read must not create anything";
     EXPECT_EQ(GetPrivateProfileInt("Anna", "Used", 9, nullptr), 9);
@@ -326,4 +327,11 @@ TEST(ProfileProcesses, AWriterGivesUpOnALockHeldByAHungCopy) {
     EXPECT_EQ(writer.exitCode(), 1) << "the write must fail";
     EXPECT_EQ(state.readIni(), "[Anna]\nUsed=4\n");
     ASSERT_TRUE(WritePrivateProfileInt("Anna", "Used0", 1, kIni)) << "the lock is free again";
+}
+
+TEST(Locations, OldStyleNamesResolveAgainstTheDataTree) {
+    Locations::setDataDirOverride("/opt/data");
+    EXPECT_EQ(Locations::dataPath("sound\\right.wav"), "/opt/data/sound/right.wav");
+    EXPECT_EQ(Locations::dataPath("/abs/file.txt"), "/abs/file.txt");
+    Locations::setDataDirOverride({});
 }

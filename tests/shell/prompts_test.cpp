@@ -1,6 +1,8 @@
 #include "support/shell_fixture.h"
 
+#include "drill/mydialog.h"
 #include "lesson/lessondialog.h"
+#include "platform/art.h"
 #include "platform/help.h"
 #include "platform/help_window.h"
 #include "platform/message_box.h"
@@ -12,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 #include <QWindow>
 
@@ -71,7 +74,8 @@ TEST_F(Prompts, HelpFromAModalPromptIsUsableAndThePromptStaysAnswerable) {
 }
 
 TEST_F(Prompts, ButtonsSoundAndAnswerAndAFocusedOneTakesReturn) {
-    for (auto [id, sound] : {std::pair{IDYES, "sound/right.wav"}, {IDNO, "sound/wrong.wav"},
+    for (auto [id, sound] : {std::pair{IDYES, "sound/right.wav"},
+                             {IDNO, "sound/wrong.wav"},
                              {IDCANCEL, "sound/wrong.wav"}}) {
         sounds.played.clear();
         ModalScript script;
@@ -81,13 +85,6 @@ TEST_F(Prompts, ButtonsSoundAndAnswerAndAFocusedOneTakesReturn) {
         EXPECT_EQ(Modal::runModal(d), id);
         EXPECT_EQ(sounds.played, QStringList{sound});
     }
-    int chosen = 4;
-    LessonDialog chooser(nullptr, &chosen);
-    chooser.show();
-    chooser.control(102)->setFocus();
-    QTest::keyClick(chooser.control(102), Qt::Key_Return);
-    EXPECT_EQ(chosen, 1);
-
     YNC ync(nullptr, "YesNoCancel", "Was it right?", "Ready?", 30, 0, 0);
     ync.Create();
     ync.show();
@@ -100,8 +97,11 @@ TEST_F(Prompts, ButtonsSoundAndAnswerAndAFocusedOneTakesReturn) {
 }
 
 TEST_F(Prompts, YncAnswersItsKeysIgnoresTheCloseBoxAndKeepsOpenForHelp) {
-    for (auto [key, result] : {std::pair{Qt::Key_Y, int(IDYES)}, {Qt::Key_Left, int(IDYES)},
-                               {Qt::Key_N, int(IDNO)}, {Qt::Key_Right, int(IDNO)}, {Qt::Key_Q, 0}}) {
+    for (auto [key, result] : {std::pair{Qt::Key_Y, int(IDYES)},
+                               {Qt::Key_Left, int(IDYES)},
+                               {Qt::Key_N, int(IDNO)},
+                               {Qt::Key_Right, int(IDNO)},
+                               {Qt::Key_Q, 0}}) {
         YNC ync(nullptr, "YesNoCancel", "Was it right?", "Ready?", 30, 0, 0);
         ync.Create();
         ync.show();
@@ -132,4 +132,37 @@ TEST_F(Prompts, YncOpensBottomRightAtItsOuterSizeAndRemembersWhereItWasPut) {
     YNC again(nullptr, "YesNoCancel", "Again?", "Ready?", 30, 0, 0);
     again.Create();
     EXPECT_EQ(again.pos(), QPoint(300, 200));
+}
+
+TEST_F(Prompts, PlanChooserStaysForHelpEscapeChoosesNothingReturnTheFocusedPlan) {
+    int chosen = 4;
+    LessonDialog(nullptr, &chosen).reject();
+    EXPECT_EQ(chosen, 4);
+    LessonDialog chooser(nullptr, &chosen);
+    chooser.show();
+    chooser.sendCommand(IDHELP);
+    EXPECT_TRUE(chooser.isVisible());
+    EXPECT_EQ(help.topics, std::vector<int>{45});
+    chooser.control(102)->setFocus();
+    QTest::keyClick(chooser.control(102), Qt::Key_Return);
+    EXPECT_EQ(chosen, 1);
+}
+
+TEST_F(Prompts, AnnouncementDrawsItsPictureStretchedOnTheLeft) {
+    MyDialog d(nullptr, "LEVEL", "DO_1", "You went DOWN by 1 level(s).", "Bad Luck!", 33);
+    EXPECT_EQ(qobject_cast<QTextEdit*>(d.control(10))->toPlainText(),
+              "You went DOWN by 1 level(s).");
+    d.show();
+    const QImage shot = d.grab().toImage();
+    const QRect r = MyDialog::pictureRect(d.size());
+    EXPECT_EQ(r.left(), r.top()); // both from the width
+    const QImage picture = Art::image("DO_1", r.size());
+    const QPoint mid = r.center();
+    EXPECT_EQ(shot.pixelColor(mid).rgb(), picture.pixelColor(mid - r.topLeft()).rgb());
+    // The right half is not painted over.
+    EXPECT_NE(shot.pixelColor(d.width() - 3, 3).rgb(), picture.pixelColor(r.width() - 1, 0).rgb());
+    d.sendCommand(IDHELP);
+    EXPECT_EQ(help.topics, std::vector<int>{33});
+    d.reject(); // the close box ends it as OK does
+    EXPECT_EQ(d.result(), IDOK);
 }

@@ -55,7 +55,8 @@ TEST_F(Startup, FirstRunOnTheMachine) {
     EXPECT_EQ(iniInt("Unnamed", "LevelAdvanced"), 0);
     EXPECT_EQ(mon->modeLabel()->text(), "Basic mode");
     // The start sound, the plan button, then the mode question's No.
-    EXPECT_EQ(sounds.played, (QStringList{"sound/start.wav", "sound/right.wav", "sound/wrong.wav"}));
+    EXPECT_EQ(sounds.played,
+              (QStringList{"sound/start.wav", "sound/right.wav", "sound/wrong.wav"}));
     EXPECT_EQ(mywin->pos(), QPoint(10, 84));
     // Showing the monitor where it opens by default is not a place the user chose.
     EXPECT_EQ(ini("Unnamed", "MonitorWindowScreenX").toStdString(), "<none>");
@@ -64,12 +65,8 @@ TEST_F(Startup, FirstRunOnTheMachine) {
 }
 
 TEST_F(Startup, ReturningUserSwitchesSectionsAndIsOfferedNextTime) {
-    WritePrivateProfileString("AllUsers", "LastUserName", "Hana", ProfileName);
-    WritePrivateProfileString("Ivo", "Used", "2", ProfileName);
-    WritePrivateProfileString("Ivo", "LevelAdvanced", "1", ProfileName);
-    WritePrivateProfileString("Ivo", "MonitorWindowScreenX", "120", ProfileName);
-    WritePrivateProfileString("Ivo", "MonitorWindowScreenY", "90", ProfileName);
-    WritePrivateProfileString("Ivo", "Muted", "1", ProfileName);
+    state.writeIni("[AllUsers]\nLastUserName=Hana\n[Ivo]\nUsed=2\nLevelAdvanced=1\n"
+                   "MonitorWindowScreenX=120\nMonitorWindowScreenY=90\nMuted=1\n");
     {
         ModalScript script;
         script.then([](QWidget& w) {
@@ -97,8 +94,8 @@ TEST_F(Startup, NamesAreMadeSafeForTheSettingsFile) {
         QString typed;
         std::string stored;
     } cases[] = {
-        {"   ", "Unnamed"}, {"  Lea  ", "Lea"}, {"[Ma]x=", "Max"},
-        {"Pe\nter", "Peter"}, {";Quin", "Quin"}, {QString(200, 'r'), std::string(99, 'r')},
+        {"   ", "Unnamed"},   {"  Lea  ", "Lea"}, {"[Ma]x=", "Max"},
+        {"Pe\nter", "Peter"}, {";Quin", "Quin"},  {QString(200, 'r'), std::string(99, 'r')},
     };
     for (const auto& c : cases) {
         ModalScript script;
