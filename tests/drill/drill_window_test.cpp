@@ -326,20 +326,13 @@ TEST_F(Drill, MenuCommandsChangeAndStoreTheirSettings) {
     set("OtherLevel", "4099"); // 4096 + 3: other bits are kept
     set("SizeLineCharWidth", "11");
     open();
-    const struct {
-        int command;
-        const char* key;
-        int stored;
-    } cases[] = {
-        {5, "OtherTargetNo", 12},       {9, "OtherTargetNo", 2},  {6, "OtherTargetNo", 2},
-        {10, "TimesDisplayTimeMs", 60}, {15, "OtherLevel", 4098}, {51, "OtherLevel", 4354},
-        {24, "OtherBitBlit", 1},        {27, "OtherLevelVariety", 1},
-        {44, "SizeLineCharWidth", 10},  {25, "OtherAutoLevel", 0}, {3, "OtherTargetNo", 4},
-        {39, "Muted", 1},
-    };
-    for (const auto& c : cases) {
-        window->Command(c.command);
-        EXPECT_EQ(iniInt("Ann", c.key), c.stored) << c.command;
+    for (auto [command, key, stored] :
+         {std::tuple{5, "OtherTargetNo", 12}, {9, "OtherTargetNo", 2}, {6, "OtherTargetNo", 2},
+          {10, "TimesDisplayTimeMs", 60}, {15, "OtherLevel", 4098}, {51, "OtherLevel", 4354},
+          {24, "OtherBitBlit", 1}, {27, "OtherLevelVariety", 1}, {44, "SizeLineCharWidth", 10},
+          {25, "OtherAutoLevel", 0}, {3, "OtherTargetNo", 4}, {39, "Muted", 1}}) {
+        window->Command(command);
+        EXPECT_EQ(iniInt("Ann", key), stored) << command;
     }
     for (auto [command, checked] : {std::pair{10, true}, {13, false}, {15, false}, {51, true},
                                     {27, true}, {25, false}, {39, true}})
@@ -406,21 +399,15 @@ TEST_F(Drill, TheLevelListGrowsOnlyAfterAChangeAndStopsAtAThousandCharacters) {
 }
 
 TEST_F(Drill, HandEditedValuesAndBrokenListsAreSurvived) {
-    const struct {
-        const char *key, *value;
-        int MyFrameWindow::*field;
-        int expected;
-    } cases[] = {
-        {"OtherTargetNo", "-5", &MyFrameWindow::targetNo, 2},
-        {"OtherTargetNo", "100000", &MyFrameWindow::targetNo, 1000},
-        {"TimesDisplayTimeMs", "0", &MyFrameWindow::displayMs, 25},
-        {"SizeLineCharWidth", "3", &MyFrameWindow::lineCharWidth, 20},
-    };
-    for (const auto& c : cases) {
-        set(c.key, c.value);
+    for (auto [key, value, field, expected] :
+         {std::tuple{"OtherTargetNo", "-5", &MyFrameWindow::targetNo, 2},
+          {"OtherTargetNo", "100000", &MyFrameWindow::targetNo, 1000},
+          {"TimesDisplayTimeMs", "0", &MyFrameWindow::displayMs, 25},
+          {"SizeLineCharWidth", "3", &MyFrameWindow::lineCharWidth, 20}}) {
+        set(key, value);
         open();
-        EXPECT_EQ((*window).*(c.field), c.expected) << c.key << "=" << c.value;
-        set(c.key, "");
+        EXPECT_EQ((*window).*field, expected) << key << "=" << value;
+        set(key, "");
     }
     writeList(data.path(), "word_bas/w2.dat", {});     // empty
     writeList(data.path(), "word_bas/w3.dat", {"ab"}); // cut in its only record

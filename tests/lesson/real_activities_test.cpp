@@ -7,9 +7,11 @@
 #include "platform/message_box.h"
 #include "platform/profile.h"
 #include "shell/globals.h"
+#include "shell/monwindow.h"
 #include "shell/tdotsapp.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 
 // The program as it starts, with its own activity windows and data tree.
@@ -94,6 +96,14 @@ protected:
 
 TEST_F(RealActivities, QuitWithTheDrillWindowOpenRecordsTheRun) {
     start();
+    EXPECT_EQ(ini("AllUsers", "LastUserName"), "Pia");
+    EXPECT_EQ(iniInt("Pia", "Used"), 1);
+    EXPECT_EQ(mon->modeLabel()->text(), "Basic mode");
+    // The start sound, the plan button, then the mode question's No.
+    EXPECT_EQ(sounds.played, (QStringList{"sound/start.wav", "sound/right.wav", "sound/wrong.wav"}));
+    // Showing the monitor where it opens by default is not a place the user chose.
+    EXPECT_EQ(mywin->pos(), QPoint(10, 84));
+    EXPECT_EQ(ini("Pia", "MonitorWindowScreenX").toStdString(), "<none>");
     drillUpThreeLevels();
     // The Exercises only say that they are missing; the drills go on undisturbed.
     ModalScript script;

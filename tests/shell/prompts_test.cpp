@@ -74,8 +74,7 @@ TEST_F(Prompts, HelpFromAModalPromptIsUsableAndThePromptStaysAnswerable) {
 }
 
 TEST_F(Prompts, ButtonsSoundAndAnswerAndAFocusedOneTakesReturn) {
-    for (auto [id, sound] : {std::pair{IDYES, "sound/right.wav"},
-                             {IDNO, "sound/wrong.wav"},
+    for (auto [id, sound] : {std::pair{IDYES, "sound/right.wav"}, {IDNO, "sound/wrong.wav"},
                              {IDCANCEL, "sound/wrong.wav"}}) {
         sounds.played.clear();
         ModalScript script;
@@ -97,11 +96,8 @@ TEST_F(Prompts, ButtonsSoundAndAnswerAndAFocusedOneTakesReturn) {
 }
 
 TEST_F(Prompts, YncAnswersItsKeysIgnoresTheCloseBoxAndKeepsOpenForHelp) {
-    for (auto [key, result] : {std::pair{Qt::Key_Y, int(IDYES)},
-                               {Qt::Key_Left, int(IDYES)},
-                               {Qt::Key_N, int(IDNO)},
-                               {Qt::Key_Right, int(IDNO)},
-                               {Qt::Key_Q, 0}}) {
+    for (auto [key, result] : {std::pair{Qt::Key_Y, int(IDYES)}, {Qt::Key_Left, int(IDYES)},
+                               {Qt::Key_N, int(IDNO)}, {Qt::Key_Right, int(IDNO)}, {Qt::Key_Q, 0}}) {
         YNC ync(nullptr, "YesNoCancel", "Was it right?", "Ready?", 30, 0, 0);
         ync.Create();
         ync.show();

@@ -43,27 +43,6 @@ protected:
     TestActivityFactory activities;
 };
 
-TEST_F(Startup, FirstRunOnTheMachine) {
-    {
-        ModalScript script;
-        scriptOpening(script, "Unnamed", 100, "Unnamed", IDNO);
-        start();
-        EXPECT_TRUE(script.finished());
-    }
-    EXPECT_EQ(ini("AllUsers", "LastUserName"), "Unnamed");
-    EXPECT_EQ(iniInt("Unnamed", "Used"), 1);
-    EXPECT_EQ(iniInt("Unnamed", "LevelAdvanced"), 0);
-    EXPECT_EQ(mon->modeLabel()->text(), "Basic mode");
-    // The start sound, the plan button, then the mode question's No.
-    EXPECT_EQ(sounds.played,
-              (QStringList{"sound/start.wav", "sound/right.wav", "sound/wrong.wav"}));
-    EXPECT_EQ(mywin->pos(), QPoint(10, 84));
-    // Showing the monitor where it opens by default is not a place the user chose.
-    EXPECT_EQ(ini("Unnamed", "MonitorWindowScreenX").toStdString(), "<none>");
-    mywin->move(200, 150);
-    EXPECT_EQ(iniInt("Unnamed", "MonitorWindowScreenX"), 200);
-}
-
 TEST_F(Startup, ReturningUserSwitchesSectionsAndIsOfferedNextTime) {
     state.writeIni("[AllUsers]\nLastUserName=Hana\n[Ivo]\nUsed=2\nLevelAdvanced=1\n"
                    "MonitorWindowScreenX=120\nMonitorWindowScreenY=90\nMuted=1\n");
@@ -90,22 +69,18 @@ TEST_F(Startup, ReturningUserSwitchesSectionsAndIsOfferedNextTime) {
 }
 
 TEST_F(Startup, NamesAreMadeSafeForTheSettingsFile) {
-    const struct {
-        QString typed;
-        std::string stored;
-    } cases[] = {
+    const std::pair<QString, std::string> cases[] = {
         {"   ", "Unnamed"},   {"  Lea  ", "Lea"}, {"[Ma]x=", "Max"},
-        {"Pe\nter", "Peter"}, {";Quin", "Quin"},  {QString(200, 'r'), std::string(99, 'r')},
-    };
-    for (const auto& c : cases) {
+        {"Pe\nter", "Peter"}, {";Quin", "Quin"},  {QString(200, 'r'), std::string(99, 'r')}};
+    for (const auto& [typed, stored] : cases) {
         ModalScript script;
-        const bool isNew = iniInt(c.stored.c_str(), "Used", 0) == 0;
-        scriptOpening(script, c.typed, 100, isNew ? QString::fromStdString(c.stored) : "", IDYES);
+        const bool isNew = iniInt(stored.c_str(), "Used", 0) == 0;
+        scriptOpening(script, typed, 100, isNew ? QString::fromStdString(stored) : "", IDYES);
         TDotsApp one;
         one.InitMainWindow();
         one.CreateWindows();
-        EXPECT_EQ(PersonName, c.stored) << c.typed.toStdString();
-        EXPECT_EQ(ini("AllUsers", "LastUserName").toStdString(), c.stored);
+        EXPECT_EQ(PersonName, stored) << typed.toStdString();
+        EXPECT_EQ(ini("AllUsers", "LastUserName").toStdString(), stored);
         closeAllTopLevels();
     }
 }

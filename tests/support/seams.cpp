@@ -87,13 +87,9 @@ QString ModalScript::textOf(QWidget& w) {
 
 int ModalScript::press(QWidget& w, int id) {
     if (auto* box = qobject_cast<QMessageBox*>(&w)) {
-        QMessageBox::StandardButton which = QMessageBox::Cancel;
-        switch (id) {
-        case 1: which = QMessageBox::Ok; break;
-        case 6: which = QMessageBox::Yes; break;
-        case 7: which = QMessageBox::No; break;
-        default: which = QMessageBox::Cancel; break;
-        }
+        const auto which = id == 1 ? QMessageBox::Ok
+                           : id == 6 ? QMessageBox::Yes
+                           : id == 7 ? QMessageBox::No : QMessageBox::Cancel;
         QAbstractButton* button = box->button(which);
         EXPECT_NE(button, nullptr) << "message box has no button for id " << id;
         if (button)
@@ -112,10 +108,7 @@ int ModalScript::press(QWidget& w, int id) {
         return dialog->result();
     }
     if (auto* dialog = qobject_cast<QDialog*>(&w)) {
-        if (id == 1)
-            dialog->accept();
-        else
-            dialog->reject();
+        id == 1 ? dialog->accept() : dialog->reject();
         return dialog->result();
     }
     return 0;
