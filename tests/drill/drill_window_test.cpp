@@ -6,19 +6,13 @@
 #include "drill/score.h"
 #include "graph/graphc.h"
 #include "graph/graphwc.h"
-#include "lesson/lessonmonitor.h"
 #include "platform/art.h"
 #include "platform/locations.h"
-#include "platform/message_box.h"
-#include "platform/profile.h"
-#include "shell/globals.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QTemporaryDir>
 
@@ -57,8 +51,8 @@ protected:
             writeList(data.path(), QString("sent_bas/w%1.dat").arg(n),
                       {sentenceOf(n, 'x'), sentenceOf(n, 'y')});
         PersonName = "Ann";
-        set("Used", "9");
-        set("LevelAdvanced", "0");
+        put("Ann", "Used", "9");
+        put("Ann", "LevelAdvanced", "0");
         score.resetToStart();
     }
     ~Drill() override {
@@ -67,9 +61,6 @@ protected:
         mon = nullptr;
         Locations::setDataDirOverride({});
         score.resetToStart();
-    }
-    static void set(const char* key, const char* v) {
-        WritePrivateProfileString("Ann", key, v, ProfileName);
     }
 
     // A new drill window (the monitor of an earlier one stays).
@@ -163,11 +154,11 @@ TEST_F(Drill, OneDrillShowsBlueThenRedCrossHairsThenTheTextThenAsks) {
 }
 
 TEST_F(Drill, LongTextShadowsOffScreenDrawingAndCentredLines) {
-    set("OtherTargetNo", "60");
-    set("OtherLevel", "259"); // shadows on
+    put("Ann", "OtherTargetNo", "60");
+    put("Ann", "OtherLevel", "259"); // shadows on
     std::pair<int, QRect> text[2];
     for (int bitBlit : {0, 1}) {
-        set("OtherBitBlit", bitBlit ? "1" : "0");
+        put("Ann", "OtherBitBlit", bitBlit ? "1" : "0");
         open();
         random.longs = {0};
         random.ints = {32767};
@@ -197,7 +188,7 @@ TEST_F(Drill, LongTextShadowsOffScreenDrawingAndCentredLines) {
 }
 
 TEST_F(Drill, VarietyFlashesShorterTextsAndKeepsTheLevel) {
-    set("OtherTargetNo", "12");
+    put("Ann", "OtherTargetNo", "12");
     open();
     window->Command(27);
     for (auto [rand, length] : {std::pair{0, 1}, {32767, 12}, {16384, 11}}) {
@@ -243,7 +234,7 @@ TEST_F(Drill, RisesOfferTheGraphOnceAndRefreshItAndThePastGraphNeedsLevels) {
 
     script.answer("No earlier drills recorded.", "", IDOK);
     window->Command(50);
-    set("DrillScores", "4 5 7");
+    put("Ann", "DrillScores", "4 5 7");
     script.then([](QWidget& w) {
         EXPECT_EQ(dynamic_cast<GraphC&>(w).drawing()->values().size(), 3);
         return 0;
@@ -254,7 +245,7 @@ TEST_F(Drill, RisesOfferTheGraphOnceAndRefreshItAndThePastGraphNeedsLevels) {
 
 TEST_F(Drill, FallsAreAnnouncedWithTheirPictureAndSound) {
     for (auto [rand, picture] : {std::pair{0, "DO_1"}, {32767, "DO_2"}}) {
-        set("OtherTargetNo", "5");
+        put("Ann", "OtherTargetNo", "5");
         score.resetToStart();
         open();
         random.ints = {rand};
@@ -289,7 +280,7 @@ TEST_F(Drill, TitleScreenSizeAndPlace) {
     EXPECT_EQ(iniInt("Ann", "SizesScreenY"), 200);
     open();
     EXPECT_EQ(window->pos(), QPoint(300, 200));
-    set("SizesScreenY", "31073"); // off every screen
+    put("Ann", "SizesScreenY", "31073"); // off every screen
     open();
     EXPECT_TRUE(QRect(0, 0, 1024 - 40, 768 - 40).contains(window->pos())) << window->pos().y();
 
@@ -303,7 +294,7 @@ TEST_F(Drill, TitleScreenSizeAndPlace) {
 }
 
 TEST_F(Drill, LevelAboveTheListsIsLoweredAndMissingListsEndTheRun) {
-    set("OtherTargetNo", "70");
+    put("Ann", "OtherTargetNo", "70");
     open();
     ModalScript script;
     script.answer("Level Limit", "reached the level limit of the basic exercises", IDOK);
@@ -323,8 +314,8 @@ TEST_F(Drill, LevelAboveTheListsIsLoweredAndMissingListsEndTheRun) {
 }
 
 TEST_F(Drill, MenuCommandsChangeAndStoreTheirSettings) {
-    set("OtherLevel", "4099"); // 4096 + 3: other bits are kept
-    set("SizeLineCharWidth", "11");
+    put("Ann", "OtherLevel", "4099"); // 4096 + 3: other bits are kept
+    put("Ann", "SizeLineCharWidth", "11");
     open();
     for (auto [command, key, stored] :
          {std::tuple{5, "OtherTargetNo", 12}, {9, "OtherTargetNo", 2}, {6, "OtherTargetNo", 2},
@@ -386,7 +377,7 @@ TEST_F(Drill, TheLevelListGrowsOnlyAfterAChangeAndStopsAtAThousandCharacters) {
     QString text;
     score.ShowScore(2, change, amount, text); // a level change in this run
     const QString full999 = "1" + QString(" 1").repeated(499);
-    set("DrillScores", full999.toLatin1().constData());
+    put("Ann", "DrillScores", full999);
     open();
     window->close();
     EXPECT_EQ(ini("Ann", "DrillScores"), full999 + " 2");
@@ -404,14 +395,14 @@ TEST_F(Drill, HandEditedValuesAndBrokenListsAreSurvived) {
           {"OtherTargetNo", "100000", &MyFrameWindow::targetNo, 1000},
           {"TimesDisplayTimeMs", "0", &MyFrameWindow::displayMs, 25},
           {"SizeLineCharWidth", "3", &MyFrameWindow::lineCharWidth, 20}}) {
-        set(key, value);
+        put("Ann", key, value);
         open();
         EXPECT_EQ((*window).*field, expected) << key << "=" << value;
-        set(key, "");
+        put("Ann", key, "");
     }
     writeList(data.path(), "word_bas/w2.dat", {});     // empty
     writeList(data.path(), "word_bas/w3.dat", {"ab"}); // cut in its only record
-    set("SizesFontHeight", "0");
+    put("Ann", "SizesFontHeight", "0");
     open();
     random.longs = {12345};
     for (int level : {2, 3}) {

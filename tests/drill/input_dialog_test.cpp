@@ -3,13 +3,9 @@
 
 #include "support/shell_fixture.h"
 
-#include "platform/message_box.h"
 #include "platform/modal.h"
 
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QTest>
 #include <QTimer>
 
 #include <memory>

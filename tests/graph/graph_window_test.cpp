@@ -2,16 +2,10 @@
 
 #include "graph/graphc.h"
 #include "graph/graphwc.h"
-#include "lesson/lessonmonitor.h"
-#include "platform/message_box.h"
-#include "platform/profile.h"
-#include "shell/globals.h"
 
 #include <QCoreApplication>
 #include <QPointer>
-#include <QPushButton>
 #include <QScrollBar>
-#include <QTest>
 
 namespace {
 
@@ -43,16 +37,13 @@ int darkPixels(const QImage& img, QRect area) {
 class GraphWindow : public ShellTest {
 protected:
     GraphWindow() { PersonName = "Zoe"; }
-    void store(const char* key, const char* list) {
-        WritePrivateProfileString("Zoe", key, list, ProfileName);
-    }
 };
 
 TEST_F(GraphWindow, StoredGraphsArePlacedScrollToTheirLastBarAndCloseAtOnce) {
-    store("DrillScores", " 12 15 19");
-    store("SpeedTestScores", QString(" 150.00").repeated(20).toLatin1().constData());
-    store("SpeedGraphScreenX", "70");
-    store("SpeedGraphScreenY", "90");
+    put("Zoe", "DrillScores", " 12 15 19");
+    put("Zoe", "SpeedTestScores", QString(" 150.00").repeated(20));
+    put("Zoe", "SpeedGraphScreenX", "70");
+    put("Zoe", "SpeedGraphScreenY", "90");
     // The past drills at the bottom edge, one window width in; the speed tests where stored.
     for (auto [key, position, pos, topic] :
          {std::tuple{"DrillScores", "DrillPastGraph", QPoint(350, 348), 43},
@@ -120,8 +111,8 @@ TEST_F(GraphWindow, CurrentDrillsAskBeforeClosingAndTellTheOpener) {
 }
 
 TEST_F(GraphWindow, EachGraphPaintsItsBarsInItsColourWhereTheLayoutSays) {
-    store("DrillScores", " 12 15 19");
-    store("SpeedTestScores", " 180.00 220.50 260.00 205.10");
+    put("Zoe", "DrillScores", " 12 15 19");
+    put("Zoe", "SpeedTestScores", " 180.00 220.50 260.00 205.10");
     const int levels[] = {4, 6, 5};
     bool open = false;
     GraphC history("DrillScores", nullptr, "DrillPastGraph");
@@ -148,7 +139,7 @@ TEST_F(GraphWindow, EachGraphPaintsItsBarsInItsColourWhereTheLayoutSays) {
 }
 
 TEST_F(GraphWindow, MonitorButtonsSayWhenNothingIsStoredElseRunTheGraphModally) {
-    store("Used", "5");
+    put("Zoe", "Used", "5");
     TestActivityFactory activities;
     mon = new LessonMonitor(nullptr, 4);
     mon->SetupWindow();
@@ -161,8 +152,8 @@ TEST_F(GraphWindow, MonitorButtonsSayWhenNothingIsStoredElseRunTheGraphModally) 
     mon->sendCommand(201);
     EXPECT_TRUE(script.finished());
 
-    WritePrivateProfileString("Zoe", "DrillScores", " 12 15 19", ProfileName);
-    WritePrivateProfileString("Zoe", "SpeedTestScores", " 200.00 215.35", ProfileName);
+    put("Zoe", "DrillScores", " 12 15 19");
+    put("Zoe", "SpeedTestScores", " 200.00 215.35");
     for (auto [command, position] : {std::pair{200, "DrillPastGraph"}, {201, "SpeedGraph"}}) {
         script.then([&](QWidget& w) {
             auto& g = dynamic_cast<GraphC&>(w);

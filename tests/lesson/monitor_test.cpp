@@ -1,12 +1,5 @@
 #include "support/shell_fixture.h"
 
-#include "lesson/lessonmonitor.h"
-#include "platform/message_box.h"
-#include "platform/profile.h"
-#include "shell/globals.h"
-
-#include <QLabel>
-
 class Monitor : public ShellTest {
 protected:
     Monitor() { PersonName = "Zoe"; }
@@ -18,7 +11,7 @@ protected:
     // A monitor for a user who has used the program `used` times before.
     void open(int plan, int used, ModalScript& script) {
         if (used > 0)
-            WritePrivateProfileString("Zoe", "Used", std::to_string(used).c_str(), ProfileName);
+            put("Zoe", "Used", QString::number(used));
         mon = new LessonMonitor(nullptr, plan);
         if (used == 0) {
             script.answer("Zoe", "Welcome!  You are a new user.", IDOK);
@@ -43,7 +36,7 @@ protected:
 };
 
 TEST_F(Monitor, QuickLessonRunsEveryActivityInOrderThenOffersToLeave) {
-    WritePrivateProfileString("Zoe", "TotalMinutes", "87", ProfileName);
+    put("Zoe", "TotalMinutes", "87");
     ModalScript script;
     prompt(script, "Drills");
     open(0, 5, script);

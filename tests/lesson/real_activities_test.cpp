@@ -2,17 +2,11 @@
 
 #include "drill/myframewindow.h"
 #include "graph/graphc.h"
-#include "lesson/lessonmonitor.h"
 #include "platform/locations.h"
-#include "platform/message_box.h"
-#include "platform/profile.h"
-#include "shell/globals.h"
 #include "shell/monwindow.h"
 #include "shell/tdotsapp.h"
 
 #include <QFile>
-#include <QLabel>
-#include <QLineEdit>
 
 // The program as it starts, with its own activity windows and data tree.
 class RealActivities : public ShellTest {

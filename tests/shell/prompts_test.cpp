@@ -5,15 +5,10 @@
 #include "platform/art.h"
 #include "platform/help.h"
 #include "platform/help_window.h"
-#include "platform/message_box.h"
 #include "platform/modal.h"
-#include "shell/globals.h"
 #include "shell/yesdialog.h"
 #include "shell/ync.h"
 
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 #include <QTextEdit>
 #include <QTimer>
 #include <QWindow>

@@ -1,17 +1,11 @@
 #include "support/shell_fixture.h"
 
-#include "lesson/lessonmonitor.h"
 #include "platform/locations.h"
-#include "platform/message_box.h"
-#include "platform/profile.h"
 #include "shell/blockwindow.h"
 #include "shell/firstwindow.h"
-#include "shell/globals.h"
 #include "shell/monwindow.h"
 #include "shell/tdotsapp.h"
 
-#include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QTemporaryDir>

@@ -2,10 +2,8 @@
 
 #include "platform/art.h"
 #include "platform/modal.h"
-#include "platform/profile.h"
 #include "shell/blockwindow.h"
 #include "shell/firstwindow.h"
-#include "shell/globals.h"
 #include "shell/swindow.h"
 
 #include <QColorDialog>
@@ -91,7 +89,7 @@ TEST_F(Windows, WorkspaceSnapsBackToTheWholeDesktop) {
 
 TEST_F(Windows, WorkspaceColourFromSettingsAndChooser) {
     PersonName = "Gil";
-    WritePrivateProfileString("Gil", "OtherBlockWindowColor", "purple", ProfileName);
+    put("Gil", "OtherBlockWindowColor", "purple");
     BlockWindow workspace(nullptr);
     workspace.SetupWindow();
     EXPECT_EQ(workspace.background(), QColor(0, 0, 0)); // garbage reads as 0: black
