@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <tuple>
 #include <vector>
 
 using namespace FlashLayout;
@@ -40,12 +41,7 @@ QSize monospace(const QString& s) { return QSize(10 * int(s.size()), 12); }
 } // namespace
 
 TEST(FlashLayout, LineBreaks) {
-    const struct {
-        const char* text;
-        int page;
-        std::vector<int> breaks;
-        int maxWidth;
-    } cases[] = {
+    const std::tuple<const char*, int, std::vector<int>, int> cases[] = {
         // The first space at or past the 100 px limit ends a line.
         {"aaaa bbbbbb cc dd", 20, {11, 16}, 120},
         // Past 1.2 times the limit with a short last word: back to the space before.
@@ -58,9 +54,9 @@ TEST(FlashLayout, LineBreaks) {
         {"cat", 20, {2}, 30},
         {"", 20, {}, 0},
     };
-    for (const auto& c : cases) {
-        const Lines lines = breakLines(c.text, c.page, 100, monospace);
-        EXPECT_EQ(lines.breaks, c.breaks) << c.text;
-        if (!c.breaks.empty()) EXPECT_EQ(lines.maxLineWidth, c.maxWidth) << c.text;
+    for (const auto& [text, page, breaks, maxWidth] : cases) {
+        const Lines lines = breakLines(text, page, 100, monospace);
+        EXPECT_EQ(lines.breaks, breaks) << text;
+        if (!breaks.empty()) EXPECT_EQ(lines.maxLineWidth, maxWidth) << text;
     }
 }

@@ -32,23 +32,20 @@ TEST_F(Windows, DefaultPositionsOfOtherWindows) {
 TEST_F(Windows, StoredPositionOffEveryScreenGivesTheDefaultAndMovesAreWrittenAtOnce) {
     PersonName = "Eve";
     const QPoint byDefault(20, 448); // 400 x 300 on the 1024 x 768 desktop
-    const struct {
-        const char *x, *y;
-        QPoint expected;
-    } cases[] = {
+    const std::tuple<const char*, const char*, QPoint> cases[] = {
         {"333", nullptr, byDefault}, // only one coordinate stored
         {"5000", "-300", byDefault}, {"-5000", "100", byDefault}, {"10", "31073", byDefault},
         {"990", "100", byDefault},  // only 34 pixels of the corner on the screen
         {"984", "728", {984, 728}}, // exactly 40 x 40
         {"0", "0", {0, 0}},
     };
-    for (const auto& c : cases) {
-        WritePrivateProfileString("eve", "speedgraphscreenx", c.x, ProfileName);
-        WritePrivateProfileString("EVE", "SpeedGraphScreenY", c.y, ProfileName);
+    for (const auto& [x, y, expected] : cases) {
+        WritePrivateProfileString("eve", "speedgraphscreenx", x, ProfileName);
+        WritePrivateProfileString("EVE", "SpeedGraphScreenY", y, ProfileName);
         SWindow w(nullptr, "Graph", "SpeedGraph");
         w.resize(400, 300);
         w.Create();
-        EXPECT_EQ(w.pos(), c.expected) << c.x << "," << (c.y ? c.y : "-");
+        EXPECT_EQ(w.pos(), expected) << x << "," << (y ? y : "-");
     }
     SWindow w(nullptr, "Graph", "SpeedGraph");
     w.Create();

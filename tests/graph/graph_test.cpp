@@ -1,11 +1,17 @@
 #include "support/shell_fixture.h"
 
+#include "graph/graph_layout.h"
 #include "graph/graphc.h"
 #include "graph/graphwc.h"
+#include "graph/stored_results.h"
 
 #include <QCoreApplication>
 #include <QPointer>
 #include <QScrollBar>
+
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
 
 namespace {
 
@@ -34,12 +40,65 @@ int darkPixels(const QImage& img, QRect area) {
 
 } // namespace
 
-class GraphWindow : public ShellTest {
+class Graph : public ShellTest {
 protected:
-    GraphWindow() { PersonName = "Zoe"; }
+    Graph() { PersonName = "Zoe"; }
 };
 
-TEST_F(GraphWindow, StoredGraphsArePlacedScrollToTheirLastBarAndCloseAtOnce) {
+using Floats = std::vector<float>;
+
+TEST_F(Graph, StoredListsReadAsWrittenAndGarbageReadsAsZero) {
+    const std::pair<const char*, Floats> cases[] = {
+        {" 12 15 19", {12, 15, 19}},           // as the drill window writes them
+        {" 200.00 215.35", {200.0f, 215.35f}}, // as the speed test writes them
+        {" 12 15 ", {12, 15}},                 // a trailing space adds no bar
+        {" 12  15", {12, 0, 15}},
+        {"abc 12abc inf nan -inf", {0, 12, 0, 0, 0}},
+        {"1e999 -1e999", {FLT_MAX, -FLT_MAX}}, // kept within a float
+    };
+    for (const auto& [list, values] : cases)
+        EXPECT_EQ(readValueList(list), values) << list;
+    EXPECT_EQ(readValueList(QStringLiteral(" 7").repeated(450)).size(), 400u);
+    put("Max", "DrillScores", " 9 9 9");
+    put("Zoe", "DrillScores", " 4 6");
+    EXPECT_EQ(storedValues("DrillScores"), (Floats{4, 6})); // the current user's only
+    EXPECT_TRUE(storedValues("SpeedTestScores").empty());
+}
+
+// The drawing window of up to five bars: 350 wide, 384 high under its scroll bar; margin 35.
+TEST(GraphLayout, BarsStandInOrderInsideThePlotTallerForLargerValues) {
+    const std::vector<Floats> lists = {
+        {12, 15, 19}, {40},          {123.6f, 7, 1234.4f, 215.35f, 0}, {0, 0},
+        {-5, -2},     {1e30f, 5, 0}, {FLT_MAX, -FLT_MAX, 1},           {}};
+    for (const Floats& values : lists) {
+        SCOPED_TRACE(::testing::PrintToString(values));
+        const ValueRange range = valueRange(values);
+        const PlotMetrics metrics = plotMetrics(int(values.size()), {350, 384}, range);
+        const GraphLayout g = layoutGraph(values, metrics, 0);
+        ASSERT_EQ(g.bars.size(), values.size());
+        for (size_t i = 0; i < values.size(); ++i) {
+            const GraphBar& b = g.bars[i];
+            EXPECT_GE(b.rect.top(), 33);
+            EXPECT_EQ(b.rect.top() + b.rect.height(), 349); // on the axis
+            EXPECT_EQ(b.number, QString::number(i + 1));
+            if (std::abs(values[i]) < 1e6f)
+                EXPECT_EQ(b.value, QString::asprintf("%4d", int(std::lround(values[i]))));
+            if (i > 0) EXPECT_GT(b.rect.left(), g.bars[i - 1].rect.right());
+            for (size_t j = 0; j < values.size(); ++j)
+                if (values[i] > values[j])
+                    EXPECT_GE(b.rect.height(), g.bars[j].rect.height()) << i << " " << j;
+        }
+        const auto [low, high] = std::minmax_element(values.begin(), values.end());
+        if (values.empty() || *low == *high || *high <= 0) continue;
+        // The largest reaches the top; the smallest keeps about a quarter of the height.
+        EXPECT_EQ(g.bars[size_t(high - values.begin())].rect.top(), 33);
+        const int lowest = g.bars[size_t(low - values.begin())].rect.height();
+        if (*low >= 0 && *high < 1e6f) EXPECT_NEAR(lowest / 314.0, 0.25, 0.1) << lowest;
+    }
+}
+
+
+TEST_F(Graph, StoredGraphsArePlacedScrollToTheirLastBarAndCloseAtOnce) {
     put("Zoe", "DrillScores", " 12 15 19");
     put("Zoe", "SpeedTestScores", QString(" 150.00").repeated(20));
     put("Zoe", "SpeedGraphScreenX", "70");
@@ -71,7 +130,7 @@ TEST_F(GraphWindow, StoredGraphsArePlacedScrollToTheirLastBarAndCloseAtOnce) {
     }
 }
 
-TEST_F(GraphWindow, CurrentDrillsAskBeforeClosingAndTellTheOpener) {
+TEST_F(Graph, CurrentDrillsAskBeforeClosingAndTellTheOpener) {
     const int levels[] = {3, 5, 4};
     bool open = false;
     auto* g = new GraphC(levels, 3, nullptr, "DrillGraph", &open);
@@ -110,35 +169,28 @@ TEST_F(GraphWindow, CurrentDrillsAskBeforeClosingAndTellTheOpener) {
     EXPECT_FALSE(open);
 }
 
-TEST_F(GraphWindow, EachGraphPaintsItsBarsInItsColourWhereTheLayoutSays) {
-    put("Zoe", "DrillScores", " 12 15 19");
+TEST_F(Graph, BarsValuesAxesAndLabelsArePaintedWhereTheLayoutSays) {
     put("Zoe", "SpeedTestScores", " 180.00 220.50 260.00 205.10");
-    const int levels[] = {4, 6, 5};
-    bool open = false;
-    GraphC history("DrillScores", nullptr, "DrillPastGraph");
     GraphC speed("SpeedTestScores", nullptr, "SpeedGraph");
-    GraphC current(levels, 3, nullptr, "DrillGraph", &open);
-    for (auto [graph, colour] : {std::pair{&history, QColor(255, 0, 0)},
-                                 {&speed, QColor(0, 0, 255)}, {&current, QColor(0, 255, 0)}}) {
-        graph->Create();
-        graph->show();
-        const QImage img = graph->drawing()->viewport()->grab().toImage();
-        const GraphLayout layout = graph->drawing()->currentLayout();
-        for (const GraphBar& bar : layout.bars) {
-            const QPoint centre = bar.rect.center();
-            EXPECT_TRUE(closeTo(img.pixel(centre), colour));
-            EXPECT_TRUE(closeTo(img.pixel(bar.rect.right() + 4, centre.y()), Qt::white));
-            EXPECT_TRUE(closeTo(img.pixel(bar.rect.left(), centre.y()), QColor(0, 128, 128)));
-            EXPECT_GT(darkPixels(img, QRect(bar.valuePos, QSize(26, 10))), 3);
-        }
-        // The red y axis, and the labels beside it.
-        EXPECT_TRUE(closeTo(img.pixel(layout.axes[0] + QPoint(0, 50)), QColor(255, 0, 0)));
-        EXPECT_GT(darkPixels(img, QRect(layout.xLabelPos, QSize(100, 14))), 10);
-        EXPECT_GT(darkPixels(img, QRect(layout.yLabelPos[0], QSize(50, 14))), 10);
+    speed.Create();
+    speed.show();
+    const QImage img = speed.drawing()->viewport()->grab().toImage();
+    const GraphLayout layout = speed.drawing()->currentLayout();
+    for (const GraphBar& bar : layout.bars) {
+        const QPoint centre = bar.rect.center();
+        EXPECT_TRUE(closeTo(img.pixel(centre), QColor(0, 0, 255)));
+        EXPECT_TRUE(closeTo(img.pixel(bar.rect.right() + 4, centre.y()), Qt::white));
+        EXPECT_TRUE(closeTo(img.pixel(bar.rect.left(), centre.y()), QColor(0, 128, 128)));
+        EXPECT_GT(darkPixels(img, QRect(bar.valuePos, QSize(26, 10))), 3);
     }
+    // The red y axis, and the labels beside it.
+    EXPECT_TRUE(closeTo(img.pixel(layout.axes[0] + QPoint(0, 50)), QColor(255, 0, 0)));
+    EXPECT_GT(darkPixels(img, QRect(layout.xLabelPos, QSize(100, 14))), 10);
+    for (const QPoint& label : layout.yLabelPos)
+        EXPECT_GT(darkPixels(img, QRect(label, QSize(50, 14))), 10);
 }
 
-TEST_F(GraphWindow, MonitorButtonsSayWhenNothingIsStoredElseRunTheGraphModally) {
+TEST_F(Graph, MonitorButtonsSayWhenNothingIsStoredElseRunTheGraphModally) {
     put("Zoe", "Used", "5");
     TestActivityFactory activities;
     mon = new LessonMonitor(nullptr, 4);
