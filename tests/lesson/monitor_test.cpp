@@ -9,7 +9,7 @@ protected:
     }
 
     // A monitor for a user who has used the program `used` times before.
-    void open(int plan, int used, ModalScript& script) {
+    void open(int plan, int used) {
         if (used > 0)
             put("Zoe", "Used", QString::number(used));
         mon = new LessonMonitor(nullptr, plan);
@@ -25,21 +25,19 @@ protected:
         activities.last()->close();
     }
 
-    static void prompt(ModalScript& s, const char* name, int id = IDOK) {
-        s.answer("Lesson Prompt",
-                 QStringLiteral("Time to do the %1, press \"OK\" to continue, or \"cancel\" to skip them.")
-                     .arg(name),
-                 id);
+    void prompt(const char* name, int id = IDOK) {
+        const QString t = "Time to do the %1, press \"OK\" to continue, or \"cancel\" to skip them";
+        script.answer("Lesson Prompt", t.arg(name), id);
     }
 
     TestActivityFactory activities;
+    ModalScript script;
 };
 
 TEST_F(Monitor, QuickLessonRunsEveryActivityInOrderThenOffersToLeave) {
     put("Zoe", "TotalMinutes", "87");
-    ModalScript script;
-    prompt(script, "Drills");
-    open(0, 5, script);
+    prompt("Drills");
+    open(0, 5);
     ASSERT_TRUE(script.finished());
     EXPECT_EQ(activities.last()->activity, 0);
     mon->EvTimer(203);
@@ -54,7 +52,7 @@ TEST_F(Monitor, QuickLessonRunsEveryActivityInOrderThenOffersToLeave) {
         EXPECT_TRUE(mon->activityDone[a - 1]);
         EXPECT_EQ(mon->currentActivity, a);
         EXPECT_TRUE(mon->timerActive(1));
-        prompt(script, next[a - 1]);
+        prompt(next[a - 1]);
         mon->EvTimer(1);
         EXPECT_FALSE(mon->timerActive(1));
         ASSERT_TRUE(script.finished()) << next[a - 1];
@@ -85,9 +83,8 @@ TEST_F(Monitor, QuickLessonRunsEveryActivityInOrderThenOffersToLeave) {
 }
 
 TEST_F(Monitor, StayingAfterTheLessonMakesTheRestUnstructured) {
-    ModalScript script;
-    prompt(script, "Drills");
-    open(1, 5, script);
+    prompt("Drills");
+    open(1, 5);
     for (int a = 0; a < 5; ++a)
         mon->activityDone[a] = true;
     mon->currentActivity = -1;
@@ -99,11 +96,10 @@ TEST_F(Monitor, StayingAfterTheLessonMakesTheRestUnstructured) {
 }
 
 TEST_F(Monitor, CancelAtThePromptSkipsAndStopsTheSequence) {
-    ModalScript script;
-    prompt(script, "Drills");
-    open(0, 5, script);
+    prompt("Drills");
+    open(0, 5);
     closeActivity();
-    prompt(script, "Exercises", IDCANCEL);
+    prompt("Exercises", IDCANCEL);
     mon->EvTimer(1);
     EXPECT_EQ(mon->currentActivity, -1);
     EXPECT_FALSE(mon->activityDone[1]);
@@ -113,23 +109,14 @@ TEST_F(Monitor, CancelAtThePromptSkipsAndStopsTheSequence) {
     EXPECT_EQ(activities.opened[0], nullptr);
 }
 
-TEST_F(Monitor, PressingTheRunningActivityOnlySaysSo) {
-    ModalScript script;
-    open(4, 5, script);
-    mon->sendCommand(100);
-    ASSERT_EQ(activities.opened.size(), 1u);
-    script.answer("SkimSprinter", "You are already doing the Drills", IDOK);
-    mon->sendCommand(100);
-    EXPECT_EQ(activities.opened.size(), 1u);
-    EXPECT_TRUE(activities.last()->isVisible());
-    EXPECT_EQ(mon->currentActivity, 0);
-}
-
-TEST_F(Monitor, SwitchingActivityAsksAndCompletesTheOldOne) {
-    ModalScript script;
-    open(4, 5, script);
+TEST_F(Monitor, ThePressedRunningActivityOnlySaysSoAnotherAsksAndCompletesIt) {
+    open(4, 5);
     mon->sendCommand(101);
     ASSERT_EQ(activities.opened.size(), 1u);
+    script.answer("SkimSprinter", "You are already doing the Exercises", IDOK);
+    mon->sendCommand(101);
+    EXPECT_EQ(activities.opened.size(), 1u);
+    EXPECT_TRUE(activities.last()->isVisible());
 
     script.answer("Quit?", "Are you sure you want to quit the Exercises", IDNO);
     mon->sendCommand(104);
@@ -146,8 +133,7 @@ TEST_F(Monitor, SwitchingActivityAsksAndCompletesTheOldOne) {
 }
 
 TEST_F(Monitor, TheReadingListsAnswerGoesToTheWindow) {
-    ModalScript script;
-    open(4, 5, script);
+    open(4, 5);
     activities.readingAnswer = 1000; // cancelled: no activity
     mon->sendCommand(102);
     EXPECT_TRUE(activities.opened.empty());
@@ -164,8 +150,7 @@ TEST_F(Monitor, TheReadingListsAnswerGoesToTheWindow) {
 
 TEST_F(Monitor, IntroductoryMessagesOnlyInTheFirstThreeRuns) {
     for (int used : {1, 2, 3}) {
-        ModalScript script;
-        open(4, used, script);
+            open(4, used);
         const bool intro = used < 3;
         if (intro) {
             script.answer("SkimSprinter", "You will see a list of practice readings.", IDOK);
@@ -183,8 +168,7 @@ TEST_F(Monitor, IntroductoryMessagesOnlyInTheFirstThreeRuns) {
 }
 
 TEST_F(Monitor, QuitAsksOnlyInAnUnfinishedLessonThenSumsUpTheDay) {
-    ModalScript script;
-    open(4, 0, script); // a new user's first day: no run counted yet
+    open(4, 0); // a new user's first day: no run counted yet
     mon->EvTimer(203);
     script.then([](QWidget& w) {
         EXPECT_EQ(ModalScript::textOf(w), "You have used SkimSprinter for 1 minutes today.  Total time "
@@ -197,8 +181,8 @@ TEST_F(Monitor, QuitAsksOnlyInAnUnfinishedLessonThenSumsUpTheDay) {
 
     delete mon;
     terminated.statuses.clear();
-    prompt(script, "Drills", IDCANCEL);
-    open(2, 5, script);
+    prompt("Drills", IDCANCEL);
+    open(2, 5);
     script.answer("Quit?",
                   "You have not finished everything in the lesson, are you sure you want to exit",
                   IDNO);
@@ -211,8 +195,7 @@ TEST_F(Monitor, QuitAsksOnlyInAnUnfinishedLessonThenSumsUpTheDay) {
 }
 
 TEST_F(Monitor, ModeAndMuteSwitchesAreWrittenAtOnce) {
-    ModalScript script;
-    open(4, 5, script);
+    open(4, 5);
     EXPECT_TRUE(mon->Advanced()); // never chosen: advanced
     mon->sendCommand(202);
     EXPECT_EQ(iniInt("Zoe", "LevelAdvanced"), 0);
@@ -226,9 +209,8 @@ TEST_F(Monitor, ModeAndMuteSwitchesAreWrittenAtOnce) {
 }
 
 TEST_F(Monitor, ManualStartInAStructuredLessonDoesNotMoveTheLessonOn) {
-    ModalScript script;
-    prompt(script, "Drills", IDCANCEL);
-    open(0, 5, script);
+    prompt("Drills", IDCANCEL);
+    open(0, 5);
     mon->sendCommand(104);
     closeActivity();
     EXPECT_TRUE(mon->activityDone[4]);
