@@ -135,7 +135,6 @@ TEST_F(Drill, OneDrillShowsBlueThenRedCrossHairsThenTheTextThenAsks) {
     EXPECT_GT(pixelsOf(kRed), 0);
     window->EvTimer(5);
     EXPECT_GT(pixelsOf(kBlack), 0);
-    ModalScript script;
     script.then([this](QWidget& w) {
         EXPECT_EQ(pixelsOf(kBlack), 0); // blank while the user answers
         EXPECT_EQ(w.findChild<QLineEdit*>()->maxLength(), 2);
@@ -205,7 +204,6 @@ TEST_F(Drill, VarietyFlashesShorterTextsAndKeepsTheLevel) {
 
 TEST_F(Drill, RisesOfferTheGraphOnceAndRefreshItAndThePastGraphNeedsLevels) {
     open();
-    ModalScript script;
     script.answer("Well done!", "You went UP by 3 level(s).", IDOK);
     script.answer("Your Progress graph", "SkimSprinter is going to display a graph", IDOK);
     script.answer("SkimSprinter", "Press \"OK\" to continue the exercises", IDOK);
@@ -296,7 +294,6 @@ TEST_F(Drill, TitleScreenSizeAndPlace) {
 TEST_F(Drill, LevelAboveTheListsIsLoweredAndMissingListsEndTheRun) {
     put("Ann", "OtherTargetNo", "70");
     open();
-    ModalScript script;
     script.answer("Level Limit", "reached the level limit of the basic exercises", IDOK);
     script.answer("Level Limit", "Try decreasing the time delay", IDOK);
     random.ints = {32767};
@@ -329,7 +326,6 @@ TEST_F(Drill, MenuCommandsChangeAndStoreTheirSettings) {
                                     {27, true}, {25, false}, {39, true}})
         EXPECT_EQ(window->menuItem(command)->isChecked(), checked) << command;
 
-    ModalScript script;
     script.answer("Minimum Page Width", "minimum page width of 10 characters", IDOK);
     window->Command(44);
     EXPECT_EQ(window->lineCharWidth, 10);
@@ -354,7 +350,6 @@ TEST_F(Drill, TheDayIsDoneAfterThePlansDrillCount) {
         score.wrong();
     score.Reset();
     window->Command(48);
-    ModalScript script;
     script.type("Type out the flash text:", "zz", IDOK);
     script.answer("Actually, it was...", "aa", IDOK);
     script.answer("Exercises done", "Well done, you have finished your drills for today.", IDYES);
@@ -381,7 +376,6 @@ TEST_F(Drill, TheLevelListGrowsOnlyAfterAChangeAndStopsAtAThousandCharacters) {
     open();
     window->close();
     EXPECT_EQ(ini("Ann", "DrillScores"), full999 + " 2");
-    ModalScript script;
     script.answer("SkimSprinter", "Cannot save drill results (too many to save), log  in next "
                                   "time and using a different profile name", IDOK);
     open();

@@ -10,7 +10,6 @@ TEST_F(InputDialogTest, OutOfRangeValuesAreRefusedWithTheStopIconCancelAndEscape
     MyTRangeValidator levelRange(1, 115);
     InputDialog dialog(nullptr, "Enter Level", "Enter level of difficulty (5 is easy, 30 is hard)",
                        "5", 3, &levelRange);
-    ModalScript script;
     script.then([](QWidget& w) {
         auto& d = static_cast<InputDialog&>(w);
         d.show(); // Enter reaches the default button of a shown dialog only

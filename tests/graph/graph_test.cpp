@@ -122,7 +122,6 @@ TEST_F(Graph, StoredGraphsArePlacedScrollToTheirLastBarAndCloseAtOnce) {
         g.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&g));
         // The tiny buttons answer F1 and Return; closing asks nothing.
-        ModalScript script;
         QTest::keyClick(g.drawing(), Qt::Key_F1);
         EXPECT_EQ(help.topics, std::vector<int>{topic});
         QTest::keyClick(g.drawing(), Qt::Key_Return);
@@ -154,7 +153,6 @@ TEST_F(Graph, CurrentDrillsAskBeforeClosingAndTellTheOpener) {
     EXPECT_TRUE(closeTo(shown.pixel(nearTop), QColor(0, 255, 0)));
     EXPECT_TRUE(closeTo(g->drawing()->viewport()->grab().toImage().pixel(nearTop), Qt::white));
 
-    ModalScript script;
     script.answer("Quit?", kQuitText, IDNO);
     button(*g, 2)->click();
     settle();
@@ -195,7 +193,6 @@ TEST_F(Graph, MonitorButtonsSayWhenNothingIsStoredElseRunTheGraphModally) {
     TestActivityFactory activities;
     mon = new LessonMonitor(nullptr, 4);
     mon->SetupWindow();
-    ModalScript script;
     script.answer("No earlier drills recorded.",
                   "You have not yet done any earlier drills under the name of Zoe.", IDOK);
     mon->sendCommand(200);

@@ -31,7 +31,6 @@ protected:
     }
 
     TestActivityFactory activities;
-    ModalScript script;
 };
 
 TEST_F(Monitor, QuickLessonRunsEveryActivityInOrderThenOffersToLeave) {

@@ -13,7 +13,6 @@ class RealActivities : public ShellTest {
 protected:
     // Plan 4 for a new user "Pia" in basic mode; the monitor is up afterwards.
     void start() {
-        ModalScript script;
         script.type("Enter your first name", "Pia", IDOK);
         script.answer("Welcome to SkimSprinter", "", IDOK);
         script.then([](QWidget& w) { return ModalScript::press(w, 100); });
@@ -27,7 +26,6 @@ protected:
     // The Drills button, then six right answers: the level rises from 2 to 5 and the
     // graph of the current drills opens; the next drill is on its way.
     void drillUpThreeLevels() {
-        ModalScript script;
         script.answer("SkimSprinter", "SkimSprinter will flash one or more words", IDOK);
         mon->sendCommand(100);
         ASSERT_TRUE(script.finished());
@@ -55,7 +53,6 @@ protected:
     }
 
     void quit() {
-        ModalScript script;
         script.answer("SkimSprinter", "You have used SkimSprinter for ", IDOK);
         mon->sendCommand(3);
         EXPECT_TRUE(script.finished());
@@ -100,7 +97,6 @@ TEST_F(RealActivities, QuitWithTheDrillWindowOpenRecordsTheRun) {
     EXPECT_EQ(ini("Pia", "MonitorWindowScreenX").toStdString(), "<none>");
     drillUpThreeLevels();
     // The Exercises only say that they are missing; the drills go on undisturbed.
-    ModalScript script;
     script.answer("SkimSprinter",
                   "The Exercises are not part of this version of SkimSprinter yet.", IDOK);
     mon->sendCommand(101);

@@ -19,7 +19,6 @@ TEST_F(Prompts, NamePromptKeepsAtMost99CharactersSilentlyAndCancelOrEscapeKeepTh
     for (auto [typed, pressed, kept] : {std::tuple{QString(200, 'x'), IDOK, std::string(99, 'x')},
                                         {QString("Bert"), IDCANCEL, std::string("Anna")}}) {
         std::string result = "Anna";
-        ModalScript script;
         script.type("Enter your first name", typed, pressed);
         YesDialog d(nullptr, "INPUT_OK", "Anna", "Enter your first name", 35, &result, 100, true);
         EXPECT_EQ(Modal::runModal(d), pressed);
@@ -37,6 +36,7 @@ TEST_F(Prompts, NamePromptKeepsAtMost99CharactersSilentlyAndCancelOrEscapeKeepTh
 
 TEST_F(Prompts, HelpFromAModalPromptIsUsableAndThePromptStaysAnswerable) {
     setHelpBackend(nullptr); // the real help window
+    Modal::setHook(nullptr);  // and the real modal loop
     HelpWindow& helpWindow = HelpWindow::instance();
     std::string result = "Anna";
     YesDialog prompt(nullptr, "INPUT_OK", "Anna", "Enter your first name", 35, &result, 100, true);
@@ -72,7 +72,6 @@ TEST_F(Prompts, ButtonsSoundAndAnswerAndAFocusedOneTakesReturn) {
     for (auto [id, sound] : {std::pair{IDYES, "sound/right.wav"}, {IDNO, "sound/wrong.wav"},
                              {IDCANCEL, "sound/wrong.wav"}}) {
         sounds.played.clear();
-        ModalScript script;
         script.answer("Select Mode", "Advanced mode?", id);
         YesDialog d(nullptr, "YESNO", "Do you want to run SkimSprinter in Advanced mode?",
                     "Select Mode", 4, nullptr, 0, false);

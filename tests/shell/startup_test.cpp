@@ -40,18 +40,15 @@ protected:
 TEST_F(Startup, ReturningUserSwitchesSectionsAndIsOfferedNextTime) {
     state.writeIni("[AllUsers]\nLastUserName=Hana\n[Ivo]\nUsed=2\nLevelAdvanced=1\n"
                    "MonitorWindowScreenX=120\nMonitorWindowScreenY=90\nMuted=1\n");
-    {
-        ModalScript script;
-        script.then([](QWidget& w) {
-            EXPECT_EQ(w.findChild<QLineEdit*>()->text(), "Hana");
-            w.findChild<QLineEdit*>()->setText("ivo"); // sections ignore letter case
-            return ModalScript::press(w, IDOK);
-        });
-        script.answer("Welcome to SkimSprinter", "", IDOK);
-        script.then([](QWidget& w) { return ModalScript::press(w, 104); }); // The Works
-        script.answer("Lesson Prompt", "Time to do the Drills", IDCANCEL);
-        start();
-    }
+    script.then([](QWidget& w) {
+        EXPECT_EQ(w.findChild<QLineEdit*>()->text(), "Hana");
+        w.findChild<QLineEdit*>()->setText("ivo"); // sections ignore letter case
+        return ModalScript::press(w, IDOK);
+    });
+    script.answer("Welcome to SkimSprinter", "", IDOK);
+    script.then([](QWidget& w) { return ModalScript::press(w, 104); }); // The Works
+    script.answer("Lesson Prompt", "Time to do the Drills", IDCANCEL);
+    start();
     EXPECT_EQ(ini("AllUsers", "LastUserName"), "ivo");
     EXPECT_EQ(iniInt("Ivo", "Used"), 3);
     EXPECT_EQ(mon->NumbDrills(), 350);
@@ -67,7 +64,6 @@ TEST_F(Startup, NamesAreMadeSafeForTheSettingsFile) {
         {"   ", "Unnamed"},   {"  Lea  ", "Lea"}, {"[Ma]x=", "Max"},
         {"Pe\nter", "Peter"}, {";Quin", "Quin"},  {QString(200, 'r'), std::string(99, 'r')}};
     for (const auto& [typed, stored] : cases) {
-        ModalScript script;
         const bool isNew = iniInt(stored.c_str(), "Used", 0) == 0;
         scriptOpening(script, typed, 100, isNew ? QString::fromStdString(stored) : "", IDYES);
         TDotsApp one;
@@ -80,11 +76,8 @@ TEST_F(Startup, NamesAreMadeSafeForTheSettingsFile) {
 }
 
 TEST_F(Startup, CancelAtTheModeQuestionEndsTheRunWithStatusZero) {
-    {
-        ModalScript script;
-        scriptOpening(script, "Wes", 101, "Wes", IDCANCEL);
-        start();
-    }
+    scriptOpening(script, "Wes", 101, "Wes", IDCANCEL);
+    start();
     EXPECT_EQ(terminated.statuses, std::vector<int>{0});
     // Nothing after the question ran: no use counted, no drills started.
     EXPECT_EQ(iniInt("Wes", "Used"), -12345);
@@ -94,19 +87,16 @@ TEST_F(Startup, CancelAtTheModeQuestionEndsTheRunWithStatusZero) {
 TEST_F(Startup, AnIncompleteDataTreeEndsTheRunBeforeTheNamePrompt) {
     QTemporaryDir empty;
     Locations::setDataDirOverride(empty.path());
-    {
-        ModalScript script;
-        script.then([&](QWidget& w) {
-            EXPECT_EQ(w.windowTitle(), "SkimSprinter cannot start");
-            const QString text = ModalScript::textOf(w);
-            EXPECT_TRUE(text.contains(empty.path())) << text.toStdString();
-            EXPECT_TRUE(text.contains("pr_bas.dat") && text.contains("help/contents.html"));
-            EXPECT_EQ(qobject_cast<QMessageBox*>(&w)->icon(), QMessageBox::Critical);
-            return ModalScript::press(w, IDOK);
-        });
-        app.InitMainWindow();
-        EXPECT_TRUE(script.finished());
-    }
+    script.then([&](QWidget& w) {
+        EXPECT_EQ(w.windowTitle(), "SkimSprinter cannot start");
+        const QString text = ModalScript::textOf(w);
+        EXPECT_TRUE(text.contains(empty.path())) << text.toStdString();
+        EXPECT_TRUE(text.contains("pr_bas.dat") && text.contains("help/contents.html"));
+        EXPECT_EQ(qobject_cast<QMessageBox*>(&w)->icon(), QMessageBox::Critical);
+        return ModalScript::press(w, IDOK);
+    });
+    app.InitMainWindow();
+    EXPECT_TRUE(script.finished());
     Locations::setDataDirOverride({});
     EXPECT_EQ(terminated.statuses, std::vector<int>{1});
     EXPECT_EQ(firstwin, nullptr);

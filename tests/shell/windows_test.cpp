@@ -91,7 +91,6 @@ TEST_F(Windows, WorkspaceColourFromSettingsAndChooser) {
     workspace.SetupWindow();
     EXPECT_EQ(workspace.background(), QColor(0, 0, 0)); // garbage reads as 0: black
     for (bool accept : {false, true}) {
-        ModalScript script;
         script.then([accept](QWidget& w) {
             auto& chooser = dynamic_cast<QColorDialog&>(w);
             chooser.setCurrentColor(QColor(0x12, 0x34, 0x56));

@@ -66,4 +66,5 @@ protected:
     HelpRecorder help;
     TerminateRecorder terminated;
     FakeDesktop desktop{QRect(0, 0, 1024, 768)};
+    ModalScript script; // answers the modal dialogs; an unexpected one fails the test
 };
