@@ -15,6 +15,16 @@
 
 using Prompts = ShellTest;
 
+namespace {
+struct ShownYnc : YNC {
+    explicit ShownYnc(int topic = 30)
+        : YNC(nullptr, "YesNoCancel", "Was it right?", "Ready?", topic, 0, 0) {
+        Create();
+        show();
+    }
+};
+} // namespace
+
 TEST_F(Prompts, NamePromptKeepsAtMost99CharactersSilentlyAndCancelOrEscapeKeepTheName) {
     for (auto [typed, pressed, kept] : {std::tuple{QString(200, 'x'), IDOK, std::string(99, 'x')},
                                         {QString("Bert"), IDCANCEL, std::string("Anna")}}) {
@@ -78,9 +88,7 @@ TEST_F(Prompts, ButtonsSoundAndAnswerAndAFocusedOneTakesReturn) {
         EXPECT_EQ(Modal::runModal(d), id);
         EXPECT_EQ(sounds.played, QStringList{sound});
     }
-    YNC ync(nullptr, "YesNoCancel", "Was it right?", "Ready?", 30, 0, 0);
-    ync.Create();
-    ync.show();
+    ShownYnc ync;
     for (auto* b : ync.findChildren<QPushButton*>())
         if (b->property("controlId").toInt() == IDNO) {
             b->setFocus();
@@ -92,17 +100,13 @@ TEST_F(Prompts, ButtonsSoundAndAnswerAndAFocusedOneTakesReturn) {
 TEST_F(Prompts, YncAnswersItsKeysIgnoresTheCloseBoxAndKeepsOpenForHelp) {
     for (auto [key, result] : {std::pair{Qt::Key_Y, int(IDYES)}, {Qt::Key_Left, int(IDYES)},
                                {Qt::Key_N, int(IDNO)}, {Qt::Key_Right, int(IDNO)}, {Qt::Key_Q, 0}}) {
-        YNC ync(nullptr, "YesNoCancel", "Was it right?", "Ready?", 30, 0, 0);
-        ync.Create();
-        ync.show();
+        ShownYnc ync;
         ync.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&ync));
         QTest::keyClick(&ync, key, key == Qt::Key_N ? Qt::ShiftModifier : Qt::NoModifier);
         EXPECT_EQ(ync.modalResult(), result) << key;
     }
-    YNC ync(nullptr, "YesNoCancel", "Was it right?", "Ready?", 31, 0, 0);
-    ync.Create();
-    ync.show();
+    ShownYnc ync(31);
     EXPECT_FALSE(ync.close());
     ync.commands.dispatch(IDHELP);
     EXPECT_TRUE(ync.isVisible());
@@ -112,9 +116,7 @@ TEST_F(Prompts, YncAnswersItsKeysIgnoresTheCloseBoxAndKeepsOpenForHelp) {
 TEST_F(Prompts, YncOpensBottomRightAtItsOuterSizeAndRemembersWhereItWasPut) {
     PersonName = "Dora";
     {
-        YNC ync(nullptr, "YesNoCancel", "Was it right?", "Ready?", 30, 0, 0);
-        ync.Create();
-        ync.show();
+        ShownYnc ync;
         // 1024 x 768 desktop, 438 x 230 prompt, frame included.
         EXPECT_EQ(ync.frameGeometry(), QRect(566, 518, 438, 230));
         ync.move(300, 200);

@@ -73,7 +73,9 @@ TEST_F(Windows, MainWindowAndWorkspaceUseTheSmallIconAtSixteenPixels) {
     }
 }
 
-TEST_F(Windows, WorkspaceSnapsBackToTheWholeDesktop) {
+TEST_F(Windows, WorkspaceCoversTheDesktopStaysOpenAndTakesItsColourFromSettingsAndChooser) {
+    PersonName = "Gil";
+    put("Gil", "OtherBlockWindowColor", "purple");
     BlockWindow workspace(nullptr);
     workspace.SetupWindow();
     workspace.show();
@@ -82,13 +84,6 @@ TEST_F(Windows, WorkspaceSnapsBackToTheWholeDesktop) {
     // Nor closed: the run would go on with nothing on screen.
     EXPECT_FALSE(workspace.close());
     EXPECT_TRUE(workspace.isVisible());
-}
-
-TEST_F(Windows, WorkspaceColourFromSettingsAndChooser) {
-    PersonName = "Gil";
-    put("Gil", "OtherBlockWindowColor", "purple");
-    BlockWindow workspace(nullptr);
-    workspace.SetupWindow();
     EXPECT_EQ(workspace.background(), QColor(0, 0, 0)); // garbage reads as 0: black
     for (bool accept : {false, true}) {
         script.then([accept](QWidget& w) {

@@ -1,10 +1,8 @@
 #include "support/seams.h"
 
 #include "drill/mydialog.h"
-#include "platform/desktop.h"
 #include "platform/modal.h"
 #include "platform/template_dialog.h"
-#include "platform/terminate.h"
 #include "shell/yesdialog.h"
 #include "shell/ync.h"
 
@@ -15,16 +13,6 @@
 #include <QPushButton>
 
 #include <gtest/gtest.h>
-
-TerminateRecorder::TerminateRecorder() {
-    setTerminateAction([this](int status) { statuses.push_back(status); });
-}
-
-TerminateRecorder::~TerminateRecorder() { setTerminateAction(nullptr); }
-
-FakeDesktop::FakeDesktop(QRect rect) { setDesktopRectOverride(rect); }
-
-FakeDesktop::~FakeDesktop() { setDesktopRectOverride(QRect()); }
 
 ModalScript::ModalScript() : previous_(Modal::currentHook()) {
     Modal::setHook([this](QWidget& w) {
