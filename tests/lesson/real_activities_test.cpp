@@ -91,7 +91,7 @@ TEST_F(RealActivities, QuitWithTheDrillWindowOpenRecordsTheRun) {
     EXPECT_EQ(iniInt("Pia", "Used"), 1);
     EXPECT_EQ(mon->modeLabel()->text(), "Basic mode");
     // The start sound, the plan button, then the mode question's No.
-    EXPECT_EQ(sounds.played, (QStringList{"sound/start.wav", "sound/right.wav", "sound/wrong.wav"}));
+    EXPECT_EQ(sounds.played.join(' '), "sound/start.wav sound/right.wav sound/wrong.wav");
     // Showing the monitor where it opens by default is not a place the user chose.
     EXPECT_EQ(mywin->pos(), QPoint(10, 84));
     EXPECT_EQ(ini("Pia", "MonitorWindowScreenX").toStdString(), "<none>");
