@@ -16,9 +16,8 @@
 
 ModalScript::ModalScript() : previous_(Modal::currentHook()) {
     Modal::setHook([this](QWidget& w) {
-        seen.append(captionOf(w) + ": " + textOf(w));
         if (steps_.empty()) {
-            ADD_FAILURE() << "unexpected dialog \"" << captionOf(w).toStdString() << "\": "
+            ADD_FAILURE() << "unexpected dialog \"" << w.windowTitle().toStdString() << "\": "
                           << textOf(w).toStdString();
             return press(w, 2);
         }
@@ -36,7 +35,7 @@ ModalScript::~ModalScript() {
 
 ModalScript& ModalScript::answer(const QString& caption, const QString& text, int id) {
     return then([caption, text, id](QWidget& w) {
-        EXPECT_EQ(captionOf(w).toStdString(), caption.toStdString());
+        EXPECT_EQ(w.windowTitle().toStdString(), caption.toStdString());
         EXPECT_TRUE(textOf(w).contains(text))
             << "text \"" << textOf(w).toStdString() << "\" lacks \"" << text.toStdString() << "\"";
         return press(w, id);
@@ -45,7 +44,7 @@ ModalScript& ModalScript::answer(const QString& caption, const QString& text, in
 
 ModalScript& ModalScript::type(const QString& caption, const QString& typed, int id) {
     return then([caption, typed, id](QWidget& w) {
-        EXPECT_EQ(captionOf(w).toStdString(), caption.toStdString());
+        EXPECT_EQ(w.windowTitle().toStdString(), caption.toStdString());
         auto* edit = w.findChild<QLineEdit*>();
         EXPECT_NE(edit, nullptr);
         if (edit)
@@ -58,8 +57,6 @@ ModalScript& ModalScript::then(Step step) {
     steps_.push_back(std::move(step));
     return *this;
 }
-
-QString ModalScript::captionOf(QWidget& w) { return w.windowTitle(); }
 
 QString ModalScript::textOf(QWidget& w) {
     if (auto* box = qobject_cast<QMessageBox*>(&w))

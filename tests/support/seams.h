@@ -103,10 +103,7 @@ public:
     ModalScript& then(Step step);
 
     bool finished() const { return steps_.empty(); }
-    // "caption: text" of every window seen, in order.
-    QStringList seen;
 
-    static QString captionOf(QWidget& w);
     static QString textOf(QWidget& w);
     // Presses the button with a command id and returns what the run reports.
     static int press(QWidget& w, int id);
