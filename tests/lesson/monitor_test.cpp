@@ -94,7 +94,7 @@ TEST_F(Monitor, StayingAfterTheLessonMakesTheRestUnstructured) {
     EXPECT_TRUE(terminated.statuses.empty());
 }
 
-TEST_F(Monitor, CancelAtThePromptSkipsAndStopsTheSequence) {
+TEST_F(Monitor, CancelAtThePromptStopsTheSequenceAndAManualStartDoesNotMoveItOn) {
     prompt("Drills");
     open(0, 5);
     closeActivity();
@@ -106,6 +106,13 @@ TEST_F(Monitor, CancelAtThePromptSkipsAndStopsTheSequence) {
     EXPECT_EQ(activities.opened.size(), 1u);
     // The drill window that closed was deleted by the prompt.
     EXPECT_EQ(activities.opened[0], nullptr);
+    // A manual start now does not move the lesson on.
+    mon->sendCommand(104);
+    closeActivity();
+    EXPECT_TRUE(mon->activityDone[4]);
+    EXPECT_EQ(mon->currentActivity, -1);
+    EXPECT_FALSE(mon->timerActive(1));
+    EXPECT_FALSE(mon->timerActive(2));
 }
 
 TEST_F(Monitor, ThePressedRunningActivityOnlySaysSoAnotherAsksAndCompletesIt) {
@@ -205,15 +212,4 @@ TEST_F(Monitor, ModeAndMuteSwitchesAreWrittenAtOnce) {
     mon->sendCommand(9);
     EXPECT_TRUE(sounds.played.isEmpty());
     EXPECT_EQ(help.topics, std::vector<int>{46});
-}
-
-TEST_F(Monitor, ManualStartInAStructuredLessonDoesNotMoveTheLessonOn) {
-    prompt("Drills", IDCANCEL);
-    open(0, 5);
-    mon->sendCommand(104);
-    closeActivity();
-    EXPECT_TRUE(mon->activityDone[4]);
-    EXPECT_EQ(mon->currentActivity, -1);
-    EXPECT_FALSE(mon->timerActive(1));
-    EXPECT_FALSE(mon->timerActive(2));
 }
