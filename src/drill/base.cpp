@@ -129,7 +129,6 @@ Base::~Base() {
     timer1_->stop();
     timer4_->stop();
     timer5_->stop();
-    score.SaveScore(targetNo);
     delete drillGraph;
     drillGraph = nullptr;
     if (Word == this)
@@ -574,6 +573,13 @@ bool Base::CanClose() {
     timer1_->stop();
     timer4_->stop();
     timer5_->stop();
+    // A close of a window already closed (hidden, waiting to be deleted) records nothing twice.
+    if (closed_)
+        return true;
+    closed_ = true;
+    // The graph of the current drills belongs to this window's drills.
+    delete drillGraph;
+    drillGraph = nullptr;
     if (score.LevelsChangedVal() > 0) {
         const QString old = Settings::userString("DrillScores", "", 2000);
         const std::optional<QString> next = Score::appendDrillScore(old, targetNo);
@@ -585,6 +591,8 @@ bool Base::CanClose() {
                                       "time and using a different profile name"),
                        QString(), MB_OK);
     }
+    // One line in each score file for every drill window closed.
+    score.SaveScore(targetNo);
     if (mon)
         mon->Completed(0);
     return true;
@@ -604,6 +612,9 @@ void Base::moveEvent(QMoveEvent* event) {
 }
 
 void Base::EvMove() {
+    // Showing up where the window was put is not a move of the user's.
+    if (frameGeometry().x() == windowX && frameGeometry().y() == windowY)
+        return;
     windowX = frameGeometry().x();
     windowY = frameGeometry().y();
     Settings::writeUserInt("SizesScreenX", windowX);

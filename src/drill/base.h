@@ -140,4 +140,5 @@ private:
     int gaugeImage_ = 5;
     bool created_ = false;
     bool shownOnce_ = false;
+    bool closed_ = false;
 };

@@ -44,7 +44,7 @@ MyFrameWindow::MyFrameWindow(QWidget* parent, const QString& caption)
     resize(w, h);
     int x = Settings::userInt("SizesScreenX", -1);
     int y = Settings::userInt("SizesScreenY", -1);
-    if (x == -1 || y == -1) {
+    if (x == -1 || y == -1 || !cornerOnScreen(QPoint(x, y))) {
         const QPoint p =
             defaultPosition(QSize(w, h), desktopRect(), mon ? static_cast<QWidget*>(mon)->width() : 0);
         x = p.x();
@@ -168,15 +168,17 @@ void MyFrameWindow::setFontHeight(int height) {
 }
 
 QSize MyFrameWindow::WindowDims(int mode, int availableHeight) {
-    if (!fontMade_) {
+    if (mode == 1) {
+        // A resize by the user fits the font, also before the first flash measured it.
         fontMade_ = true;
-        setFontHeight(Settings::userInt("SizesFontHeight", 20));
-    } else if (mode == 1) {
         const int height = std::clamp(
             FlashLayout::fittedFontHeight(availableHeight, nextTargetNo, lineCharWidth),
             kMinFontHeight, kMaxFontHeight);
         setFontHeight(height);
         Settings::writeUserInt("SizesFontHeight", height);
+    } else if (!fontMade_) {
+        fontMade_ = true;
+        setFontHeight(Settings::userInt("SizesFontHeight", 20));
     } else if (mode == 2 || mode == 3) {
         const int f = Settings::userInt("SizesFontHeight", 20);
         const int step = FlashLayout::tenthStep(f);

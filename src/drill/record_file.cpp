@@ -31,7 +31,9 @@ qint64 RecordFile::recordCount() const {
 std::optional<QString> RecordFile::recordAt(qint64 offset) {
     if (!file_.isOpen() || length_ < 1 || offset < 0) return std::nullopt;
     const qint64 start = offset - offset % length_;
-    if (!file_.seek(start)) return std::nullopt;
+    // A whole record must fit in the file; asking for more would allocate what a damaged or
+    // mislabelled length says, not what the file holds.
+    if (start > size_ - length_ || !file_.seek(start)) return std::nullopt;
     const QByteArray raw = file_.read(length_);
     if (raw.size() != length_) return std::nullopt;
     return decipher(raw);

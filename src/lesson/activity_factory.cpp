@@ -12,6 +12,7 @@ namespace {
 class ProgramActivityFactory : public ActivityFactory {
 public:
     int chooseReading(LessonMonitor*, QString&, const QString&) override { return 0; }
+    bool provides(int activity) const override { return activity != 1; }
     QWidget* createActivity(int activity, LessonMonitor* monitor, int,
                             const QString& caption) override {
         if (activity != 0)

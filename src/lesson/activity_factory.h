@@ -18,6 +18,8 @@ public:
     // monitor and not yet shown, or nullptr when this build has no such window.
     virtual QWidget* createActivity(int activity, LessonMonitor* monitor, int readingNumber,
                                     const QString& caption) = 0;
+    // False when this build has no window for the activity, so nothing is asked before saying so.
+    virtual bool provides(int /*activity*/) const { return true; }
 };
 
 // The factory in use; never null.

@@ -217,6 +217,16 @@ void LessonMonitor::CMDrill() {
 
 void LessonMonitor::CMExercise() {
     playSound("sound/right.wav");
+    // Nothing to ask or explain about a window this build does not have; what runs goes on,
+    // and a lesson stops here as after a skipped activity.
+    if (!activityFactory().provides(1)) {
+        notInThisVersion(1);
+        if (autoPrompt) {
+            currentActivity = -1;
+            repaintRows();
+        }
+        return;
+    }
     if (CheckChange(1))
         return;
     currentActivity = 1;
@@ -271,10 +281,7 @@ void LessonMonitor::startActivityWindow(int activity, int readingNumber, const Q
     deleteActivityWindow();
     QWidget* window = activityFactory().createActivity(activity, this, readingNumber, caption);
     if (!window) {
-        MessageBox(this,
-                   QStringLiteral("The %1 are not part of this version of SkimSprinter yet.")
-                       .arg(QString::fromLatin1(txt[activity])),
-                   QString(), MB_OK);
+        notInThisVersion(activity);
         currentActivity = -1;
         repaintRows();
         return;
@@ -283,13 +290,21 @@ void LessonMonitor::startActivityWindow(int activity, int readingNumber, const Q
     window->show();
 }
 
+void LessonMonitor::notInThisVersion(int activity) {
+    MessageBox(this,
+               QStringLiteral("The %1 are not part of this version of SkimSprinter yet.")
+                   .arg(QString::fromLatin1(txt[activity])),
+               QString(), MB_OK);
+}
+
 void LessonMonitor::CMBDrill() {
     manualStart = true;
     CMDrill();
 }
 
 void LessonMonitor::CMBExercise() {
-    manualStart = true;
+    if (activityFactory().provides(1))
+        manualStart = true;
     CMExercise();
 }
 
@@ -378,6 +393,17 @@ bool LessonMonitor::timerActive(int id) const {
     }
 }
 
+void LessonMonitor::endActivityWindow() {
+    // An open window is closed as the user would close it, so its close query records the
+    // activity; one closed already has done so and is only deleted.
+    if (activityWindow && activityWindow->isVisible())
+        activityWindow->close();
+    deleteActivityWindow();
+    // The lesson does not move on past the end of the run.
+    nextTimer_->stop();
+    deleteTimer_->stop();
+}
+
 void LessonMonitor::deleteActivityWindow() {
     if (activityWindow) {
         QWidget* window = activityWindow;
@@ -418,6 +444,7 @@ void LessonMonitor::CMCancel() {
         if (answer != IDYES)
             return;
     }
+    endActivityWindow();
     const int total = Settings::userInt("TotalMinutes", 0) + minutesUsed;
     Settings::writeUserInt("TotalMinutes", total);
     QString usage;

@@ -81,6 +81,8 @@ private:
     void Reading(int activity);
     void startActivityWindow(int activity, int readingNumber, const QString& caption);
     void introMessage(int number);
+    void notInThisVersion(int activity);
+    void endActivityWindow();
     void deleteActivityWindow();
     void repaintRows() { update(); }
 

@@ -37,10 +37,12 @@ QPixmap pixmap(const QString& name, QSize size) {
     return img.isNull() ? QPixmap() : QPixmap::fromImage(img);
 }
 
-QIcon icon(const QString& name) {
+QIcon icon(const QString& name) { return icon(name, name); }
+
+QIcon icon(const QString& large, const QString& small) {
     QIcon result;
     for (int side : {16, 24, 32, 48, 64}) {
-        const QPixmap pm = pixmap(name, QSize(side, side));
+        const QPixmap pm = pixmap(side == 16 ? small : large, QSize(side, side));
         if (!pm.isNull())
             result.addPixmap(pm);
     }

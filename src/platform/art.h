@@ -16,5 +16,7 @@ QSize naturalSize(const QString& name);
 QPixmap pixmap(const QString& name, QSize size);
 QImage image(const QString& name, QSize size);
 QIcon icon(const QString& name);
+// A frame's icon: the large picture, with the small one at 16 pixels (title bar, task list).
+QIcon icon(const QString& large, const QString& small);
 
 } // namespace Art

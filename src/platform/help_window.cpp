@@ -2,10 +2,13 @@
 
 #include "platform/locations.h"
 
+#include <QApplication>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
+#include <QWindow>
 #include <QVBoxLayout>
 
 HelpWindow& HelpWindow::instance() {
@@ -36,7 +39,32 @@ QString HelpWindow::pageFor(int topic) {
 void HelpWindow::showTopic(int topic) {
     page_ = pageFor(topic);
     browser_->setSource(QUrl::fromLocalFile(page_));
+    keepAbove(QApplication::activeModalWidget() ? QApplication::activeModalWidget()
+                                                : QApplication::activeWindow());
     show();
     raise();
     activateWindow();
+}
+
+void HelpWindow::keepAbove(QWidget* owner) {
+    if (owner == this)
+        return;
+    // Transient for the window that asked: a modal prompt then leaves the help usable,
+    // and the window manager keeps the help above it and the workspace beneath it.
+    winId();
+    QWindow* ownerWindow = nullptr;
+    if (owner) {
+        owner = owner->window();
+        owner->winId();
+        ownerWindow = owner->windowHandle();
+    }
+    windowHandle()->setTransientParent(ownerWindow);
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

@@ -16,8 +16,12 @@ public:
     static QString pageFor(int topic);
     QString currentPage() const { return page_; }
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     HelpWindow();
+    void keepAbove(QWidget* owner);
     QTextBrowser* browser_;
     QString page_;
 };

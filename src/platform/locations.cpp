@@ -26,19 +26,35 @@ QString stateDir() { return xdgDir("XDG_CONFIG_HOME", ".config"); }
 
 QString scoreDir() { return xdgDir("XDG_DATA_HOME", ".local/share"); }
 
-QString dataDir() {
+QStringList dataDirCandidates() {
     if (!g_dataOverride.isEmpty())
-        return g_dataOverride;
-    const QString cwd = QDir::currentPath();
-    if (holdsDataTree(cwd))
-        return cwd;
-    if (QCoreApplication::instance()) {
-        const QString installed = QDir::cleanPath(QCoreApplication::applicationDirPath() +
-                                                  "/../" SKIM_INSTALL_DATA_DIR);
-        if (holdsDataTree(installed))
-            return installed;
-    }
-    return QStringLiteral(SKIM_BUILD_DATA_DIR);
+        return {g_dataOverride};
+    QStringList dirs{QDir::currentPath()};
+    if (QCoreApplication::instance())
+        dirs.append(QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                    "/../" SKIM_INSTALL_DATA_DIR));
+    dirs.append(QStringLiteral(SKIM_BUILD_DATA_DIR));
+    return dirs;
+}
+
+QString dataDir() {
+    const QStringList dirs = dataDirCandidates();
+    for (const QString& dir : dirs)
+        if (holdsDataTree(dir))
+            return dir;
+    return dirs.last();
+}
+
+QStringList missingDataParts(const QString& dir) {
+    static const char* const kParts[] = {
+        "pr_bas.dat",      "pr_adv.dat",        "word_bas/w1.dat", "word_adv/w1.dat",
+        "sent_bas/w1.dat", "sent_adv/w1.dat",   "sound/right.wav", "help/contents.html",
+    };
+    QStringList missing;
+    for (const char* part : kParts)
+        if (!QFileInfo(dir + "/" + part).isFile())
+            missing.append(QString::fromLatin1(part));
+    return missing;
 }
 
 QString dataPath(const QString& relativeName) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Where the program finds its read-only data tree and keeps the user's state.
 namespace Locations {
@@ -16,6 +17,12 @@ QString dataDir();
 QString dataPath(const QString& relativeName);
 // Creates the directory if needed; returns false when it cannot.
 bool ensureDir(const QString& dir);
+
+// The places dataDir() looks in, in order (only the override when one is set).
+QStringList dataDirCandidates();
+// The parts of a data tree missing from dir (reading lists, word lists, sounds, help),
+// each named by a file that must be there; empty when the tree is complete.
+QStringList missingDataParts(const QString& dir);
 
 // Tests point the data tree somewhere else; an empty string restores the search.
 void setDataDirOverride(const QString& dir);

@@ -6,6 +6,18 @@
 
 QString defaultMessageCaption() { return QStringLiteral("SkimSprinter"); }
 
+namespace {
+QMessageBox::Icon iconOf(unsigned type) {
+    switch (type & 0xF0) {
+    case MB_ICONSTOP: return QMessageBox::Critical;
+    case MB_ICONQUESTION: return QMessageBox::Question;
+    case MB_ICONEXCLAMATION: return QMessageBox::Warning;
+    case MB_ICONINFORMATION: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+    }
+}
+} // namespace
+
 int MessageBox(QWidget* parent, const QString& text, const QString& caption, unsigned type) {
     QMessageBox box(parent);
     box.setWindowTitle(caption.isEmpty() ? defaultMessageCaption() : caption);
@@ -25,16 +37,7 @@ int MessageBox(QWidget* parent, const QString& text, const QString& caption, uns
         box.setStandardButtons(QMessageBox::Ok);
         break;
     }
-    switch (type & 0xF0) {
-    case MB_ICONEXCLAMATION:
-        box.setIcon(QMessageBox::Warning);
-        break;
-    case MB_ICONINFORMATION:
-        box.setIcon(QMessageBox::Information);
-        break;
-    default:
-        break;
-    }
+    box.setIcon(iconOf(type));
     const int raw = Modal::runModal(box);
     QMessageBox::StandardButton pressed = box.standardButton(box.clickedButton());
     if (pressed == QMessageBox::NoButton)

@@ -11,6 +11,8 @@ enum MessageBoxType : unsigned {
     MB_OKCANCEL = 0x1,
     MB_YESNOCANCEL = 0x3,
     MB_YESNO = 0x4,
+    MB_ICONSTOP = 0x10,
+    MB_ICONQUESTION = 0x20,
     MB_ICONEXCLAMATION = 0x30,
     MB_ICONINFORMATION = 0x40,
 };

@@ -1,20 +1,15 @@
 #include "platform/profile.h"
 
 #include "platform/locations.h"
+#include "platform/profile_store.h"
 
 #include <QByteArray>
+#include <QChar>
 #include <QFile>
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -28,10 +23,6 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-char asciiLower(char c) {
-    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
-}
-
 std::string_view trim(std::string_view s) {
     while (!s.empty() && isBlank(s.front()))
         s.remove_prefix(1);
@@ -40,9 +31,39 @@ std::string_view trim(std::string_view s) {
     return s;
 }
 
+// The next character of a UTF-8 name, case-folded (Unicode simple folding). A byte that does not
+// start a well-formed sequence stands for itself, kept apart from every real character.
+char32_t nextFolded(std::string_view s, size_t& i) {
+    const auto byte = [&](size_t k) { return static_cast<unsigned char>(s[k]); };
+    const unsigned char lead = byte(i);
+    if (lead < 0x80) {
+        ++i;
+        return (lead >= 'A' && lead <= 'Z') ? char32_t(lead - 'A' + 'a') : char32_t(lead);
+    }
+    const size_t extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC2 ? 1 : 0;
+    char32_t c = extra == 3 ? lead & 0x07 : extra == 2 ? lead & 0x0F : lead & 0x1F;
+    bool ok = extra > 0 && lead <= 0xF4;
+    for (size_t k = 1; ok && k <= extra; ++k) {
+        ok = i + k < s.size() && (byte(i + k) & 0xC0) == 0x80;
+        if (ok) c = (c << 6) | (byte(i + k) & 0x3F);
+    }
+    // Overlong forms and surrogates are not characters either.
+    static constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
+    ok = ok && c >= kSmallest[extra] && c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
+    if (!ok) {
+        ++i;
+        return 0x110000 + lead;
+    }
+    i += extra + 1;
+    return QChar::toCaseFolded(c);
+}
+
+// Section and key names match without regard to letter case, for every script.
 bool sameName(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char x, char y) { return asciiLower(x) == asciiLower(y); });
+    size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size())
+        if (nextFolded(a, i) != nextFolded(b, j)) return false;
+    return i == a.size() && j == b.size();
 }
 
 bool hasLineBreak(std::string_view s) {
@@ -154,54 +175,15 @@ std::string withValue(std::string_view content, std::string_view section, std::s
             out.append(key).append("=").append(value).append(eol);
         out.append(content.substr(after.end));
     } else {
+        // The new section follows the last line directly; that line gets its break first.
         out.append(content);
-        if (!content.empty()) {
-            std::string_view body = content;
-            if (body.ends_with("\r\n"))
-                body.remove_suffix(2);
-            else if (body.ends_with('\n') || body.ends_with('\r'))
-                body.remove_suffix(1);
-            else
-                out.append(eol);
-            const size_t lastLine = body.find_last_of("\r\n");
-            const size_t start = lastLine == body.npos ? 0 : lastLine + 1;
-            if (!trim(body.substr(start)).empty()) out.append(eol); // a blank line between sections
-        }
+        if (!content.empty() && content != kByteOrderMark && !content.ends_with('\n') &&
+            !content.ends_with('\r'))
+            out.append(eol);
         out.append("[").append(section).append("]").append(eol);
         out.append(key).append("=").append(value).append(eol);
     }
     return out;
-}
-
-enum class ReadResult { Ok, Missing, Failed };
-
-// Reads the whole file in one go. Anything but a regular file counts as unreadable (a FIFO
-// would block, a directory has no content).
-ReadResult readWhole(const QByteArray& path, std::string& out, mode_t* mode = nullptr) {
-    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) return errno == ENOENT ? ReadResult::Missing : ReadResult::Failed;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return ReadResult::Failed;
-    }
-    if (mode) *mode = st.st_mode & 07777;
-    out.clear();
-    out.reserve(size_t(st.st_size));
-    char chunk[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, chunk, sizeof chunk);
-        if (n > 0) {
-            out.append(chunk, size_t(n));
-        } else if (n == 0) {
-            break;
-        } else if (errno != EINTR) {
-            ::close(fd);
-            return ReadResult::Failed;
-        }
-    }
-    ::close(fd);
-    return ReadResult::Ok;
 }
 
 // The raw value of section/key, or nothing when the file, the section or the key is missing.
@@ -209,72 +191,12 @@ std::optional<std::string> readValue(const char* section, const char* key, const
     if (!section || !key) return std::nullopt;
     const QString path = profileFilePath(fileName);
     std::string content;
-    if (path.isEmpty() || readWhole(QFile::encodeName(path), content) != ReadResult::Ok)
+    if (path.isEmpty() ||
+        ProfileStore::readWhole(QFile::encodeName(path), content) != ProfileStore::ReadResult::Ok)
         return std::nullopt;
     const Location loc = locate(content, trim(section), trim(key));
     if (!loc.keyLine) return std::nullopt;
     return std::string(cleanValue(loc.key.value));
-}
-
-// An exclusive flock on "<file>.lock", held while the object lives. A separate lock file,
-// because the settings file itself is replaced by rename on every write.
-class WriteLock {
-public:
-    explicit WriteLock(const QByteArray& target) {
-        fd_ = ::open((target + ".lock").constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-        if (fd_ < 0) return;
-        int rc;
-        do
-            rc = ::flock(fd_, LOCK_EX);
-        while (rc != 0 && errno == EINTR);
-        if (rc != 0) {
-            ::close(fd_);
-            fd_ = -1;
-        }
-    }
-    ~WriteLock() {
-        if (fd_ >= 0) ::close(fd_); // releases the lock
-    }
-    WriteLock(const WriteLock&) = delete;
-    WriteLock& operator=(const WriteLock&) = delete;
-    bool held() const { return fd_ >= 0; }
-
-private:
-    int fd_ = -1;
-};
-
-bool writeAll(int fd, std::string_view data) {
-    while (!data.empty()) {
-        const ssize_t n = ::write(fd, data.data(), data.size());
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        data.remove_prefix(size_t(n));
-    }
-    return true;
-}
-
-// Writes a temporary file beside the target, makes it durable and renames it over the target, so
-// a reader or a crash sees either the old file or the new one, never a part of either.
-bool replaceFile(const QByteArray& target, std::string_view content, mode_t mode) {
-    QByteArray temp = target + ".XXXXXX";
-    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-    if (fd < 0) return false;
-    bool ok = ::fchmod(fd, mode) == 0 && writeAll(fd, content) && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    if (!ok || ::rename(temp.constData(), target.constData()) != 0) {
-        ::unlink(temp.constData());
-        return false;
-    }
-    // Make the rename itself durable. Some file systems cannot sync a directory; the new file is
-    // in place either way, so a failure here is not a failed write.
-    const qsizetype slash = target.lastIndexOf('/');
-    const QByteArray dir = slash > 0 ? target.left(slash) : QByteArray(slash == 0 ? "/" : ".");
-    const int dirFd = ::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
-    }
-    return true;
 }
 
 bool validSection(std::string_view s) {
@@ -284,6 +206,27 @@ bool validSection(std::string_view s) {
 bool validKey(std::string_view k) {
     return !k.empty() && !hasLineBreak(k) && k.find('=') == k.npos && k.front() != '[' &&
            k.front() != ';';
+}
+
+ProfileWriteFailureHook g_failureHook = nullptr;
+
+// The locked read-modify-write of one key.
+bool updateFile(const QByteArray& target, std::string_view section, std::string_view key,
+                std::string_view value) {
+    using namespace ProfileStore;
+    const WriteLock lock(target);
+    if (!lock.held()) return false;
+    std::string content;
+    mode_t mode = 0;
+    const ReadResult read = readWhole(target, content, &mode);
+    if (read == ReadResult::Failed) return false; // never replace a file we could not read
+    if (read == ReadResult::Missing) mode = newFileMode();
+    const std::string updated = withValue(content, section, key, value);
+    if (read == ReadResult::Ok && updated == content)
+        return true; // a window stores its position on every move; spare the disk
+    if (read == ReadResult::Ok && !writable(target, mode)) return false; // made read-only
+    sweepTemporaries(target);
+    return replaceFile(target, updated, mode);
 }
 
 } // namespace
@@ -327,25 +270,18 @@ bool WritePrivateProfileString(const char* section, const char* key, const char*
     if (!validSection(sec) || !validKey(k) || hasLineBreak(value)) return false;
     const QString path = profileFilePath(fileName);
     if (path.isEmpty()) return false;
-    if (!std::strchr(fileName, '/') && !Locations::ensureDir(Locations::stateDir())) return false;
+    const bool bare = !std::strchr(fileName, '/');
+    // Write through symbolic links: the link stays, a dangling one gets its target created.
+    const QByteArray target = ProfileStore::followLinks(QFile::encodeName(path));
+    const bool ok = (!bare || Locations::ensureDir(Locations::stateDir())) && !target.isEmpty() &&
+                    updateFile(target, sec, k, value);
+    // Told after the lock is gone: the hook may wait for the user.
+    if (!ok && g_failureHook) g_failureHook(target.isEmpty() ? path : QFile::decodeName(target));
+    return ok;
+}
 
-    QByteArray target = QFile::encodeName(path);
-    // Write through a symbolic link rather than replacing the link with a plain file.
-    if (char* real = ::realpath(target.constData(), nullptr)) {
-        target = real;
-        std::free(real);
-    }
-
-    const WriteLock lock(target);
-    if (!lock.held()) return false;
-    std::string content;
-    mode_t mode = 0644;
-    const ReadResult read = readWhole(target, content, &mode);
-    if (read == ReadResult::Failed) return false; // never replace a file we could not read
-    const std::string updated = withValue(content, sec, k, value);
-    if (read == ReadResult::Ok && updated == content)
-        return true; // a window stores its position on every move; spare the disk
-    return replaceFile(target, updated, mode);
+void setProfileWriteFailureHook(ProfileWriteFailureHook hook) {
+    g_failureHook = hook;
 }
 
 bool WritePrivateProfileInt(const char* section, const char* key, int value, const char* fileName) {

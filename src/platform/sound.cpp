@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <climits>
 #include <cstring>
 #include <memory>
 
@@ -89,23 +90,29 @@ int wavDurationMs(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return -1;
-    const QByteArray data = f.read(4096);
-    if (data.size() < 12 || std::memcmp(data.constData(), "RIFF", 4) != 0 ||
-        std::memcmp(data.constData() + 8, "WAVE", 4) != 0)
+    return wavDurationMs(f.read(4096), f.size());
+}
+
+int wavDurationMs(QByteArrayView head, qint64 fileSize) {
+    // Every read below is bounded by the bytes present: a truncated header gives -1.
+    const qsizetype n = head.size();
+    const char* d = head.data();
+    if (n < 12 || std::memcmp(d, "RIFF", 4) != 0 || std::memcmp(d + 8, "WAVE", 4) != 0)
         return -1;
     quint32 byteRate = 0;
     qsizetype pos = 12;
-    while (pos + 8 <= data.size()) {
-        const char* chunk = data.constData() + pos;
+    while (pos <= n - 8) {
+        const char* chunk = d + pos;
         const quint32 size = le32(chunk + 4);
-        if (std::memcmp(chunk, "fmt ", 4) == 0 && pos + 16 <= data.size())
-            byteRate = le32(chunk + 8 + 8);
+        // The byte rate is the third field of the format chunk: inside both the chunk and the bytes.
+        if (std::memcmp(chunk, "fmt ", 4) == 0)
+            byteRate = (size >= 12 && pos + 8 + 12 <= n) ? le32(chunk + 8 + 8) : 0;
         if (std::memcmp(chunk, "data", 4) == 0) {
             if (byteRate == 0)
                 return -1;
-            const quint64 available = quint64(f.size() - (pos + 8));
+            const quint64 available = quint64(qMax<qint64>(0, fileSize - (pos + 8)));
             const quint64 bytes = qMin<quint64>(size, available);
-            return int(bytes * 1000 / byteRate);
+            return int(qMin<quint64>(bytes * 1000 / byteRate, INT_MAX));
         }
         pos += 8 + qsizetype(size) + (size & 1);
     }

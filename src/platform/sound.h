@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 
 // Flags of the sound service.
@@ -26,3 +27,5 @@ void setSoundBackend(SoundBackend* backend);
 
 // Length in milliseconds of a PCM WAV file read from its header, or -1.
 int wavDurationMs(const QString& path);
+// The same from the file's first bytes and its size.
+int wavDurationMs(QByteArrayView head, qint64 fileSize);

@@ -101,7 +101,8 @@ void TemplateDialog::build() {
                     b->setIcon(style()->standardIcon(sp));
             }
             b->setText(caption);
-            b->setAutoDefault(false);
+            // A focused button takes Return, as Space does.
+            b->setAutoDefault(true);
             if (c.style & CS_DEFAULT)
                 b->setDefault(true);
             const int id = c.id;

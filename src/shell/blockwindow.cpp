@@ -27,7 +27,7 @@ QColor BlockWindow::valueToColor(int value) {
 
 void BlockWindow::SetupWindow() {
     background_ = valueToColor(Settings::userInt("OtherBlockWindowColor", 16711680));
-    setWindowIcon(Art::icon(QStringLiteral("APPLICATION")));
+    setWindowIcon(Art::icon(QStringLiteral("APPLICATION"), QStringLiteral("SMALL")));
     update();
 }
 

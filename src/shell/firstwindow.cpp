@@ -7,4 +7,6 @@ FirstWindow::FirstWindow() : QWidget(nullptr, Qt::Window) {
     resize(0, 0);
 }
 
-void FirstWindow::SetupWindow() { setWindowIcon(Art::icon(QStringLiteral("APPLICATION"))); }
+void FirstWindow::SetupWindow() {
+    setWindowIcon(Art::icon(QStringLiteral("APPLICATION"), QStringLiteral("SMALL")));
+}

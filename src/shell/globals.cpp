@@ -1,6 +1,7 @@
 #include "shell/globals.h"
 
 #include "drill/score.h"
+#include "shell/settings.h"
 
 std::string PersonName = "Unnamed";
 const char* const ProfileName = "ssv20.ini";
@@ -32,4 +33,5 @@ void resetGlobals() {
     SizeLock = 0;
     GreenFirstPaint = true;
     score.resetToStart();
+    Settings::resetWriteFailureNotice();
 }

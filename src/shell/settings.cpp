@@ -1,9 +1,30 @@
 #include "shell/settings.h"
 
+#include "platform/message_box.h"
 #include "platform/profile.h"
 #include "shell/globals.h"
 
+#include <QApplication>
+
 #include <vector>
+
+namespace {
+
+bool g_toldWriteFailure = false;
+
+void tellWriteFailure(const QString& path) {
+    if (g_toldWriteFailure || !QApplication::instance()) return;
+    // Set first: the box's event loop may run more writes, which must not ask again.
+    g_toldWriteFailure = true;
+    MessageBox(QApplication::activeWindow(),
+               QStringLiteral("SkimSprinter cannot save its settings in the file\n%1\n\n"
+                              "The changes of this run (levels, speeds, window positions, "
+                              "use count) will not be kept. You can go on using the program.")
+                   .arg(path),
+               QStringLiteral("Settings not saved"), MB_OK | MB_ICONEXCLAMATION);
+}
+
+} // namespace
 
 namespace Settings {
 
@@ -58,6 +79,15 @@ std::string sanitizeName(const QString& typed) {
     if (bytes.isEmpty())
         return "Unnamed";
     return bytes.toStdString();
+}
+
+void noticeWriteFailures() {
+    setProfileWriteFailureHook(&tellWriteFailure);
+}
+
+void resetWriteFailureNotice() {
+    setProfileWriteFailureHook(nullptr);
+    g_toldWriteFailure = false;
 }
 
 } // namespace Settings

@@ -18,4 +18,10 @@ QString positionKey(const QString& positionName, const char* suffix);
 // leading ';' or surrounding blanks, at most 99 characters, "Unnamed" when nothing is left.
 std::string sanitizeName(const QString& typed);
 
+// From now on, the first settings write of the run that fails tells the user which file cannot
+// be written and that this run's changes will not be kept; the run goes on. Installed at start-up.
+void noticeWriteFailures();
+// Stops telling and forgets that the user was told (a new run, for tests).
+void resetWriteFailureNotice();
+
 } // namespace Settings

@@ -49,8 +49,11 @@ void SWindow::SetupWindow() {
 void SWindow::SetPos() {
     int x = Settings::userInt(Settings::positionKey(positionName_, "ScreenX").toLatin1(), -1);
     int y = Settings::userInt(Settings::positionKey(positionName_, "ScreenY").toLatin1(), -1);
-    if (x == -1 || y == -1)
+    // A place left on a screen that is gone (or a hand edit) would leave the window where
+    // nobody can reach it.
+    if (x == -1 || y == -1 || !cornerOnScreen(QPoint(x, y)))
         DefaultPos(x, y);
+    known_ = QPoint(x, y);
     move(x, y);
 }
 
@@ -93,6 +96,11 @@ void SWindow::moveEvent(QMoveEvent* event) {
 
 void SWindow::EvMove() {
     const QPoint topLeft = frameGeometry().topLeft();
+    // Only a real move is remembered: not the placing at set-up, nor the window
+    // showing up where it was put.
+    if (pos() == known_)
+        return;
+    known_ = pos();
     Settings::writeUserInt(Settings::positionKey(positionName_, "ScreenX").toLatin1(), topLeft.x());
     Settings::writeUserInt(Settings::positionKey(positionName_, "ScreenY").toLatin1(), topLeft.y());
 }

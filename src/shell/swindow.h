@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <QWidget>
 
@@ -39,4 +40,6 @@ private:
     bool ending_ = false;
     QWidget* client_;
     bool created_ = false;
+    QPoint known_{-1, -1}; // where the window was put or last stored
+
 };

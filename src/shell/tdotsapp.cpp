@@ -4,9 +4,12 @@
 #include "lesson/lessondialog.h"
 #include "lesson/lessonmonitor.h"
 #include "platform/desktop.h"
+#include "platform/locations.h"
+#include "platform/message_box.h"
 #include "platform/modal.h"
 #include "platform/profile.h"
 #include "platform/sound.h"
+#include "platform/terminate.h"
 #include "shell/blockwindow.h"
 #include "shell/firstwindow.h"
 #include "shell/globals.h"
@@ -17,10 +20,31 @@
 #include <QApplication>
 #include <QGuiApplication>
 
+#include <cstdio>
 #include <memory>
 #include <vector>
 
+bool TDotsApp::dataTreePresent() {
+    const QStringList missing = Locations::missingDataParts(Locations::dataDir());
+    if (missing.isEmpty())
+        return true;
+    const QString text =
+        QStringLiteral("SkimSprinter cannot find its data files (reading lists, word lists, "
+                       "sounds and help).\n\nIt looked in:\n%1\n\nMissing: %2\n\nReinstall "
+                       "SkimSprinter, or start it from the folder that holds its data files.")
+            .arg(Locations::dataDirCandidates().join(QLatin1Char('\n')),
+                 missing.join(QStringLiteral(", ")));
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+    MessageBox(nullptr, text, QStringLiteral("SkimSprinter cannot start"), MB_OK | MB_ICONSTOP);
+    terminateProgram(1);
+    return false;
+}
+
 void TDotsApp::InitMainWindow() {
+    // Without its data the program could only fail later, with stranger messages.
+    if (!dataTreePresent())
+        return;
+    Settings::noticeWriteFailures();
     // 1. The styled buttons and group boxes are built into every template dialog.
     // 2. Who used the program last.
     std::vector<char> last(kMaxNameLength + 1, '\0');
@@ -86,11 +110,19 @@ void TDotsApp::CreateWindows() {
 
 int TDotsApp::Run() {
     InitMainWindow();
+    if (!firstwin)
+        return 1; // the start-up was refused
     CreateWindows();
     return QApplication::exec();
 }
 
 int OwlMain(int argc, char** argv) {
+    if (!graphicalSessionAvailable(argc, argv)) {
+        std::fputs("SkimSprinter needs a graphical desktop session: start it from a desktop, "
+                   "not from a text console or a remote shell without a display.\n",
+                   stderr);
+        return 1;
+    }
     // The program places its own windows, which Wayland does not allow.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
         !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && !qEnvironmentVariableIsEmpty("DISPLAY"))

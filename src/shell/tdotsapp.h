@@ -20,6 +20,8 @@ public:
     int lessonPlan() const { return plan_; }
 
 private:
+    // Says so and ends the run with status 1 when the data tree is incomplete.
+    bool dataTreePresent();
     int plan_ = 4;
 };
 

@@ -12,9 +12,11 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTextEdit>
+#include <QWindow>
 
 namespace {
 constexpr int kMaxText = 1999;
+constexpr QSize kOuterSize(438, 230);
 
 struct ButtonSpec {
     int id;
@@ -36,7 +38,7 @@ YNC::YNC(QWidget* parent, const QString& positionName, const QString& text, cons
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);
-    setGeometry(x, y, 438, 230);
+    setGeometry(QRect(QPoint(x, y), kOuterSize));
 
     auto* box = new QTextEdit(this);
     box->setReadOnly(true);
@@ -61,6 +63,7 @@ YNC::YNC(QWidget* parent, const QString& positionName, const QString& text, cons
                                   this);
         b->setGeometry(def.x, def.y, def.w, def.h);
         b->setProperty("controlId", def.id);
+        b->setAutoDefault(true); // a focused button takes Return
         b->setDefault(def.id == 6);
         const int id = def.id;
         connect(b, &QPushButton::clicked, this, [this, id] { commands.dispatch(id); });
@@ -74,7 +77,17 @@ YNC::YNC(QWidget* parent, const QString& positionName, const QString& text, cons
 
 YNC::~YNC() = default;
 
+void YNC::fitOuterSize() {
+    // The prompt's size counts its frame; the frame is known once the window is on screen.
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    const QSize inner(kOuterSize.width() - frame.left() - frame.right(),
+                      kOuterSize.height() - frame.top() - frame.bottom());
+    if (size() != inner)
+        resize(inner);
+}
+
 void YNC::SetupWindow() {
+    fitOuterSize();
     SWindow::SetupWindow();
     for (auto* b : findChildren<QPushButton*>())
         if (b->property("controlId").toInt() == 6)
@@ -105,6 +118,16 @@ void YNC::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.drawPixmap(22, 52, brain_);
     p.drawPixmap(388, 52, pencil_);
+}
+
+void YNC::showEvent(QShowEvent* event) {
+    SWindow::showEvent(event);
+    fitOuterSize();
+}
+
+void YNC::moveEvent(QMoveEvent* event) {
+    SWindow::moveEvent(event);
+    fitOuterSize(); // the window manager's frame arrives with its first move
 }
 
 void YNC::closeEvent(QCloseEvent* event) {

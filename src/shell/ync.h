@@ -32,8 +32,11 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
+    void fitOuterSize();
     QString text_;
     int helpTopic_;
     QPixmap brain_, pencil_;

@@ -2,54 +2,49 @@
 #include "platform/locations.h"
 #include "platform/sound.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
+#include <QDataStream>
+#include <QIODevice>
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
-// A 16-bit mono WAV header and `samples` samples of silence.
-QByteArray wav(int rate, int samples) {
+// A 16-bit mono WAV: header, then `samples` samples of silence.
+QByteArray wav(int rate, int samples, quint32 fmtSize = 16) {
     QByteArray d;
-    auto u32 = [&d](quint32 v) { for (int i = 0; i < 4; ++i) d.append(char((v >> (8 * i)) & 0xFF)); };
-    auto u16 = [&d](quint16 v) { d.append(char(v & 0xFF)); d.append(char(v >> 8)); };
-    d.append("RIFF");
-    u32(36 + 2 * samples);
-    d.append("WAVEfmt ");
-    u32(16);
-    u16(1);
-    u16(1);
-    u32(rate);
-    u32(rate * 2);
-    u16(2);
-    u16(16);
-    d.append("data");
-    u32(2 * samples);
-    d.append(QByteArray(2 * samples, '\0'));
-    return d;
+    QDataStream out(&d, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("RIFF", 4);
+    out << quint32(36 + 2 * samples);
+    out.writeRawData("WAVEfmt ", 8);
+    out << fmtSize << quint16(1) << quint16(1);
+    if (fmtSize >= 16) out << quint32(rate) << quint32(rate * 2) << quint16(2) << quint16(16);
+    out.writeRawData("data", 4);
+    out << quint32(2 * samples);
+    return d + QByteArray(2 * samples, '\0');
 }
 } // namespace
 
-TEST(Sound, LengthComesFromTheWavHeaderAndBadFilesGiveNone) {
-    QTemporaryDir dir;
-    QFile ok(dir.path() + "/a.wav");
-    ASSERT_TRUE(ok.open(QIODevice::WriteOnly));
-    ok.write(wav(22050, 11025));
-    ok.close();
-    EXPECT_EQ(wavDurationMs(ok.fileName()), 500);
-    QFile junk(dir.path() + "/b.wav");
-    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
-    junk.write("RIFF....WAVEjunkjunkjunk");
-    junk.close();
-    EXPECT_EQ(wavDurationMs(junk.fileName()), -1);
-    EXPECT_EQ(wavDurationMs(dir.path() + "/missing.wav"), -1);
-    // A truncated data chunk counts only what is there.
-    QFile cut(dir.path() + "/c.wav");
-    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
-    cut.write(wav(1000, 1000).left(44 + 200));
-    cut.close();
-    EXPECT_EQ(wavDurationMs(cut.fileName()), 100);
+TEST(Sound, LengthComesFromTheHeaderReadWithinTheBytesPresent) {
+    const QByteArray ok = wav(22050, 11025);
+    const std::tuple<const char*, QByteArray, qint64, int> cases[] = {
+        {"whole file", ok, ok.size(), 500},
+        {"data cut short", wav(1000, 1000).left(244), 244, 100},
+        {"not a WAV", "RIFF....WAVEjunkjunkjunk", 24, -1},
+        {"ends inside the byte rate", ok.left(30), 30, -1},
+        {"ends inside a chunk header", ok.left(40), 40, -1},
+        {"format chunk too short for a byte rate", wav(1000, 1000, 4), 2036, -1},
+    };
+    for (const auto& [name, head, fileSize, expected] : cases) {
+        // A buffer of exactly the bytes present, so a read past them is caught.
+        const std::vector<char> bytes(head.begin(), head.end());
+        EXPECT_EQ(wavDurationMs(QByteArrayView(bytes.data(), qsizetype(bytes.size())), fileSize),
+                  expected)
+            << name;
+    }
+    EXPECT_GT(wavDurationMs(QStringLiteral(SKIM_BUILD_DATA_DIR "/sound/right.wav")), 0);
+    EXPECT_EQ(wavDurationMs(QStringLiteral(SKIM_BUILD_DATA_DIR "/sound/missing.wav")), -1);
 }
 
 TEST(Help, TopicsOpenTheirOwnPageOrTheContents) {

@@ -1,73 +1,39 @@
 #include "support/shell_fixture.h"
 
-#include "platform/message_box.h"
+#include "drill/mydialog.h"
+#include "lesson/lessondialog.h"
+#include "platform/art.h"
+#include "platform/help.h"
+#include "platform/help_window.h"
 #include "platform/modal.h"
-#include "shell/globals.h"
-#include "shell/settings.h"
 #include "shell/yesdialog.h"
 #include "shell/ync.h"
 
-#include <QLineEdit>
-#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+#include <QWindow>
 
 using Prompts = ShellTest;
 
-TEST_F(Prompts, InputOkKeepsAtMost99CharactersAndCancelKeepsTheBuffer) {
-    std::string result = "before";
-    const QString longName(200, QChar('x'));
-    {
-        ModalScript script;
-        script.type("Enter your first name", longName, IDOK);
-        YesDialog d(nullptr, "INPUT_OK", "Unnamed", "Enter your first name", 35, &result, 100, true);
-        EXPECT_EQ(Modal::runModal(d), IDOK);
+namespace {
+struct ShownYnc : YNC {
+    explicit ShownYnc(int topic = 30)
+        : YNC(nullptr, "YesNoCancel", "Was it right?", "Ready?", topic, 0, 0) {
+        Create();
+        show();
     }
-    EXPECT_EQ(result, std::string(99, 'x'));
+};
+} // namespace
 
-    std::string kept = "Anna";
-    {
-        ModalScript script;
-        script.type("Enter your first name", "Bert", IDCANCEL);
-        YesDialog d(nullptr, "INPUT_OK", "Anna", "Enter your first name", 35, &kept, 100, true);
-        EXPECT_EQ(Modal::runModal(d), IDCANCEL);
+TEST_F(Prompts, NamePromptKeepsAtMost99CharactersSilentlyAndCancelOrEscapeKeepTheName) {
+    for (auto [typed, pressed, kept] : {std::tuple{QString(200, 'x'), IDOK, std::string(99, 'x')},
+                                        {QString("Bert"), IDCANCEL, std::string("Anna")}}) {
+        std::string result = "Anna";
+        script.type("Enter your first name", typed, pressed);
+        YesDialog d(nullptr, "INPUT_OK", "Anna", "Enter your first name", 35, &result, 100, true);
+        EXPECT_EQ(Modal::runModal(d), pressed);
+        EXPECT_EQ(result, kept);
     }
-    EXPECT_EQ(kept, "Anna");
-    // The name prompt is silent.
-    EXPECT_TRUE(sounds.played.isEmpty());
-}
-
-TEST_F(Prompts, SilentDialogStillSoundsOnHelpButNotWhenMuted) {
-    YesDialog silent(nullptr, "INPUT_OK", "x", "Enter your first name", 35, nullptr, 0, true);
-    silent.sendCommand(IDHELP);
-    EXPECT_EQ(sounds.played, QStringList{"sound/right.wav"});
-    EXPECT_EQ(help.topics, std::vector<int>{35});
-    EXPECT_FALSE(silent.isVisible() && silent.result() != 0);
-
-    sounds.played.clear();
-    SoundOn = false;
-    YesDialog loud(nullptr, "YESNO", "Question?", "Select Mode", 4, nullptr, 0, false);
-    loud.sendCommand(IDHELP);
-    loud.sendCommand(IDYES);
-    EXPECT_TRUE(sounds.played.isEmpty());
-    EXPECT_EQ(loud.result(), IDYES);
-}
-
-TEST_F(Prompts, YesNoButtonsSoundAndReturnTheirIds) {
-    struct Case {
-        int id;
-        const char* sound;
-    } cases[] = {{IDYES, "sound/right.wav"}, {IDNO, "sound/wrong.wav"}, {IDCANCEL, "sound/wrong.wav"}};
-    for (const Case& c : cases) {
-        sounds.played.clear();
-        ModalScript script;
-        script.answer("Select Mode", "Advanced mode?", c.id);
-        YesDialog d(nullptr, "YESNO", "Do you want to run SkimSprinter in Advanced mode?",
-                    "Select Mode", 4, nullptr, 0, false);
-        EXPECT_EQ(Modal::runModal(d), c.id);
-        EXPECT_EQ(sounds.played, QStringList{c.sound});
-    }
-}
-
-TEST_F(Prompts, EscapeOnTheNamePromptCancels) {
     std::string result = "Anna";
     YesDialog d(nullptr, "INPUT_OK", "Anna", "Enter your first name", 35, &result, 100, true);
     d.show();
@@ -75,66 +41,111 @@ TEST_F(Prompts, EscapeOnTheNamePromptCancels) {
     QTest::keyClick(&d, Qt::Key_Escape);
     EXPECT_EQ(d.result(), IDCANCEL);
     EXPECT_EQ(result, "Anna");
+    EXPECT_TRUE(sounds.played.isEmpty());
 }
 
-class YncTest : public ShellTest {
-protected:
-    int pressKey(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-        YNC ync(nullptr, "YesNoCancel", "Was it right?", "Ready?", 30, 0, 0);
-        ync.Create();
-        ync.show();
+TEST_F(Prompts, HelpFromAModalPromptIsUsableAndThePromptStaysAnswerable) {
+    setHelpBackend(nullptr); // the real help window
+    Modal::setHook(nullptr);  // and the real modal loop
+    HelpWindow& helpWindow = HelpWindow::instance();
+    std::string result = "Anna";
+    YesDialog prompt(nullptr, "INPUT_OK", "Anna", "Enter your first name", 35, &result, 100, true);
+    bool ran = false;
+    QTimer::singleShot(0, &prompt, [&] {
+        QTest::mouseClick(qobject_cast<QPushButton*>(prompt.control(IDHELP)), Qt::LeftButton);
+        ASSERT_TRUE(helpWindow.isVisible());
+        EXPECT_TRUE(helpWindow.currentPage().endsWith("topic35.html"));
+        // Kept above the prompt, and so above the workspace the prompt sits on.
+        EXPECT_EQ(helpWindow.windowHandle()->transientParent(), prompt.windowHandle());
+        // The prompt's modality does not block it: its buttons and keys work.
+        QTest::mouseClick(helpWindow.findChild<QPushButton*>(), Qt::LeftButton);
+        EXPECT_TRUE(helpWindow.currentPage().endsWith("contents.html"));
+        QTest::keyClick(&helpWindow, Qt::Key_Escape);
+        EXPECT_FALSE(helpWindow.isVisible());
+        // The prompt is still open and takes its answer.
+        EXPECT_TRUE(prompt.isVisible());
+        auto* edit = prompt.findChild<QLineEdit*>();
+        edit->selectAll();
+        QTest::keyClicks(edit, "Bert");
+        QTest::mouseClick(qobject_cast<QPushButton*>(prompt.control(IDOK)), Qt::LeftButton);
+        ran = true;
+    });
+    EXPECT_EQ(Modal::runModal(prompt), IDOK);
+    EXPECT_TRUE(ran);
+    EXPECT_EQ(result, "Bert");
+    // A silent prompt still sounds its Help.
+    EXPECT_EQ(sounds.played, QStringList{"sound/right.wav"});
+    helpWindow.hide();
+}
+
+TEST_F(Prompts, AFocusedButtonTakesReturn) {
+    ShownYnc ync;
+    for (auto* b : ync.findChildren<QPushButton*>())
+        if (b->property("controlId").toInt() == IDNO) {
+            b->setFocus();
+            QTest::keyClick(b, Qt::Key_Return);
+        }
+    EXPECT_EQ(ync.modalResult(), IDNO);
+}
+
+TEST_F(Prompts, YncAnswersItsKeysIgnoresTheCloseBoxAndKeepsOpenForHelp) {
+    for (auto [key, result] : {std::pair{Qt::Key_Y, int(IDYES)}, {Qt::Key_Left, int(IDYES)},
+                               {Qt::Key_N, int(IDNO)}, {Qt::Key_Right, int(IDNO)}, {Qt::Key_Q, 0}}) {
+        ShownYnc ync;
         ync.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&ync));
-        QTest::keyClick(&ync, key, mods);
-        return ync.modalResult();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&ync));
+        QTest::keyClick(&ync, key, key == Qt::Key_N ? Qt::ShiftModifier : Qt::NoModifier);
+        EXPECT_EQ(ync.modalResult(), result) << key;
     }
-};
-
-TEST_F(YncTest, LetterAndArrowKeysAnswer) {
-    EXPECT_EQ(pressKey(Qt::Key_Y), IDYES);
-    EXPECT_EQ(pressKey(Qt::Key_Y, Qt::ShiftModifier), IDYES);
-    EXPECT_EQ(pressKey(Qt::Key_Left), IDYES);
-    EXPECT_EQ(pressKey(Qt::Key_N), IDNO);
-    EXPECT_EQ(pressKey(Qt::Key_N, Qt::ShiftModifier), IDNO);
-    EXPECT_EQ(pressKey(Qt::Key_Right), IDNO);
-    EXPECT_EQ(pressKey(Qt::Key_Q), 0);
-}
-
-TEST_F(YncTest, CloseBoxIsIgnoredAndHelpKeepsThePromptOpen) {
-    YNC ync(nullptr, "YesNoCancel", "Was it right?", "Ready?", 31, 0, 0);
-    ync.Create();
-    ync.show();
+    ShownYnc ync(31);
     EXPECT_FALSE(ync.close());
-    EXPECT_TRUE(ync.isVisible());
     ync.commands.dispatch(IDHELP);
     EXPECT_TRUE(ync.isVisible());
     EXPECT_EQ(help.topics, std::vector<int>{31});
-    ync.commands.dispatch(IDCANCEL);
-    EXPECT_FALSE(ync.isVisible());
-    EXPECT_EQ(ync.modalResult(), IDCANCEL);
-    EXPECT_EQ(sounds.played, (QStringList{"sound/right.wav", "sound/wrong.wav"}));
 }
 
-TEST_F(YncTest, OpensBottomRightAndRemembersWhereItWasPut) {
+TEST_F(Prompts, YncOpensBottomRightAtItsOuterSizeAndRemembersWhereItWasPut) {
     PersonName = "Dora";
     {
-        YNC ync(nullptr, "YesNoCancel", "Was it right?", "Ready?", 30, 0, 0);
-        ync.Create();
-        // 1024 x 768 desktop, 438 x 230 prompt.
-        EXPECT_EQ(ync.pos(), QPoint(566, 518));
-        ync.show();
+        ShownYnc ync;
+        // 1024 x 768 desktop, 438 x 230 prompt, frame included.
+        EXPECT_EQ(ync.frameGeometry(), QRect(566, 518, 438, 230));
         ync.move(300, 200);
-        EXPECT_EQ(iniInt("Dora", "YesNoCancelScreenX"), 300);
-        EXPECT_EQ(iniInt("Dora", "YesNoCancelScreenY"), 200);
     }
     YNC again(nullptr, "YesNoCancel", "Again?", "Ready?", 30, 0, 0);
     again.Create();
     EXPECT_EQ(again.pos(), QPoint(300, 200));
 }
 
-TEST_F(Prompts, MessageBoxWithoutCaptionShowsTheProgramName) {
-    ModalScript script;
-    script.answer("SkimSprinter", "Hello", IDOK).answer("Quit?", "Sure?", IDNO);
-    EXPECT_EQ(MessageBox(nullptr, "Hello", QString(), MB_OK), IDOK);
-    EXPECT_EQ(MessageBox(nullptr, "Sure?", "Quit?", MB_YESNO), IDNO);
+TEST_F(Prompts, PlanChooserStaysForHelpEscapeChoosesNothingReturnTheFocusedPlan) {
+    int chosen = 4;
+    LessonDialog(nullptr, &chosen).reject();
+    EXPECT_EQ(chosen, 4);
+    LessonDialog chooser(nullptr, &chosen);
+    chooser.show();
+    chooser.sendCommand(IDHELP);
+    EXPECT_TRUE(chooser.isVisible());
+    EXPECT_EQ(help.topics, std::vector<int>{45});
+    chooser.control(102)->setFocus();
+    QTest::keyClick(chooser.control(102), Qt::Key_Return);
+    EXPECT_EQ(chosen, 1);
+}
+
+TEST_F(Prompts, AnnouncementDrawsItsPictureStretchedOnTheLeft) {
+    MyDialog d(nullptr, "LEVEL", "DO_1", "You went DOWN by 1 level(s).", "Bad Luck!", 33);
+    EXPECT_EQ(qobject_cast<QTextEdit*>(d.control(10))->toPlainText(),
+              "You went DOWN by 1 level(s).");
+    d.show();
+    const QImage shot = d.grab().toImage();
+    const QRect r = MyDialog::pictureRect(d.size());
+    EXPECT_EQ(r.left(), r.top()); // both from the width
+    const QImage picture = Art::image("DO_1", r.size());
+    const QPoint mid = r.center();
+    EXPECT_EQ(shot.pixelColor(mid).rgb(), picture.pixelColor(mid - r.topLeft()).rgb());
+    // The right half is not painted over.
+    EXPECT_NE(shot.pixelColor(d.width() - 3, 3).rgb(), picture.pixelColor(r.width() - 1, 0).rgb());
+    d.sendCommand(IDHELP);
+    EXPECT_EQ(help.topics, std::vector<int>{33});
+    d.reject(); // the close box ends it as OK does
+    EXPECT_EQ(d.result(), IDOK);
 }
