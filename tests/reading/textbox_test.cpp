@@ -40,14 +40,21 @@ TEST_F(TextBoxLoad, LineEndsOfEveryKindBecomeLineFeedsAndTheWindowHearsOfIt) {
 TEST_F(TextBoxLoad, UnreadableFilesAreReportedAndTheOldTextStays) {
     ImageHost host;
     ScrollTextBox box(1);
-    box.load(reading("good.dat", "kept text\n"));
+    box.load(reading("good.dat", "kept text\nsecond line\nthird line\n"));
+    for (int i = 0; i < 5; ++i)
+        box.LineUp(); // a line and a step on
+    const QImage page = host.image;
     ModalScript script;
     script.answer("pr_bas/p99.dat", "Could not read file", IDOK)
         .answer("Could not read file", "is not a plain text file", IDOK);
     EXPECT_FALSE(box.load("pr_bas/p99.dat"));
     EXPECT_FALSE(box.load(ownFile("bin.txt", QByteArray("ab\0cd", 5))));
-    EXPECT_EQ(box.DisplayText, "kept text\n");
+    EXPECT_EQ(box.DisplayText, "kept text\nsecond line\nthird line\n");
     EXPECT_EQ(host.loaded, 1);
+    // Nothing moved: the page, the top line and the step within the line stay.
+    EXPECT_EQ(host.image, page);
+    EXPECT_EQ(box.Display.topleftcharno, 9);
+    EXPECT_EQ(box.StepCount, 1);
 }
 
 TEST_F(TextBoxLoad, OwnFilesAreDecodedAsUtf8OrLatin1AndCountedInCharacters) {
