@@ -51,9 +51,16 @@ void fillWhite(QImage& image, const QRect& rect) {
 ScrollTextBox::ScrollTextBox(int lineMode) : TextBox(lineMode) { PaintLock = 0; }
 
 bool ScrollTextBox::load(const QString& fileName) {
+    const int steps = StepCount;
+    const int start = StartChar;
     StepCount = 0;
     StartChar = 0;
-    return TextBox::load(fileName);
+    if (TextBox::load(fileName))
+        return true;
+    // Nothing was read: scrolling goes on where it was.
+    StepCount = steps;
+    StartChar = start;
+    return false;
 }
 
 void ScrollTextBox::set(const QString& text) {

@@ -70,7 +70,7 @@ bool TextBox::load(const QString& fileName) {
     LoadFileName = fileName;
     const bool own = !QDir::isRelativePath(fileName);
     const TextFileResult read = readTextFile(own ? fileName : Locations::dataPath(fileName));
-    Display.NewText();
+    // A file that cannot be read changes nothing: text, place and page stay as they are.
     switch (read.error) {
     case TextFileError::None:
         break;
@@ -90,6 +90,7 @@ bool TextBox::load(const QString& fileName) {
                    QStringLiteral("Could not read file"), MB_OK);
         return false;
     }
+    Display.NewText();
     Loaded = 1;
     ownText_ = own;
     ownSource_.clear();
