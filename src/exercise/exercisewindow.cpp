@@ -55,17 +55,14 @@ void ExerciseWindow::SetupWindow() {
     // No timing in the exercise: the first menu (Timer) goes.
     if (Menu && !Menu->actions().isEmpty()) Menu->removeAction(Menu->actions().first());
 
-    // Children drawn opaque: repainting a see-through child repaints the page
-    // beneath it, which the page takes for an exposure and answers with a full
-    // redraw, hiding the groups revealed so far.
+    // Opaque like the progress bar: repainting a see-through child repaints the
+    // page beneath it, which counts as a paint request and a full redraw 50 ms
+    // later, hiding the groups revealed so far.
     slider = new QSlider(Qt::Horizontal, page());
-    for (QWidget* child : {static_cast<QWidget*>(Progress), static_cast<QWidget*>(slider)}) {
-        if (!child) continue;
-        QPalette grey = child->palette();
-        grey.setColor(QPalette::Window, Box->GreyBrush);
-        child->setPalette(grey);
-        child->setAutoFillBackground(true);
-    }
+    QPalette grey = slider->palette();
+    grey.setColor(QPalette::Window, Box->GreyBrush);
+    slider->setPalette(grey);
+    slider->setAutoFillBackground(true);
     slider->setObjectName(QStringLiteral("control%1").arg(kSliderId));
     slider->setFocusPolicy(Qt::NoFocus);
     slider->setGeometry(sliderRect(page()->size(), Box->Offset));
