@@ -46,8 +46,7 @@ ModalScript::Step chooseFile(const QString& path) {
     return [path](QWidget& w) {
         auto* dialog = qobject_cast<QFileDialog*>(&w);
         EXPECT_EQ(w.windowTitle(), "Choose a text file to read");
-        if (!dialog)
-            return 0;
+        if (!dialog) return 0;
         EXPECT_EQ(dialog->nameFilters().value(0), "Text Files (*.txt)");
         dialog->selectFile(path);
         return 1;
@@ -63,8 +62,7 @@ protected:
         auto w = std::make_unique<ProbeWindow>(speedTest, readingNumber, first_);
         w->Create();
         w->show();
-        if (load)
-            w->EvTimer(0);
+        if (load) w->EvTimer(0);
         return w;
     }
     QString first_;
@@ -78,8 +76,8 @@ TEST_F(ReadingWindow, SpeedMenuHasEveryItemAndTheSpeedTestLosesTwo) {
         {"&Font", "&Larger 118", "&Smaller 117", "-", "&Help... 111"},
         {"&Scrolling", "&Smoothest (slowest) 116", "&Smooth (slow) 115", "S&emi-smooth 114",
          "&Course (faster) 113", "-", "Scroll &Now 127", "-", "&Help... 110"},
-        {"&View", "&Practice Readings... 125", "&Text File... 128",
-         "&Speed Test Results... 129", "-", "&Help... 126"},
+        {"&View", "&Practice Readings... 125", "&Text File... 128", "&Speed Test Results... 129",
+         "-", "&Help... 126"},
         {"&Help", "&Contents... 133", "&About... 130"},
     };
     for (bool speed : {false, true}) {
@@ -113,10 +111,14 @@ TEST_F(ReadingWindow, SetUpPlaysTheSoundReadsTheSettingsAndStartsTheTimers) {
         int check, steps, fontSize;
     };
     const Case cases[] = {
-        {"0", "16", 116, 16, 16}, {"1", "14", 115, 8, 14}, {"2", "20", 114, 4, 20},
+        {"0", "16", 116, 16, 16},
+        {"1", "14", 115, 8, 14},
+        {"2", "20", 114, 4, 20},
         {"3", "12", 113, 2, 12},
         // Values the window cannot use: four steps, nothing checked, the default font.
-        {"7", "0", 0, 4, 14}, {"-1", "-5", 0, 4, 14}, {"99", "500", 0, 4, 14},
+        {"7", "0", 0, 4, 14},
+        {"-1", "-5", 0, 4, 14},
+        {"99", "500", 0, 4, 14},
     };
     WritePrivateProfileString("Ann", "OtherTargetNo", "33", ProfileName);
     for (const Case& c : cases) {
@@ -239,8 +241,9 @@ TEST_F(ReadingWindow, MenuCommandsDoWhatTheySay) {
     w->Command(CM_STARTGO);
     EXPECT_EQ(w->startGo, 0);
     ModalScript script;
-    script.answer("How to scroll",
-                  "To make this window scroll you must press the down arrow on the keyboard.", IDOK)
+    script
+        .answer("How to scroll",
+                "To make this window scroll you must press the down arrow on the keyboard.", IDOK)
         .answer("No speed tests recorded.", "You have not yet done any speed tests", IDOK);
     w->Command(CM_SCROLLNOW);
     w->Command(CM_SPEEDRESULTS);
@@ -292,9 +295,9 @@ TEST_F(ReadingWindow, FileNamesFollowTheModeAndClosingTellsTheMonitorOnce) {
         QString file;
     };
     const Case cases[] = {
-        {true, false, -1, "3", "st_bas/st3.dat"}, {true, true, -1, "3", "st_adv/st3.dat"},
+        {true, false, -1, "3", "st_bas/st3.dat"},  {true, true, -1, "3", "st_adv/st3.dat"},
         {true, false, -1, "-3", "st_bas/st1.dat"}, {true, false, -1, "0", "st_bas/st1.dat"},
-        {false, false, 0, "3", "pr_bas/p0.dat"},  {false, true, 7, "3", "pr_adv/p7.dat"},
+        {false, false, 0, "3", "pr_bas/p0.dat"},   {false, true, 7, "3", "pr_adv/p7.dat"},
         {false, true, -1, "3", "unchanged"},
     };
     for (const Case& c : cases) {

@@ -5,7 +5,9 @@
 #include <QFontMetrics>
 
 namespace {
-int printed(const QFont& f, const QString& s) { return QFontMetrics(f).horizontalAdvance(s); }
+int printed(const QFont& f, const QString& s) {
+    return QFontMetrics(f).horizontalAdvance(s);
+}
 } // namespace
 
 using TextBoxTest = ReadingTest;
