@@ -4,7 +4,9 @@
 #include "reading/dis.h"
 
 namespace {
-QString name(int i) { return QStringLiteral("line %1").arg(i); }
+QString name(int i) {
+    return QStringLiteral("line %1").arg(i);
+}
 } // namespace
 
 using DisplayMap = ShellTest;

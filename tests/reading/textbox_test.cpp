@@ -5,7 +5,9 @@
 #include <QFontMetrics>
 
 namespace {
-int printed(const QFont& f, const QString& s) { return QFontMetrics(f).horizontalAdvance(s); }
+int printed(const QFont& f, const QString& s) {
+    return QFontMetrics(f).horizontalAdvance(s);
+}
 } // namespace
 
 using TextBoxTest = ReadingTest;
@@ -48,9 +50,13 @@ TEST_F(TextBoxTest, AFileThatCannotBeReadIsReportedAndChangesNothing) {
     const QImage page = host.image;
     ModalScript script;
     script.answer("pr_bas/p99.dat", "Could not read file", IDOK)
-        .answer("Could not read file", "is not a plain text file", IDOK);
+        .answer("Could not read file", "is not a plain text file", IDOK)
+        .answer("Could not read file", "is larger than 20 MB", IDOK);
     EXPECT_FALSE(box.load("pr_bas/p99.dat"));
     EXPECT_FALSE(box.load(ownFile("bin.txt", QByteArray("ab\0cd", 5))));
+    const QString huge = ownFile("huge.txt", "x");
+    QFile::resize(huge, 21 * 1024 * 1024);
+    EXPECT_FALSE(box.load(huge));
     EXPECT_EQ(box.DisplayText, "kept text\nsecond line\nthird line\n");
     EXPECT_EQ(host.image, page);
     EXPECT_EQ(box.Display.topleftcharno, 9);
