@@ -21,6 +21,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QKeyEvent>
+#include <QShowEvent>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -64,8 +65,8 @@ TestWindow::TestWindow(QWidget* parent, const QString& title, const QString& nam
         w = 490;
     if (h < 100 || h > std::max(100, desk.height()))
         h = 350;
-    const QSize extra = frameExtra(this);
-    resize(w - extra.width(), h - extra.height());
+    outerSize_ = QSize(w, h);
+    resize(w, h);
 
     for (int id = 0; id < 3; ++id) {
         timers_[id] = new QTimer(this);
@@ -437,6 +438,17 @@ void TestWindow::removeMenuItem(int id) {
         if (auto* m = qobject_cast<QMenu*>(o))
             m->removeAction(a);
     delete a;
+}
+
+void TestWindow::showEvent(QShowEvent* event) {
+    SWindow::showEvent(event);
+    if (shownOnce_)
+        return;
+    shownOnce_ = true;
+    // The remembered size is the outer one; the frame is known once shown.
+    const QSize extra = frameExtra(this);
+    if (!extra.isNull())
+        resize(outerSize_.width() - extra.width(), outerSize_.height() - extra.height());
 }
 
 void TestWindow::keyPressEvent(QKeyEvent* event) {

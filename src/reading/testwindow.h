@@ -133,6 +133,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void startTimer(int id, int ms);
     void stopTimer(int id);
     void setCheckedItem(int id);
@@ -147,6 +148,8 @@ private:
     ReadingPage* page_;
     QMap<int, QAction*> menu_;
     QTimer* timers_[3] = {nullptr, nullptr, nullptr};
+    QSize outerSize_;
+    bool shownOnce_ = false;
     bool setUp_ = false;
     bool reported_ = false;
     bool textFileChosen_ = false;

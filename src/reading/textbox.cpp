@@ -277,6 +277,9 @@ void TextBox::printTextNoWrap(QPainter& dc, int start, int how) {
     const QFontMetrics fm(NormalFont);
     LineHeight = fm.height();
     const int length = static_cast<int>(DisplayText.size());
+    // A page laid out afresh forgets the bottom of an earlier, taller page.
+    if (how == 0)
+        LastFullLine = -1;
     const int x = Offset + Margin;
     int y = Offset + Margin;
     int i = 0;
