@@ -117,12 +117,12 @@ void TestWindow::SetupWindow() {
     Progress->setTextVisible(false);
     Progress->setFocusPolicy(Qt::NoFocus);
     Progress->setAttribute(Qt::WA_TransparentForMouseEvents);
-    // Opaque, so its own repaints do not repaint the page below it: that would count
-    // as a paint request, redraw the page 50 ms later and undo every partial scroll.
+    // Opaque, so the bar moving on does not repaint the page beneath it: that
+    // would count as a paint request and snap a half-scrolled line back.
+    QPalette grey = Progress->palette();
+    grey.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
+    Progress->setPalette(grey);
     Progress->setAutoFillBackground(true);
-    QPalette barPalette = Progress->palette();
-    barPalette.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
-    Progress->setPalette(barPalette);
     Progress->setRange(0, 1);
     Progress->setValue(0);
     Progress->setGeometry(progressRect(offset, width(), true));
@@ -445,6 +445,7 @@ void TestWindow::showEvent(QShowEvent* event) {
     if (shownOnce_)
         return;
     shownOnce_ = true;
+    setFocus();
     // The remembered size is the outer one; the frame is known once shown.
     const QSize extra = frameExtra(this);
     if (!extra.isNull())

@@ -46,7 +46,7 @@ QByteArray readFile(const QString& path) {
 TEST(Score, LevelChangesFollowTheLastTenAnswers) {
     const struct {
         int level;
-        QString answers; // r right, w wrong
+        QString answers;                          // r right, w wrong
         std::vector<std::pair<int, int>> changes; // answer number, signed step
     } cases[] = {
         // Five rights (sum 15) are not enough; the rise needs sum 16 again after a change.
@@ -57,53 +57,39 @@ TEST(Score, LevelChangesFollowTheLastTenAnswers) {
         {4, QString("w").repeated(11), {{11, -2}}},
         {2, QString("w").repeated(40), {}},
         {12, QString("rw").repeated(30), {}},
+        // The step shrinks with the answers since the last change: 3 up to ten, 2 up to 15.
+        {20, "wwwrrrrrrrr", {{11, 2}}},
+        {20, "rrrwwwwwwwwww", {{12, -2}}},
+        {20, QString("rw").repeated(5) + "rrrrrrrr", {{16, 1}}},
+        {20, QString("wr").repeated(5) + "wwwwwwww", {{18, -1}}},
     };
     for (const auto& c : cases) {
         Score s;
         int level = c.level;
         std::vector<std::pair<int, int>> seen;
         for (int n = 1; n <= c.answers.size(); ++n)
-            if (const int change = answer(s, c.answers[n - 1] == 'r', level))
+            if (const int change = answer(s, c.answers[n - 1] == 'r', level)) {
                 seen.emplace_back(n, change);
+                EXPECT_EQ(s.LevelHistory()[seen.size() - 1], level) << "the history records it";
+            }
         EXPECT_EQ(seen, c.changes) << c.level << " " << c.answers.toStdString();
         EXPECT_EQ(s.LevelsChangedVal(), int(c.changes.size()));
     }
 }
 
-TEST(Score, StepShrinksWithTheAnswersSinceTheLastChange) {
-    const struct {
-        int tries, amount;
-    } cases[] = {{10, 3}, {11, 2}, {15, 2}, {16, 1}};
-    for (const auto& c : cases) {
-        for (bool rise : {true, false}) {
-            // The last ten: eight right and two wrong, or all wrong.
-            Score s;
-            const int last = rise ? 8 : 10;
-            for (int i = 0; i < c.tries - last; ++i)
-                rise ? s.wrong() : s.right();
-            for (int i = 0; i < last; ++i)
-                rise ? s.right() : s.wrong();
-            int code = -1, amount = 0;
-            QString text;
-            s.ShowScore(20, code, amount, text);
-            EXPECT_EQ(code, rise ? Score::kRise : Score::kFall) << c.tries;
-            EXPECT_EQ(amount, c.amount) << c.tries << rise;
-            EXPECT_EQ(s.LevelHistory()[0], rise ? 20 + c.amount : 20 - c.amount);
-        }
-    }
-}
-
-TEST(Score, GaugePositionForEverySumOfMarks) {
-    const int expected[21] = {0, 0, 0, 0, 0, 0, 1, 2, 3, 3, 4, 5, 6, 6, 7, 8, 9, 9, 10, 11, 12};
+TEST(Score, GaugeFillsWithTheSumOfMarksFromEmptyToFull) {
     Score s;
-    for (int sum = 0; sum <= 20; ++sum) {
+    for (int sum = 0, previous = 0; sum <= 20; ++sum) {
         s.Reset();
         for (int i = sum; i < 10; ++i)
             s.wrong();
         for (int i = 10; i < sum; ++i)
             s.right();
-        EXPECT_EQ(s.Level(), expected[sum]) << "sum " << sum;
+        EXPECT_GE(s.Level(), previous) << "sum " << sum;
+        EXPECT_LE(s.Level(), previous + 1) << "sum " << sum;
+        previous = s.Level();
     }
+    EXPECT_EQ(s.Level(), 12);
 }
 
 TEST(Score, HistoryKeepsFourHundredChangesAndCountsSurviveResets) {
@@ -137,12 +123,4 @@ TEST(Score, EachClosingAppendsTheDayAndLevelToBothLogsSkippingOneThatCannotBeOpe
     ASSERT_TRUE(QDir().mkpath(dir + "/dot_sco.dat")); // a directory in its place
     s.SaveScore(7);
     EXPECT_EQ(readFile(dir + "/dot_sc2.dat"), "2451545\t23\n2451545\t7\n");
-}
-
-TEST(Score, DrillScoresGrowUntilTheListPasses999Characters) {
-    EXPECT_EQ(Score::appendDrillScore(" 12 15", 19), QString(" 12 15 19"));
-    const QString full = QString(" 10").repeated(333);
-    ASSERT_EQ(full.size(), 999);
-    EXPECT_EQ(Score::appendDrillScore(full, 7), full + " 7");
-    EXPECT_FALSE(Score::appendDrillScore(full + "0", 7).has_value());
 }

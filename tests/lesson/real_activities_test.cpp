@@ -2,22 +2,17 @@
 
 #include "drill/myframewindow.h"
 #include "graph/graphc.h"
-#include "lesson/lessonmonitor.h"
 #include "platform/locations.h"
-#include "platform/message_box.h"
-#include "platform/profile.h"
-#include "shell/globals.h"
+#include "shell/monwindow.h"
 #include "shell/tdotsapp.h"
 
 #include <QFile>
-#include <QLineEdit>
 
 // The program as it starts, with its own activity windows and data tree.
 class RealActivities : public ShellTest {
 protected:
     // Plan 4 for a new user "Pia" in basic mode; the monitor is up afterwards.
     void start() {
-        ModalScript script;
         script.type("Enter your first name", "Pia", IDOK);
         script.answer("Welcome to SkimSprinter", "", IDOK);
         script.then([](QWidget& w) { return ModalScript::press(w, 100); });
@@ -31,7 +26,6 @@ protected:
     // The Drills button, then six right answers: the level rises from 2 to 5 and the
     // graph of the current drills opens; the next drill is on its way.
     void drillUpThreeLevels() {
-        ModalScript script;
         script.answer("SkimSprinter", "SkimSprinter will flash one or more words", IDOK);
         mon->sendCommand(100);
         ASSERT_TRUE(script.finished());
@@ -59,7 +53,6 @@ protected:
     }
 
     void quit() {
-        ModalScript script;
         script.answer("SkimSprinter", "You have used SkimSprinter for ", IDOK);
         mon->sendCommand(3);
         EXPECT_TRUE(script.finished());
@@ -94,9 +87,16 @@ protected:
 
 TEST_F(RealActivities, QuitWithTheDrillWindowOpenRecordsTheRun) {
     start();
+    EXPECT_EQ(ini("AllUsers", "LastUserName"), "Pia");
+    EXPECT_EQ(iniInt("Pia", "Used"), 1);
+    EXPECT_EQ(mon->modeLabel()->text(), "Basic mode");
+    // The start sound, the plan button, then the mode question's No.
+    EXPECT_EQ(sounds.played.join(' '), "sound/start.wav sound/right.wav sound/wrong.wav");
+    // Showing the monitor where it opens by default is not a place the user chose.
+    EXPECT_EQ(mywin->pos(), QPoint(10, 84));
+    EXPECT_EQ(ini("Pia", "MonitorWindowScreenX").toStdString(), "<none>");
     drillUpThreeLevels();
     // The Exercises only say that they are missing; the drills go on undisturbed.
-    ModalScript script;
     script.answer("SkimSprinter",
                   "The Exercises are not part of this version of SkimSprinter yet.", IDOK);
     mon->sendCommand(101);

@@ -28,12 +28,7 @@ QByteArray wav(int rate, int samples, quint32 fmtSize = 16) {
 
 TEST(Sound, LengthComesFromTheHeaderReadWithinTheBytesPresent) {
     const QByteArray ok = wav(22050, 11025);
-    const struct {
-        const char* name;
-        QByteArray head;
-        qint64 fileSize;
-        int expected;
-    } cases[] = {
+    const std::tuple<const char*, QByteArray, qint64, int> cases[] = {
         {"whole file", ok, ok.size(), 500},
         {"data cut short", wav(1000, 1000).left(244), 244, 100},
         {"not a WAV", "RIFF....WAVEjunkjunkjunk", 24, -1},
@@ -41,12 +36,12 @@ TEST(Sound, LengthComesFromTheHeaderReadWithinTheBytesPresent) {
         {"ends inside a chunk header", ok.left(40), 40, -1},
         {"format chunk too short for a byte rate", wav(1000, 1000, 4), 2036, -1},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, head, fileSize, expected] : cases) {
         // A buffer of exactly the bytes present, so a read past them is caught.
-        const std::vector<char> bytes(c.head.begin(), c.head.end());
-        EXPECT_EQ(wavDurationMs(QByteArrayView(bytes.data(), qsizetype(bytes.size())), c.fileSize),
-                  c.expected);
+        const std::vector<char> bytes(head.begin(), head.end());
+        EXPECT_EQ(wavDurationMs(QByteArrayView(bytes.data(), qsizetype(bytes.size())), fileSize),
+                  expected)
+            << name;
     }
     EXPECT_GT(wavDurationMs(QStringLiteral(SKIM_BUILD_DATA_DIR "/sound/right.wav")), 0);
     EXPECT_EQ(wavDurationMs(QStringLiteral(SKIM_BUILD_DATA_DIR "/sound/missing.wav")), -1);

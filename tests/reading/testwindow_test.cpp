@@ -201,6 +201,14 @@ TEST_F(ReadingWindow, KeysScrollAndTheHintGoesAwayButNotForTheSpaceBar) {
     QTest::keyClick(w.get(), Qt::Key_A);
     EXPECT_EQ(w->Box->StepCount, 0);
     EXPECT_EQ(w->Box->Display.topleftcharno, 6) << "four steps made a line";
+    // The progress bar moving on is not a paint request that would snap the page back.
+    QCoreApplication::processEvents();
+    w->EvTimer(1);
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(w.get(), Qt::Key_Down);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w->Progress->value(), 13);
+    EXPECT_FALSE(w->timerActive(1));
 
     std::unique_ptr<ProbeWindow> hinted(open(false));
     ModalScript script;
@@ -283,7 +291,8 @@ TEST_F(ReadingWindow, MenuCommandsDoWhatTheySay) {
 }
 
 TEST_F(ReadingWindow, CommandsFollowTheirEnableFields) {
-    std::unique_ptr<ProbeWindow> w(open(false));
+    reading("pr_bas/p2.dat", "Two.\n");
+    std::unique_ptr<ProbeWindow> w(open(false, 2));
     w->EvTimer(0);
     const int fields[] = {121, 120, 122, 124, 125};
     int* enables[] = {&w->StartTimerEnable, &w->StopEnable, &w->PauseEnable, &w->StartGoEnable,

@@ -1,27 +1,34 @@
 #include "support/shell_fixture.h"
 
+#include "drill/mydialog.h"
 #include "lesson/lessondialog.h"
+#include "platform/art.h"
 #include "platform/help.h"
 #include "platform/help_window.h"
-#include "platform/message_box.h"
 #include "platform/modal.h"
-#include "shell/globals.h"
 #include "shell/yesdialog.h"
 #include "shell/ync.h"
 
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 #include <QWindow>
 
 using Prompts = ShellTest;
 
+namespace {
+struct ShownYnc : YNC {
+    explicit ShownYnc(int topic = 30)
+        : YNC(nullptr, "YesNoCancel", "Was it right?", "Ready?", topic, 0, 0) {
+        Create();
+        show();
+    }
+};
+} // namespace
+
 TEST_F(Prompts, NamePromptKeepsAtMost99CharactersSilentlyAndCancelOrEscapeKeepTheName) {
     for (auto [typed, pressed, kept] : {std::tuple{QString(200, 'x'), IDOK, std::string(99, 'x')},
                                         {QString("Bert"), IDCANCEL, std::string("Anna")}}) {
         std::string result = "Anna";
-        ModalScript script;
         script.type("Enter your first name", typed, pressed);
         YesDialog d(nullptr, "INPUT_OK", "Anna", "Enter your first name", 35, &result, 100, true);
         EXPECT_EQ(Modal::runModal(d), pressed);
@@ -39,6 +46,7 @@ TEST_F(Prompts, NamePromptKeepsAtMost99CharactersSilentlyAndCancelOrEscapeKeepTh
 
 TEST_F(Prompts, HelpFromAModalPromptIsUsableAndThePromptStaysAnswerable) {
     setHelpBackend(nullptr); // the real help window
+    Modal::setHook(nullptr);  // and the real modal loop
     HelpWindow& helpWindow = HelpWindow::instance();
     std::string result = "Anna";
     YesDialog prompt(nullptr, "INPUT_OK", "Anna", "Enter your first name", 35, &result, 100, true);
@@ -70,27 +78,8 @@ TEST_F(Prompts, HelpFromAModalPromptIsUsableAndThePromptStaysAnswerable) {
     helpWindow.hide();
 }
 
-TEST_F(Prompts, ButtonsSoundAndAnswerAndAFocusedOneTakesReturn) {
-    for (auto [id, sound] : {std::pair{IDYES, "sound/right.wav"}, {IDNO, "sound/wrong.wav"},
-                             {IDCANCEL, "sound/wrong.wav"}}) {
-        sounds.played.clear();
-        ModalScript script;
-        script.answer("Select Mode", "Advanced mode?", id);
-        YesDialog d(nullptr, "YESNO", "Do you want to run SkimSprinter in Advanced mode?",
-                    "Select Mode", 4, nullptr, 0, false);
-        EXPECT_EQ(Modal::runModal(d), id);
-        EXPECT_EQ(sounds.played, QStringList{sound});
-    }
-    int chosen = 4;
-    LessonDialog chooser(nullptr, &chosen);
-    chooser.show();
-    chooser.control(102)->setFocus();
-    QTest::keyClick(chooser.control(102), Qt::Key_Return);
-    EXPECT_EQ(chosen, 1);
-
-    YNC ync(nullptr, "YesNoCancel", "Was it right?", "Ready?", 30, 0, 0);
-    ync.Create();
-    ync.show();
+TEST_F(Prompts, AFocusedButtonTakesReturn) {
+    ShownYnc ync;
     for (auto* b : ync.findChildren<QPushButton*>())
         if (b->property("controlId").toInt() == IDNO) {
             b->setFocus();
@@ -102,17 +91,13 @@ TEST_F(Prompts, ButtonsSoundAndAnswerAndAFocusedOneTakesReturn) {
 TEST_F(Prompts, YncAnswersItsKeysIgnoresTheCloseBoxAndKeepsOpenForHelp) {
     for (auto [key, result] : {std::pair{Qt::Key_Y, int(IDYES)}, {Qt::Key_Left, int(IDYES)},
                                {Qt::Key_N, int(IDNO)}, {Qt::Key_Right, int(IDNO)}, {Qt::Key_Q, 0}}) {
-        YNC ync(nullptr, "YesNoCancel", "Was it right?", "Ready?", 30, 0, 0);
-        ync.Create();
-        ync.show();
+        ShownYnc ync;
         ync.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&ync));
         QTest::keyClick(&ync, key, key == Qt::Key_N ? Qt::ShiftModifier : Qt::NoModifier);
         EXPECT_EQ(ync.modalResult(), result) << key;
     }
-    YNC ync(nullptr, "YesNoCancel", "Was it right?", "Ready?", 31, 0, 0);
-    ync.Create();
-    ync.show();
+    ShownYnc ync(31);
     EXPECT_FALSE(ync.close());
     ync.commands.dispatch(IDHELP);
     EXPECT_TRUE(ync.isVisible());
@@ -122,9 +107,7 @@ TEST_F(Prompts, YncAnswersItsKeysIgnoresTheCloseBoxAndKeepsOpenForHelp) {
 TEST_F(Prompts, YncOpensBottomRightAtItsOuterSizeAndRemembersWhereItWasPut) {
     PersonName = "Dora";
     {
-        YNC ync(nullptr, "YesNoCancel", "Was it right?", "Ready?", 30, 0, 0);
-        ync.Create();
-        ync.show();
+        ShownYnc ync;
         // 1024 x 768 desktop, 438 x 230 prompt, frame included.
         EXPECT_EQ(ync.frameGeometry(), QRect(566, 518, 438, 230));
         ync.move(300, 200);
@@ -132,4 +115,37 @@ TEST_F(Prompts, YncOpensBottomRightAtItsOuterSizeAndRemembersWhereItWasPut) {
     YNC again(nullptr, "YesNoCancel", "Again?", "Ready?", 30, 0, 0);
     again.Create();
     EXPECT_EQ(again.pos(), QPoint(300, 200));
+}
+
+TEST_F(Prompts, PlanChooserStaysForHelpEscapeChoosesNothingReturnTheFocusedPlan) {
+    int chosen = 4;
+    LessonDialog(nullptr, &chosen).reject();
+    EXPECT_EQ(chosen, 4);
+    LessonDialog chooser(nullptr, &chosen);
+    chooser.show();
+    chooser.sendCommand(IDHELP);
+    EXPECT_TRUE(chooser.isVisible());
+    EXPECT_EQ(help.topics, std::vector<int>{45});
+    chooser.control(102)->setFocus();
+    QTest::keyClick(chooser.control(102), Qt::Key_Return);
+    EXPECT_EQ(chosen, 1);
+}
+
+TEST_F(Prompts, AnnouncementDrawsItsPictureStretchedOnTheLeft) {
+    MyDialog d(nullptr, "LEVEL", "DO_1", "You went DOWN by 1 level(s).", "Bad Luck!", 33);
+    EXPECT_EQ(qobject_cast<QTextEdit*>(d.control(10))->toPlainText(),
+              "You went DOWN by 1 level(s).");
+    d.show();
+    const QImage shot = d.grab().toImage();
+    const QRect r = MyDialog::pictureRect(d.size());
+    EXPECT_EQ(r.left(), r.top()); // both from the width
+    const QImage picture = Art::image("DO_1", r.size());
+    const QPoint mid = r.center();
+    EXPECT_EQ(shot.pixelColor(mid).rgb(), picture.pixelColor(mid - r.topLeft()).rgb());
+    // The right half is not painted over.
+    EXPECT_NE(shot.pixelColor(d.width() - 3, 3).rgb(), picture.pixelColor(r.width() - 1, 0).rgb());
+    d.sendCommand(IDHELP);
+    EXPECT_EQ(help.topics, std::vector<int>{33});
+    d.reject(); // the close box ends it as OK does
+    EXPECT_EQ(d.result(), IDOK);
 }

@@ -1,17 +1,11 @@
 #include "support/shell_fixture.h"
 
-#include "lesson/lessonmonitor.h"
 #include "platform/locations.h"
-#include "platform/message_box.h"
-#include "platform/profile.h"
 #include "shell/blockwindow.h"
 #include "shell/firstwindow.h"
-#include "shell/globals.h"
 #include "shell/monwindow.h"
 #include "shell/tdotsapp.h"
 
-#include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -43,45 +37,18 @@ protected:
     TestActivityFactory activities;
 };
 
-TEST_F(Startup, FirstRunOnTheMachine) {
-    {
-        ModalScript script;
-        scriptOpening(script, "Unnamed", 100, "Unnamed", IDNO);
-        start();
-        EXPECT_TRUE(script.finished());
-    }
-    EXPECT_EQ(ini("AllUsers", "LastUserName"), "Unnamed");
-    EXPECT_EQ(iniInt("Unnamed", "Used"), 1);
-    EXPECT_EQ(iniInt("Unnamed", "LevelAdvanced"), 0);
-    EXPECT_EQ(mon->modeLabel()->text(), "Basic mode");
-    // The start sound, the plan button, then the mode question's No.
-    EXPECT_EQ(sounds.played, (QStringList{"sound/start.wav", "sound/right.wav", "sound/wrong.wav"}));
-    EXPECT_EQ(mywin->pos(), QPoint(10, 84));
-    // Showing the monitor where it opens by default is not a place the user chose.
-    EXPECT_EQ(ini("Unnamed", "MonitorWindowScreenX").toStdString(), "<none>");
-    mywin->move(200, 150);
-    EXPECT_EQ(iniInt("Unnamed", "MonitorWindowScreenX"), 200);
-}
-
 TEST_F(Startup, ReturningUserSwitchesSectionsAndIsOfferedNextTime) {
-    WritePrivateProfileString("AllUsers", "LastUserName", "Hana", ProfileName);
-    WritePrivateProfileString("Ivo", "Used", "2", ProfileName);
-    WritePrivateProfileString("Ivo", "LevelAdvanced", "1", ProfileName);
-    WritePrivateProfileString("Ivo", "MonitorWindowScreenX", "120", ProfileName);
-    WritePrivateProfileString("Ivo", "MonitorWindowScreenY", "90", ProfileName);
-    WritePrivateProfileString("Ivo", "Muted", "1", ProfileName);
-    {
-        ModalScript script;
-        script.then([](QWidget& w) {
-            EXPECT_EQ(w.findChild<QLineEdit*>()->text(), "Hana");
-            w.findChild<QLineEdit*>()->setText("ivo"); // sections ignore letter case
-            return ModalScript::press(w, IDOK);
-        });
-        script.answer("Welcome to SkimSprinter", "", IDOK);
-        script.then([](QWidget& w) { return ModalScript::press(w, 104); }); // The Works
-        script.answer("Lesson Prompt", "Time to do the Drills", IDCANCEL);
-        start();
-    }
+    state.writeIni("[AllUsers]\nLastUserName=Hana\n[Ivo]\nUsed=2\nLevelAdvanced=1\n"
+                   "MonitorWindowScreenX=120\nMonitorWindowScreenY=90\nMuted=1\n");
+    script.then([](QWidget& w) {
+        EXPECT_EQ(w.findChild<QLineEdit*>()->text(), "Hana");
+        w.findChild<QLineEdit*>()->setText("ivo"); // sections ignore letter case
+        return ModalScript::press(w, IDOK);
+    });
+    script.answer("Welcome to SkimSprinter", "", IDOK);
+    script.then([](QWidget& w) { return ModalScript::press(w, 104); }); // The Works
+    script.answer("Lesson Prompt", "Time to do the Drills", IDCANCEL);
+    start();
     EXPECT_EQ(ini("AllUsers", "LastUserName"), "ivo");
     EXPECT_EQ(iniInt("Ivo", "Used"), 3);
     EXPECT_EQ(mon->NumbDrills(), 350);
@@ -93,32 +60,24 @@ TEST_F(Startup, ReturningUserSwitchesSectionsAndIsOfferedNextTime) {
 }
 
 TEST_F(Startup, NamesAreMadeSafeForTheSettingsFile) {
-    const struct {
-        QString typed;
-        std::string stored;
-    } cases[] = {
-        {"   ", "Unnamed"}, {"  Lea  ", "Lea"}, {"[Ma]x=", "Max"},
-        {"Pe\nter", "Peter"}, {";Quin", "Quin"}, {QString(200, 'r'), std::string(99, 'r')},
-    };
-    for (const auto& c : cases) {
-        ModalScript script;
-        const bool isNew = iniInt(c.stored.c_str(), "Used", 0) == 0;
-        scriptOpening(script, c.typed, 100, isNew ? QString::fromStdString(c.stored) : "", IDYES);
+    const std::pair<QString, std::string> cases[] = {
+        {"   ", "Unnamed"},   {"  Lea  ", "Lea"}, {"[Ma]x=", "Max"},
+        {"Pe\nter", "Peter"}, {";Quin", "Quin"},  {QString(200, 'r'), std::string(99, 'r')}};
+    for (const auto& [typed, stored] : cases) {
+        const bool isNew = iniInt(stored.c_str(), "Used", 0) == 0;
+        scriptOpening(script, typed, 100, isNew ? QString::fromStdString(stored) : "", IDYES);
         TDotsApp one;
         one.InitMainWindow();
         one.CreateWindows();
-        EXPECT_EQ(PersonName, c.stored) << c.typed.toStdString();
-        EXPECT_EQ(ini("AllUsers", "LastUserName").toStdString(), c.stored);
+        EXPECT_EQ(PersonName, stored) << typed.toStdString();
+        EXPECT_EQ(ini("AllUsers", "LastUserName").toStdString(), stored);
         closeAllTopLevels();
     }
 }
 
 TEST_F(Startup, CancelAtTheModeQuestionEndsTheRunWithStatusZero) {
-    {
-        ModalScript script;
-        scriptOpening(script, "Wes", 101, "Wes", IDCANCEL);
-        start();
-    }
+    scriptOpening(script, "Wes", 101, "Wes", IDCANCEL);
+    start();
     EXPECT_EQ(terminated.statuses, std::vector<int>{0});
     // Nothing after the question ran: no use counted, no drills started.
     EXPECT_EQ(iniInt("Wes", "Used"), -12345);
@@ -128,19 +87,16 @@ TEST_F(Startup, CancelAtTheModeQuestionEndsTheRunWithStatusZero) {
 TEST_F(Startup, AnIncompleteDataTreeEndsTheRunBeforeTheNamePrompt) {
     QTemporaryDir empty;
     Locations::setDataDirOverride(empty.path());
-    {
-        ModalScript script;
-        script.then([&](QWidget& w) {
-            EXPECT_EQ(w.windowTitle(), "SkimSprinter cannot start");
-            const QString text = ModalScript::textOf(w);
-            EXPECT_TRUE(text.contains(empty.path())) << text.toStdString();
-            EXPECT_TRUE(text.contains("pr_bas.dat") && text.contains("help/contents.html"));
-            EXPECT_EQ(qobject_cast<QMessageBox*>(&w)->icon(), QMessageBox::Critical);
-            return ModalScript::press(w, IDOK);
-        });
-        app.InitMainWindow();
-        EXPECT_TRUE(script.finished());
-    }
+    script.then([&](QWidget& w) {
+        EXPECT_EQ(w.windowTitle(), "SkimSprinter cannot start");
+        const QString text = ModalScript::textOf(w);
+        EXPECT_TRUE(text.contains(empty.path())) << text.toStdString();
+        EXPECT_TRUE(text.contains("pr_bas.dat") && text.contains("help/contents.html"));
+        EXPECT_EQ(qobject_cast<QMessageBox*>(&w)->icon(), QMessageBox::Critical);
+        return ModalScript::press(w, IDOK);
+    });
+    app.InitMainWindow();
+    EXPECT_TRUE(script.finished());
     Locations::setDataDirOverride({});
     EXPECT_EQ(terminated.statuses, std::vector<int>{1});
     EXPECT_EQ(firstwin, nullptr);

@@ -2,10 +2,8 @@
 
 #include "platform/art.h"
 #include "platform/modal.h"
-#include "platform/profile.h"
 #include "shell/blockwindow.h"
 #include "shell/firstwindow.h"
-#include "shell/globals.h"
 #include "shell/swindow.h"
 
 #include <QColorDialog>
@@ -22,45 +20,32 @@ QPoint defaultPos(const char* name, QSize size) {
 }
 } // namespace
 
-TEST_F(Windows, DefaultPositionsByName) {
-    // Desktop 1024 x 768: Dw = 1004, Dh = 748; no lesson monitor, so m = 0.
-    const struct {
-        const char* name;
-        QSize size;
-        QPoint pos;
-    } cases[] = {
-        {"YesNoCancel", {438, 230}, {566, 518}}, {"DrillGraph", {400, 300}, {20, 448}},
-        {"DrillPastGraph", {400, 300}, {400, 448}}, {"MonitorWindow", {287, 330}, {10, 84}},
-        {"Something", {100, 100}, {50, 50}},
-        // Centred right of the monitor's width, a third of the way down, but never off the
-        // right edge.
-        {"Readings", {490, 350}, {257, 132}}, {"SpeedTest", {990, 350}, {7, 132}},
-        {"Exercise", {1200, 351}, {-196, 132}},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(defaultPos(c.name, c.size), c.pos) << c.name;
+TEST_F(Windows, DefaultPositionsOfOtherWindows) {
+    // Desktop 1024 x 768, no lesson monitor. The prompts, graphs and the monitor are checked
+    // where they open; readings are centred right of the monitor, never off the right edge.
+    for (auto [name, size, pos] : {std::tuple{"Something", QSize(100, 100), QPoint(50, 50)},
+                                   {"Readings", {490, 350}, {257, 132}},
+                                   {"SpeedTest", {990, 350}, {7, 132}}})
+        EXPECT_EQ(defaultPos(name, size), pos) << name;
 }
 
 TEST_F(Windows, StoredPositionOffEveryScreenGivesTheDefaultAndMovesAreWrittenAtOnce) {
     PersonName = "Eve";
     const QPoint byDefault(20, 448); // 400 x 300 on the 1024 x 768 desktop
-    const struct {
-        const char *x, *y;
-        QPoint expected;
-    } cases[] = {
+    const std::tuple<const char*, const char*, QPoint> cases[] = {
         {"333", nullptr, byDefault}, // only one coordinate stored
         {"5000", "-300", byDefault}, {"-5000", "100", byDefault}, {"10", "31073", byDefault},
         {"990", "100", byDefault},  // only 34 pixels of the corner on the screen
         {"984", "728", {984, 728}}, // exactly 40 x 40
         {"0", "0", {0, 0}},
     };
-    for (const auto& c : cases) {
-        WritePrivateProfileString("eve", "speedgraphscreenx", c.x, ProfileName);
-        WritePrivateProfileString("EVE", "SpeedGraphScreenY", c.y, ProfileName);
+    for (const auto& [x, y, expected] : cases) {
+        WritePrivateProfileString("eve", "speedgraphscreenx", x, ProfileName);
+        WritePrivateProfileString("EVE", "SpeedGraphScreenY", y, ProfileName);
         SWindow w(nullptr, "Graph", "SpeedGraph");
         w.resize(400, 300);
         w.Create();
-        EXPECT_EQ(w.pos(), c.expected) << c.x << "," << (c.y ? c.y : "-");
+        EXPECT_EQ(w.pos(), expected) << x << "," << (y ? y : "-");
     }
     SWindow w(nullptr, "Graph", "SpeedGraph");
     w.Create();
@@ -88,7 +73,9 @@ TEST_F(Windows, MainWindowAndWorkspaceUseTheSmallIconAtSixteenPixels) {
     }
 }
 
-TEST_F(Windows, WorkspaceSnapsBackToTheWholeDesktop) {
+TEST_F(Windows, WorkspaceCoversTheDesktopStaysOpenAndTakesItsColourFromSettingsAndChooser) {
+    PersonName = "Gil";
+    put("Gil", "OtherBlockWindowColor", "purple");
     BlockWindow workspace(nullptr);
     workspace.SetupWindow();
     workspace.show();
@@ -97,16 +84,8 @@ TEST_F(Windows, WorkspaceSnapsBackToTheWholeDesktop) {
     // Nor closed: the run would go on with nothing on screen.
     EXPECT_FALSE(workspace.close());
     EXPECT_TRUE(workspace.isVisible());
-}
-
-TEST_F(Windows, WorkspaceColourFromSettingsAndChooser) {
-    PersonName = "Gil";
-    WritePrivateProfileString("Gil", "OtherBlockWindowColor", "purple", ProfileName);
-    BlockWindow workspace(nullptr);
-    workspace.SetupWindow();
     EXPECT_EQ(workspace.background(), QColor(0, 0, 0)); // garbage reads as 0: black
     for (bool accept : {false, true}) {
-        ModalScript script;
         script.then([accept](QWidget& w) {
             auto& chooser = dynamic_cast<QColorDialog&>(w);
             chooser.setCurrentColor(QColor(0x12, 0x34, 0x56));

@@ -1,10 +1,8 @@
 #include "support/seams.h"
 
 #include "drill/mydialog.h"
-#include "platform/desktop.h"
 #include "platform/modal.h"
 #include "platform/template_dialog.h"
-#include "platform/terminate.h"
 #include "shell/yesdialog.h"
 #include "shell/ync.h"
 
@@ -16,21 +14,10 @@
 
 #include <gtest/gtest.h>
 
-TerminateRecorder::TerminateRecorder() {
-    setTerminateAction([this](int status) { statuses.push_back(status); });
-}
-
-TerminateRecorder::~TerminateRecorder() { setTerminateAction(nullptr); }
-
-FakeDesktop::FakeDesktop(QRect rect) { setDesktopRectOverride(rect); }
-
-FakeDesktop::~FakeDesktop() { setDesktopRectOverride(QRect()); }
-
 ModalScript::ModalScript() : previous_(Modal::currentHook()) {
     Modal::setHook([this](QWidget& w) {
-        seen.append(captionOf(w) + ": " + textOf(w));
         if (steps_.empty()) {
-            ADD_FAILURE() << "unexpected dialog \"" << captionOf(w).toStdString() << "\": "
+            ADD_FAILURE() << "unexpected dialog \"" << w.windowTitle().toStdString() << "\": "
                           << textOf(w).toStdString();
             return press(w, 2);
         }
@@ -48,7 +35,7 @@ ModalScript::~ModalScript() {
 
 ModalScript& ModalScript::answer(const QString& caption, const QString& text, int id) {
     return then([caption, text, id](QWidget& w) {
-        EXPECT_EQ(captionOf(w).toStdString(), caption.toStdString());
+        EXPECT_EQ(w.windowTitle().toStdString(), caption.toStdString());
         EXPECT_TRUE(textOf(w).contains(text))
             << "text \"" << textOf(w).toStdString() << "\" lacks \"" << text.toStdString() << "\"";
         return press(w, id);
@@ -57,7 +44,7 @@ ModalScript& ModalScript::answer(const QString& caption, const QString& text, in
 
 ModalScript& ModalScript::type(const QString& caption, const QString& typed, int id) {
     return then([caption, typed, id](QWidget& w) {
-        EXPECT_EQ(captionOf(w).toStdString(), caption.toStdString());
+        EXPECT_EQ(w.windowTitle().toStdString(), caption.toStdString());
         auto* edit = w.findChild<QLineEdit*>();
         EXPECT_NE(edit, nullptr);
         if (edit)
@@ -70,8 +57,6 @@ ModalScript& ModalScript::then(Step step) {
     steps_.push_back(std::move(step));
     return *this;
 }
-
-QString ModalScript::captionOf(QWidget& w) { return w.windowTitle(); }
 
 QString ModalScript::textOf(QWidget& w) {
     if (auto* box = qobject_cast<QMessageBox*>(&w))
@@ -87,13 +72,9 @@ QString ModalScript::textOf(QWidget& w) {
 
 int ModalScript::press(QWidget& w, int id) {
     if (auto* box = qobject_cast<QMessageBox*>(&w)) {
-        QMessageBox::StandardButton which = QMessageBox::Cancel;
-        switch (id) {
-        case 1: which = QMessageBox::Ok; break;
-        case 6: which = QMessageBox::Yes; break;
-        case 7: which = QMessageBox::No; break;
-        default: which = QMessageBox::Cancel; break;
-        }
+        const auto which = id == 1 ? QMessageBox::Ok
+                           : id == 6 ? QMessageBox::Yes
+                           : id == 7 ? QMessageBox::No : QMessageBox::Cancel;
         QAbstractButton* button = box->button(which);
         EXPECT_NE(button, nullptr) << "message box has no button for id " << id;
         if (button)
@@ -112,10 +93,7 @@ int ModalScript::press(QWidget& w, int id) {
         return dialog->result();
     }
     if (auto* dialog = qobject_cast<QDialog*>(&w)) {
-        if (id == 1)
-            dialog->accept();
-        else
-            dialog->reject();
+        id == 1 ? dialog->accept() : dialog->reject();
         return dialog->result();
     }
     return 0;

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "platform/clock.h"
+#include "platform/desktop.h"
 #include "platform/help.h"
 #include "platform/sound.h"
+#include "platform/terminate.h"
 
 #include <QDate>
 #include <QRect>
@@ -70,16 +72,18 @@ private:
 // Records terminate(status) instead of ending the test run.
 class TerminateRecorder {
 public:
-    TerminateRecorder();
-    ~TerminateRecorder();
+    TerminateRecorder() {
+        setTerminateAction([this](int status) { statuses.push_back(status); });
+    }
+    ~TerminateRecorder() { setTerminateAction(nullptr); }
     std::vector<int> statuses;
 };
 
 // Fixes the desktop size.
 class FakeDesktop {
 public:
-    explicit FakeDesktop(QRect rect);
-    ~FakeDesktop();
+    explicit FakeDesktop(QRect rect) { setDesktopRectOverride(rect); }
+    ~FakeDesktop() { setDesktopRectOverride(QRect()); }
 };
 
 // Scripts the answers of modal dialogs: each step receives the live window in
@@ -99,10 +103,7 @@ public:
     ModalScript& then(Step step);
 
     bool finished() const { return steps_.empty(); }
-    // "caption: text" of every window seen, in order.
-    QStringList seen;
 
-    static QString captionOf(QWidget& w);
     static QString textOf(QWidget& w);
     // Presses the button with a command id and returns what the run reports.
     static int press(QWidget& w, int id);

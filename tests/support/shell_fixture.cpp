@@ -1,9 +1,5 @@
 #include "support/shell_fixture.h"
 
-#include "lesson/lessonmonitor.h"
-#include "platform/profile.h"
-#include "shell/globals.h"
-
 #include <QCloseEvent>
 
 TestActivityWindow::TestActivityWindow(QWidget* parent, int activity, int reading, QString caption)
@@ -50,4 +46,8 @@ QString ShellTest::ini(const char* section, const char* key, const char* def) co
 
 int ShellTest::iniInt(const char* section, const char* key, int def) const {
     return GetPrivateProfileInt(section, key, def, ProfileName);
+}
+
+void ShellTest::put(const char* section, const char* key, const QString& value) {
+    WritePrivateProfileString(section, key, value.toUtf8().constData(), ProfileName);
 }

@@ -4,10 +4,18 @@
 #include "support/temp_state.h"
 
 #include "lesson/activity_factory.h"
+#include "lesson/lessonmonitor.h"
+#include "platform/message_box.h"
+#include "platform/profile.h"
+#include "shell/globals.h"
 
 #include <gtest/gtest.h>
 
+#include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
+#include <QTest>
 #include <QWidget>
 
 #include <memory>
@@ -51,10 +59,12 @@ protected:
 
     QString ini(const char* section, const char* key, const char* def = "<none>") const;
     int iniInt(const char* section, const char* key, int def = -12345) const;
+    static void put(const char* section, const char* key, const QString& value);
 
     TempState state;
     SoundRecorder sounds;
     HelpRecorder help;
     TerminateRecorder terminated;
     FakeDesktop desktop{QRect(0, 0, 1024, 768)};
+    ModalScript script; // answers the modal dialogs; an unexpected one fails the test
 };

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <optional>
+
 // Gives a test its own XDG config and data homes, so the settings file and the
 // score logs it writes never touch the user's and never leak into the next test.
 class TempState {
@@ -23,6 +25,5 @@ public:
 
 private:
     QTemporaryDir dir_;
-    QByteArray oldConfig_, oldData_;
-    bool hadConfig_ = false, hadData_ = false;
+    std::optional<QByteArray> oldConfig_, oldData_;
 };

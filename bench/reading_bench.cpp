@@ -1,0 +1,168 @@
+// The reading window's costs: one smooth-scroll step of a 40-line page (the
+// pixels moved, the strip blanked, the page presented) and loading a 5 MB text
+// file of the user's own to the first page drawn.
+#include "platform/profile.h"
+#include "reading/readingpage.h"
+#include "reading/scr.h"
+#include "reading/testwindow.h"
+#include "shell/globals.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+class BenchWindow : public TestWindow {
+public:
+    BenchWindow() : TestWindow(nullptr, "Bench", "Readings", -1, false) {}
+    void SetupWindow() override {
+        Box = new ScrollTextBox(1);
+        TestWindow::SetupWindow();
+    }
+    void LoadInitial() override {}
+    void FinishedScrolling() override { ended = true; }
+    bool ended = false;
+};
+
+struct Figures {
+    double median, p95, max;
+};
+
+Figures summarise(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    auto at = [&v](double q) {
+        return v[std::min(v.size() - 1, size_t(q * double(v.size() - 1) + 0.5))];
+    };
+    return {at(0.5), at(0.95), v.back()};
+}
+
+QString writeFile(const QTemporaryDir& dir, const char* name, const QByteArray& bytes) {
+    const QString path = dir.path() + "/" + name;
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(bytes);
+    return path;
+}
+
+// Lines of a reading: about 70 characters each.
+QByteArray readingLines(int count) {
+    QByteArray out;
+    for (int i = 0; i < count; ++i)
+        out += "The bees came home at dusk, heavy with pollen, line " + QByteArray::number(i) +
+               " of the text.\n";
+    return out;
+}
+
+// Paragraphs of a user's own file: one long line each, as word processors save them.
+QByteArray ownParagraphs(qsizetype bytes) {
+    static const char* words[] = {"river", "stone", "morning", "the", "and", "of", "a",
+                                  "quietly", "north", "window", "garden", "letters"};
+    QByteArray out;
+    out.reserve(bytes + 100);
+    unsigned seed = 7;
+    while (out.size() < bytes) {
+        for (int w = 0; w < 120; ++w) {
+            seed = seed * 1103515245u + 12345u;
+            out += words[(seed >> 16) % 12];
+            out += ' ';
+        }
+        out += "end.\n\n";
+    }
+    return out;
+}
+
+void BM_ScrollStep(benchmark::State& state) {
+    const int fontPx = int(state.range(0));
+    QTemporaryDir dir;
+    const QString text = writeFile(dir, "reading.txt", readingLines(3000));
+    PersonName = "Bench";
+    WritePrivateProfileString("Bench", "SpeedTestFontSize", std::to_string(fontPx).c_str(),
+                              ProfileName);
+    WritePrivateProfileString("Bench", "SpeedTestScroll", "2", ProfileName);
+    auto* window = new BenchWindow;
+    window->Create();
+    window->show();
+    ScrollTextBox* box = window->Box;
+    box->load(text);
+    // A page of 40 lines.
+    const int pageLines = 40;
+    const int menu = window->height() - window->page()->height();
+    window->resize(window->width(),
+                   menu + 2 * box->Offset + box->Margin + (pageLines + 2) * box->LineHeight);
+    QApplication::processEvents();
+    box->TextAllRedraw(nullptr, 0);
+    const int lines = box->LastFullLine + 2;
+    std::vector<double> us;
+    for (auto _ : state) {
+        if (window->ended) {
+            state.PauseTiming();
+            box->load(text);
+            window->ended = false;
+            state.ResumeTiming();
+        }
+        const auto t0 = std::chrono::steady_clock::now();
+        box->LineUp();
+        const auto t1 = std::chrono::steady_clock::now();
+        us.push_back(std::chrono::duration<double, std::micro>(t1 - t0).count());
+    }
+    const Figures f = summarise(us);
+    state.counters["lines_on_page"] = lines;
+    state.counters["median_us"] = f.median;
+    state.counters["p95_us"] = f.p95;
+    std::printf("scroll step at %d px (%d lines on the page, %dx%d client): median %.1f us, "
+                "p95 %.1f us, max %.1f us over %zu steps\n",
+                fontPx, lines, window->page()->width(), window->page()->height(), f.median, f.p95,
+                f.max, us.size());
+    delete window;
+}
+
+void BM_LoadOwnFile5MB(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, "mine.txt", ownParagraphs(5 * 1024 * 1024));
+    PersonName = "Bench";
+    WritePrivateProfileString("Bench", "SpeedTestFontSize", "14", ProfileName);
+    auto* window = new BenchWindow;
+    window->Create();
+    window->show();
+    std::vector<double> ms;
+    for (auto _ : state) {
+        const auto t0 = std::chrono::steady_clock::now();
+        window->Box->load(path);
+        const auto t1 = std::chrono::steady_clock::now();
+        ms.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
+    }
+    const Figures f = summarise(ms);
+    state.counters["median_ms"] = f.median;
+    state.counters["p95_ms"] = f.p95;
+    std::printf("5 MB own text to the first page: median %.1f ms, p95 %.1f ms, max %.1f ms over "
+                "%zu loads (%d characters, %lld lines)\n",
+                f.median, f.p95, f.max, ms.size(), window->Box->TextLength(),
+                static_cast<long long>(window->Box->DisplayText.count('\n')));
+    delete window;
+}
+
+BENCHMARK(BM_ScrollStep)->Arg(14)->Arg(28)->Iterations(4000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LoadOwnFile5MB)->Iterations(10)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QTemporaryDir state;
+    qputenv("XDG_CONFIG_HOME", (state.path() + "/config").toLocal8Bit());
+    qputenv("XDG_DATA_HOME", (state.path() + "/data").toLocal8Bit());
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,245 @@
+// The list reader, and the build's data tree read the way the program reads it: lists, readings,
+// help, sounds and pictures. That every list length up to the mode's limit has records the build
+// itself checks.
+
+#include "drill/record_file.h"
+#include "platform/art.h"
+#include "platform/sound.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <climits>
+
+#ifdef __SANITIZE_ADDRESS__
+extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*)(const volatile void*, size_t),
+                                                         void (*)(const volatile void*));
+#endif
+
+namespace {
+
+std::atomic<size_t> g_largest{0}; // the largest allocation since it was last cleared
+
+const QString kDataDir = QStringLiteral(SKIM_BUILD_DATA_DIR);
+
+QString readText(const QString& path) {
+    QFile f(kDataDir + "/" + path);
+    return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()) : QString();
+}
+
+QStringList linesOf(const QString& path) {
+    QStringList lines = readText(path).split(QRegularExpression(QStringLiteral("\r?\n")));
+    if (lines.back().isEmpty()) lines.removeLast();
+    return lines;
+}
+
+// Pixels that differ noticeably between two equally sized images (or from transparent).
+int differingPixels(const QImage& a, const QImage& b) {
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.isNull() ? 0 : b.pixel(x, y);
+            count += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                         std::abs(qBlue(p) - qBlue(q)) + std::abs(qAlpha(p) - qAlpha(q)) > 48;
+        }
+    return count;
+}
+
+} // namespace
+
+TEST(DataTree, ListRecordsAreCleanUniqueAndPlentiful) {
+    // Words are letters only; sentences start with a word, have single inner spaces, and in
+    // the advanced mode may carry commas, full stops and hyphens.
+    const QRegularExpression word(QStringLiteral("^[A-Za-z]+$")),
+        basic(QStringLiteral("^['A-Za-z](?!.*  )[A-Za-z' ]*(?<! )$")),
+        advanced(QStringLiteral("^['A-Za-z](?!.*  )[A-Za-z' ,.-]*(?<! )$"));
+    for (const auto& [isAdvanced, limit] : {std::pair{false, 60}, {true, 115}})
+        for (const bool sentence : {false, true})
+            for (int n = 1; n <= (sentence ? limit : 12); ++n) {
+                const QString name = listFileName(isAdvanced, sentence, n);
+                SCOPED_TRACE(name.toStdString());
+                const QRegularExpression& clean = sentence ? (isAdvanced ? advanced : basic) : word;
+                RecordFile file;
+                ASSERT_TRUE(file.open(kDataDir + "/" + name, n));
+                EXPECT_EQ(file.size() % n, 0) << "ends in a partial record";
+                // Where words run out lists may be short; elsewhere a day's drills rarely repeat.
+                if ((sentence && n >= 7) || (!sentence && n >= 3 && n <= 8))
+                    EXPECT_GE(file.recordCount(), 100);
+                QSet<QString> seen;
+                int faults = 0;
+                // At an offset inside each record, as the drill's random offsets are.
+                for (qint64 i = 0; i < file.recordCount() && faults < 5; ++i) {
+                    const QString r = file.recordAt(i * n + i % n).value_or(QString());
+                    // The answer check ignores case, so "The" and "the" would be one flash.
+                    const bool repeated = seen.contains(r.toLower());
+                    seen.insert(r.toLower());
+                    if (r.size() == n && clean.match(r).hasMatch() && !repeated) continue;
+                    ++faults;
+                    ADD_FAILURE() << "record " << i << " \"" << r.toStdString() << "\""
+                                  << (repeated ? " repeated" : " unclean or unreadable");
+                }
+            }
+}
+
+TEST(DataTree, ReadingsAreListedNumberedAndPlainWithLinesThatFitTheWindow) {
+    QStringList texts = {"instr.dat", "instr_pr.dat"};
+    for (const QString mode : {"bas", "adv"}) {
+        SCOPED_TRACE(mode.toStdString());
+        // At most 100 titles, each followed by a line whose leading number names the file.
+        const QStringList list = linesOf("pr_" + mode + ".dat");
+        EXPECT_TRUE(list.size() >= 2 && list.size() <= 200 && list.size() % 2 == 0) << list.size();
+        QSet<int> numbers;
+        for (int i = 1; i < list.size(); i += 2) {
+            const int number = list[i].section(' ', 0, 0, QString::SectionSkipEmpty).toInt();
+            numbers.insert(number);
+            texts << QStringLiteral("pr_%1/p%2.dat").arg(mode).arg(number);
+        }
+        EXPECT_EQ(numbers.size(), list.size() / 2) << "a reading is listed twice";
+        // The speed-test number counts up from 1: a gap would end the tests early.
+        const int count = int(QDir(kDataDir + "/st_" + mode).entryList({"st*.dat"}).size());
+        EXPECT_GE(count, 10);
+        for (int n = 1; n <= count; ++n)
+            texts << QStringLiteral("st_%1/st%2.dat").arg(mode).arg(n);
+    }
+    static const QRegularExpression notPlain(QStringLiteral("[^\\x20-\\x7E]"));
+    for (const QString& file : texts) {
+        SCOPED_TRACE(file.toStdString());
+        const QStringList lines = linesOf(file);
+        ASSERT_FALSE(lines.join("").trimmed().isEmpty()) << "missing or empty";
+        for (int i = 0; i < lines.size(); ++i) {
+            // The reading window is as wide as the widest line.
+            EXPECT_LE(lines[i].size(), 64) << "line " << i + 1;
+            EXPECT_FALSE(lines[i].contains(notPlain)) << "line " << i + 1 << " is not plain ASCII";
+        }
+    }
+}
+
+TEST(DataTree, EveryHelpTopicHasAPageInTheContentsAndNoLinkIsDead) {
+    static const QRegularExpression href(QStringLiteral("href\\s*=\\s*[\"']([^\"':#]*)[\"'#]"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    const auto links = [](const QString& page) {
+        QStringList out;
+        for (auto it = href.globalMatch(readText("help/" + page)); it.hasNext();)
+            out << it.next().captured(1);
+        out.removeAll(QString());
+        return out;
+    };
+    // Every context number a Help command or button of the program asks for.
+    const QStringList contents = links("contents.html");
+    for (int topic : {2, 4, 10, 16, 18, 19, 21, 26, 27, 29, 30, 31, 32, 33, 34, 35, 37, 38, 39,
+                      40, 42, 43, 44, 45, 46, 47}) {
+        const QString page = QStringLiteral("topic%1.html").arg(topic);
+        EXPECT_FALSE(readText("help/" + page).trimmed().isEmpty()) << "no page " << topic;
+        EXPECT_TRUE(contents.contains(page)) << "contents does not link topic " << topic;
+    }
+    for (const QString& page : QDir(kDataDir + "/help").entryList({"*.html"}, QDir::Files))
+        for (const QString& target : links(page))
+            EXPECT_TRUE(QFile::exists(kDataDir + "/help/" + target))
+                << page.toStdString() << " links to missing " << target.toStdString();
+}
+
+TEST(DataTree, EverySoundIsShortAudibleDistinctAndFreeOfClicks) {
+    QSet<QByteArray> seen;
+    for (const char* name : {"start", "right", "wrong", "next", "menu", "green", "lvup1", "lvup2",
+                             "lvup3", "lvdown1", "lvdown2", "lvdown3", "ststart", "sttmon",
+                             "sttmoff"}) {
+        SCOPED_TRACE(name);
+        const QString path = kDataDir + QStringLiteral("/sound/%1.wav").arg(name);
+        // The length the synchronous play waits for; a sound accompanies a click or an answer.
+        const int ms = wavDurationMs(path);
+        EXPECT_GT(ms, 30) << "missing or not a WAV file";
+        EXPECT_LT(ms, std::string(name) == "next" ? 1500 : 1000);
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly) && f.size() > 44);
+        const QByteArray all = f.readAll();
+        ASSERT_EQ(qFromLittleEndian<quint16>(all.constData() + 34), 16) << "not 16-bit samples";
+        const QByteArray data = all.mid(all.indexOf("data") + 8);
+        const qsizetype samples = data.size() / 2;
+        ASSERT_GT(samples, 1);
+        const auto sample = [&](qsizetype i) {
+            return std::abs(int(qFromLittleEndian<qint16>(data.constData() + 2 * i)));
+        };
+        int peak = 0;
+        for (qsizetype i = 0; i < samples; ++i)
+            peak = std::max(peak, sample(i));
+        EXPECT_GT(peak, 3000) << "too quiet to hear";
+        // A sound that starts or stops at full swing clicks.
+        EXPECT_LT(std::max(sample(0), sample(samples - 1)), 1000);
+        EXPECT_FALSE(seen.contains(data)) << "the same as another sound";
+        seen.insert(data);
+    }
+}
+
+TEST(DataTree, PicturesFillTheirBoxWhenStretchedAndGaugesFillUpStepByStep) {
+    const QStringList names = QDir(":/art").entryList({"*.svg"});
+    ASSERT_FALSE(names.isEmpty());
+    for (const QString& file : names) {
+        const QString name = file.chopped(4);
+        SCOPED_TRACE(name.toStdString());
+        const QSize size = Art::naturalSize(name);
+        const QImage img = Art::image(name, size);
+        ASSERT_FALSE(img.isNull());
+        // Icons leave their corners clear; pictures cover most of their box.
+        const bool icon = size == QSize(32, 32);
+        EXPECT_GT(double(differingPixels(img, {})) / (size.width() * size.height()),
+                  icon ? 0.15 : 0.5);
+        if (icon || name == "LEVEL") continue;
+        // Dialogs stretch pictures into other proportions; the background must reach every edge.
+        const QImage stretched = Art::image(name, QSize(400, 120));
+        for (const QPoint p : {QPoint(0, 0), QPoint(200, 0), QPoint(399, 0), QPoint(0, 60),
+                               QPoint(399, 60), QPoint(0, 119), QPoint(200, 119), QPoint(399, 119)})
+            EXPECT_EQ(qAlpha(stretched.pixel(p)), 255) << p.x() << "," << p.y();
+    }
+    // Eighteen gauges, rendered enlarged: positions 0 to 8 of the basic mode, then the advanced.
+    constexpr int kCell = 32 * 4;
+    const QImage strip = Art::image("LEVEL", QSize(18 * kCell, kCell));
+    const auto cell = [&](int k) { return strip.copy(k * kCell, 0, kCell, kCell); };
+    for (int pos = 0; pos <= 8; ++pos) {
+        // Each step lights one more segment; the two modes' colour schemes differ.
+        for (int mode = 0; mode < 2 && pos > 0; ++mode)
+            EXPECT_GT(differingPixels(cell(mode * 9), cell(mode * 9 + pos)),
+                      differingPixels(cell(mode * 9), cell(mode * 9 + pos - 1)))
+                << "mode " << mode << " position " << pos;
+        EXPECT_GT(differingPixels(cell(pos), cell(9 + pos)), kCell * kCell / 4) << pos;
+    }
+}
+
+TEST(RecordFile, ReadsWholeRecordsOnlyAndNeverAllocatesMoreThanTheFileHolds) {
+    QTemporaryDir dir;
+    QFile f(dir.path() + "/list.dat");
+    // Five records of seven characters and a torn sixth.
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("The catdon't gI am ona dog.,A B C Dxyz"));
+    f.close();
+    RecordFile file;
+    ASSERT_TRUE(file.open(f.fileName(), 7));
+    EXPECT_EQ(file.recordCount(), 5);
+    const std::pair<qint64, const char*> cases[] = {
+        {0, "The cat"},  {6, "The cat"}, {7, "don't g"}, {13, "don't g"}, {27, "a dog.,"},
+        {34, "A B C D"}, {35, nullptr},  {37, nullptr},  {-1, nullptr},   {1, "The cat"}};
+    for (const auto& [offset, expected] : cases)
+        EXPECT_EQ(file.recordAt(offset).value_or("-"), expected ? expected : "-") << offset;
+    EXPECT_FALSE(file.open(f.fileName(), 0));
+    EXPECT_FALSE(file.recordAt(0).has_value());
+    EXPECT_FALSE(file.open(dir.path() + "/absent.dat", 3));
+#ifdef __SANITIZE_ADDRESS__
+    // A record length far beyond the file (a damaged list name or caller) allocates no 2 GiB.
+    static const int hooks = __sanitizer_install_malloc_and_free_hooks(
+        [](const volatile void*, size_t size) {
+            for (size_t seen = g_largest; size > seen;)
+                if (g_largest.compare_exchange_weak(seen, size)) break;
+        },
+        [](const volatile void*) {});
+    ASSERT_GT(hooks, 0);
+    ASSERT_TRUE(file.open(f.fileName(), INT_MAX - 1));
+    g_largest = 0;
+    EXPECT_FALSE(file.recordAt(3).has_value());
+    EXPECT_LT(g_largest.load(), size_t(1) << 20);
+#endif
+}

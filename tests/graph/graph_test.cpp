@@ -1,0 +1,213 @@
+#include "support/shell_fixture.h"
+
+#include "graph/graph_layout.h"
+#include "graph/graphc.h"
+#include "graph/graphwc.h"
+#include "graph/stored_results.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+
+namespace {
+
+const char* const kQuitText = "You can leave this graph open while you are doing your drills.";
+QPushButton* button(GraphC& g, int id) {
+    for (auto* b : g.findChildren<QPushButton*>())
+        if (b->property("controlId").toInt() == id) return b;
+    return nullptr;
+}
+
+// Lets queued calls and deferred deletions run.
+void settle() { QCoreApplication::sendPostedEvents(); }
+bool closeTo(QRgb pixel, QColor want) {
+    return std::abs(qRed(pixel) - want.red()) + std::abs(qGreen(pixel) - want.green()) +
+               std::abs(qBlue(pixel) - want.blue()) < 24;
+}
+
+int darkPixels(const QImage& img, QRect area) {
+    int n = 0;
+    area &= img.rect();
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (qGray(img.pixel(x, y)) < 100) ++n;
+    return n;
+}
+
+} // namespace
+
+class Graph : public ShellTest {
+protected:
+    Graph() { PersonName = "Zoe"; }
+};
+
+using Floats = std::vector<float>;
+
+TEST_F(Graph, StoredListsReadAsWrittenAndGarbageReadsAsZero) {
+    const std::pair<const char*, Floats> cases[] = {
+        {" 12 15 19", {12, 15, 19}},           // as the drill window writes them
+        {" 200.00 215.35", {200.0f, 215.35f}}, // as the speed test writes them
+        {" 12 15 ", {12, 15}},                 // a trailing space adds no bar
+        {" 12  15", {12, 0, 15}},
+        {"abc 12abc inf nan -inf", {0, 12, 0, 0, 0}},
+        {"1e999 -1e999", {FLT_MAX, -FLT_MAX}}, // kept within a float
+    };
+    for (const auto& [list, values] : cases)
+        EXPECT_EQ(readValueList(list), values) << list;
+    EXPECT_EQ(readValueList(QStringLiteral(" 7").repeated(450)).size(), 400u);
+    put("Max", "DrillScores", " 9 9 9");
+    put("Zoe", "DrillScores", " 4 6");
+    EXPECT_EQ(storedValues("DrillScores"), (Floats{4, 6})); // the current user's only
+    EXPECT_TRUE(storedValues("SpeedTestScores").empty());
+}
+
+// The drawing window of up to five bars: 350 wide, 384 high under its scroll bar; margin 35.
+TEST(GraphLayout, BarsStandInOrderInsideThePlotTallerForLargerValues) {
+    const std::vector<Floats> lists = {
+        {12, 15, 19}, {40},          {123.6f, 7, 1234.4f, 215.35f, 0}, {0, 0},
+        {-5, -2},     {1e30f, 5, 0}, {FLT_MAX, -FLT_MAX, 1},           {}};
+    for (const Floats& values : lists) {
+        SCOPED_TRACE(::testing::PrintToString(values));
+        const ValueRange range = valueRange(values);
+        const PlotMetrics metrics = plotMetrics(int(values.size()), {350, 384}, range);
+        const GraphLayout g = layoutGraph(values, metrics, 0);
+        ASSERT_EQ(g.bars.size(), values.size());
+        for (size_t i = 0; i < values.size(); ++i) {
+            const GraphBar& b = g.bars[i];
+            EXPECT_GE(b.rect.top(), 33);
+            EXPECT_EQ(b.rect.top() + b.rect.height(), 349); // on the axis
+            EXPECT_EQ(b.number, QString::number(i + 1));
+            if (std::abs(values[i]) < 1e6f)
+                EXPECT_EQ(b.value, QString::asprintf("%4d", int(std::lround(values[i]))));
+            if (i > 0) EXPECT_GT(b.rect.left(), g.bars[i - 1].rect.right());
+            for (size_t j = 0; j < values.size(); ++j)
+                if (values[i] > values[j])
+                    EXPECT_GE(b.rect.height(), g.bars[j].rect.height()) << i << " " << j;
+        }
+        const auto [low, high] = std::minmax_element(values.begin(), values.end());
+        if (values.empty() || *low == *high || *high <= 0) continue;
+        // The largest reaches the top; the smallest keeps about a quarter of the height.
+        EXPECT_EQ(g.bars[size_t(high - values.begin())].rect.top(), 33);
+        const int lowest = g.bars[size_t(low - values.begin())].rect.height();
+        if (*low >= 0 && *high < 1e6f) EXPECT_NEAR(lowest / 314.0, 0.25, 0.1) << lowest;
+    }
+}
+
+
+TEST_F(Graph, StoredGraphsArePlacedPaintedWhereTheLayoutSaysScrollAndCloseAtOnce) {
+    put("Zoe", "DrillScores", " 12 15 19");
+    put("Zoe", "SpeedTestScores", QString(" 150.00").repeated(20));
+    put("Zoe", "SpeedGraphScreenX", "70");
+    put("Zoe", "SpeedGraphScreenY", "90");
+    // The past drills at the bottom edge, one window width in; the speed tests where stored.
+    for (auto [key, position, pos, topic] :
+         {std::tuple{"DrillScores", "DrillPastGraph", QPoint(350, 348), 43},
+          {"SpeedTestScores", "SpeedGraph", QPoint(70, 90), 44}}) {
+        help.topics.clear();
+        GraphC g(key, nullptr, position);
+        g.Create();
+        EXPECT_EQ(g.pos(), pos);
+        g.show();
+        const QImage img = g.drawing()->viewport()->grab().toImage();
+        const GraphLayout layout = g.drawing()->currentLayout();
+        for (const GraphBar& bar : layout.bars) {
+            const QPoint centre = bar.rect.center();
+            if (bar.rect.right() + 4 >= img.width()) break; // scrolled out of view
+            EXPECT_TRUE(closeTo(img.pixel(centre), graphStyle(key).barColour));
+            EXPECT_TRUE(closeTo(img.pixel(bar.rect.right() + 4, centre.y()), Qt::white));
+            EXPECT_TRUE(closeTo(img.pixel(bar.rect.left(), centre.y()), QColor(0, 128, 128)));
+            EXPECT_GT(darkPixels(img, QRect(bar.valuePos, QSize(26, 10))), 3);
+        }
+        // The red y axis, and the labels beside it.
+        EXPECT_TRUE(closeTo(img.pixel(layout.axes[0] + QPoint(0, 50)), QColor(255, 0, 0)));
+        EXPECT_GT(darkPixels(img, QRect(layout.xLabelPos, QSize(100, 14))), 10);
+        EXPECT_GT(darkPixels(img, QRect(layout.yLabelPos[0], QSize(50, 14))), 10);
+        QScrollBar* bar = g.drawing()->horizontalScrollBar();
+        const QRect third = g.drawing()->currentLayout().bars[2].rect;
+        bar->setValue(1); // one scroll step moves the drawing 16 pixels left
+        EXPECT_EQ(g.drawing()->currentLayout().bars[2].rect, third.translated(-16, 0));
+        bar->setValue(bar->maximum());
+        EXPECT_LT(g.drawing()->currentLayout().bars.back().rect.right(),
+                  g.drawing()->viewport()->width());
+        g.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&g));
+        // The tiny buttons answer F1 and Return; closing asks nothing.
+        QTest::keyClick(g.drawing(), Qt::Key_F1);
+        EXPECT_EQ(help.topics, std::vector<int>{topic});
+        QTest::keyClick(g.drawing(), Qt::Key_Return);
+        EXPECT_FALSE(g.isVisible());
+    }
+}
+
+TEST_F(Graph, CurrentDrillsAskBeforeClosingAndTellTheOpener) {
+    const int levels[] = {3, 5, 4};
+    bool open = false;
+    auto* g = new GraphC(levels, 3, nullptr, "DrillGraph", &open);
+    EXPECT_TRUE(open);
+    int told = 0;
+    g->setClosedHandler([&] {
+        ++told;
+        delete g;
+    });
+    g->Create();
+    g->show();
+    EXPECT_EQ(g->pos(), QPoint(20, 348)); // bottom-left corner: (20, 748 - 400)
+    // A refresh redraws it with the new levels: the second bar, tallest before, is short now.
+    const QImage shown = g->drawing()->viewport()->grab().toImage();
+    const int later[] = {3, 5, 4, 6, 7, 9, 8, 10, 11, 12, 13, 11, 14, 15, 16, 17, 18};
+    g->Populate(later, 17);
+    EXPECT_EQ(g->size(), QSize(350, 400)); // it keeps its size and scrolls instead
+    const GraphLayout layout = g->drawing()->currentLayout();
+    ASSERT_EQ(layout.bars.size(), 17u);
+    const QPoint nearTop(layout.bars[1].rect.center().x(), g->drawing()->metrics().margin + 5);
+    EXPECT_TRUE(closeTo(shown.pixel(nearTop), QColor(0, 255, 0)));
+    EXPECT_TRUE(closeTo(g->drawing()->viewport()->grab().toImage().pixel(nearTop), Qt::white));
+
+    script.answer("Quit?", kQuitText, IDNO);
+    button(*g, 2)->click();
+    settle();
+    EXPECT_TRUE(g->isVisible());
+    EXPECT_EQ(told, 0);
+    // The frame's own close asks too; Yes hides it and the opener destroys it.
+    script.answer("Quit?", kQuitText, IDYES);
+    EXPECT_FALSE(g->close());
+    EXPECT_FALSE(g->isVisible());
+    settle();
+    EXPECT_EQ(told, 1);
+    EXPECT_FALSE(open);
+}
+
+TEST_F(Graph, MonitorButtonsSayWhenNothingIsStoredElseRunTheGraphModally) {
+    put("Zoe", "Used", "5");
+    TestActivityFactory activities;
+    mon = new LessonMonitor(nullptr, 4);
+    mon->SetupWindow();
+    script.answer("No earlier drills recorded.",
+                  "You have not yet done any earlier drills under the name of Zoe.", IDOK);
+    mon->sendCommand(200);
+    script.answer("No speed tests recorded.",
+                  "You have not yet done any speed tests under the name of Zoe.", IDOK);
+    mon->sendCommand(201);
+    EXPECT_TRUE(script.finished());
+
+    put("Zoe", "DrillScores", " 12 15 19");
+    put("Zoe", "SpeedTestScores", " 200.00 215.35");
+    for (auto [command, position] : {std::pair{200, "DrillPastGraph"}, {201, "SpeedGraph"}}) {
+        script.then([&](QWidget& w) {
+            auto& g = dynamic_cast<GraphC&>(w);
+            EXPECT_EQ(g.positionName(), position);
+            EXPECT_EQ(g.parentWidget(), mon);
+            button(g, 2)->click();
+            return g.modalResult();
+        });
+        mon->sendCommand(command);
+        EXPECT_TRUE(script.finished());
+        EXPECT_TRUE(mon->findChildren<GraphC*>().isEmpty());
+    }
+    delete mon;
+    mon = nullptr;
+}
