@@ -90,9 +90,16 @@ void SpeedTestWindow::advanceSpeedTestNumber() {
         Settings::writeUserInt("SpeedTestNumber", 1);
 }
 
+bool SpeedTestWindow::readingChosen() {
+    // Opened for the user's own file, with the file dialog cancelled: ask again now.
+    if (ReadingNumber == -2 && LoadFile.isEmpty())
+        CMTextFile();
+    return !(ReadingNumber == -2 && LoadFile.isEmpty());
+}
+
 void SpeedTestWindow::CMTimerStart() {
     NearEnd = false;
-    if (State != 0)
+    if (State != 0 || !readingChosen())
         return;
     Timed = 1;
     if (!readingLoaded_)
@@ -115,6 +122,8 @@ void SpeedTestWindow::CMStartGo() {
         readingLoaded_ = false;
         return;
     }
+    if (!readingChosen())
+        return;
     if (!readingLoaded_)
         loadReading();
     State = 2;

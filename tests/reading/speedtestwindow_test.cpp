@@ -190,3 +190,23 @@ TEST_F(SpeedTest, OwnFileInASpeedTestIsTimedAndKeepsTheTestNumber) {
     EXPECT_EQ(rawSetting(state, "SpeedTestScores"), " 200.00");
     EXPECT_EQ(iniInt("Ann", "SpeedTestNumber"), 2);
 }
+
+TEST_F(SpeedTest, UseTextFileAsksAgainAtTheStartWhenTheDialogWasCancelled) {
+    data.write("mine.txt", "My own words.\n");
+    window = new SpeedTestWindow(nullptr, "Practice Reading ()", "Readings", -2, false);
+    window->Create();
+    ModalScript script;
+    script.answer("Choose a text file to read", "", IDCANCEL);
+    window->EvTimer(0);
+    EXPECT_TRUE(window->Box->DisplayText.startsWith("Practice instructions"));
+    script.answer("Choose a text file to read", "", IDCANCEL);
+    space();
+    EXPECT_EQ(window->State, 0);
+    script.then([this](QWidget& w) {
+        qobject_cast<QFileDialog*>(&w)->selectFile(data.path("mine.txt"));
+        return ModalScript::press(w, 1);
+    });
+    space();
+    EXPECT_EQ(window->State, 2);
+    EXPECT_TRUE(window->Box->DisplayText.startsWith("My own words."));
+}
