@@ -1,5 +1,5 @@
+#include "reading/reading_fixture.h"
 #include "support/reading_data.h"
-#include "support/shell_fixture.h"
 
 #include "lesson/lessonmonitor.h"
 #include "platform/message_box.h"
@@ -62,12 +62,11 @@ TEST(ReadingListFile, DoneCountsAsStored) {
         EXPECT_EQ(parseDoneCounts(stored, 4), counts) << stored;
 }
 
-class ReadingList : public ShellTest {
+class ReadingList : public ReadingTest {
 protected:
     ReadingList() {
-        PersonName = "Ann";
-        data.write("pr_bas.dat", "Bees\n11\nBridges\n12\nWriting\n13\n");
-        data.write("pr_adv.dat", listOf(30, 40));
+        reading("pr_bas.dat", "Bees\n11\nBridges\n12\nWriting\n13\n");
+        reading("pr_adv.dat", listOf(30, 40));
         WritePrivateProfileString("Ann", "LevelAdvanced", "0", ProfileName);
         WritePrivateProfileString("Ann", "Other", "kept", ProfileName);
         mon = new LessonMonitor(nullptr, 4);
@@ -84,7 +83,6 @@ protected:
     }
     QRadioButton* radio(LstDialog& d, int id) { return qobject_cast<QRadioButton*>(d.control(id)); }
 
-    ReadingData data;
     QString line;
 };
 
@@ -171,7 +169,7 @@ TEST_F(ReadingList, OtherButtonsAndTheirResults) {
 }
 
 TEST_F(ReadingList, AMissingListEndsTheProgram) {
-    QFile::remove(data.path("pr_bas.dat"));
+    QFile::remove(data_.path() + "/pr_bas.dat");
     ModalScript script;
     script.answer("SkimSprinter", "practice text list file missing ... reinstall product ... exiting",
                   IDOK);

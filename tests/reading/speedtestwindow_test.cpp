@@ -1,5 +1,5 @@
+#include "reading/reading_fixture.h"
 #include "support/reading_data.h"
-#include "support/shell_fixture.h"
 
 #include "platform/message_box.h"
 #include "platform/profile.h"
@@ -14,16 +14,15 @@ namespace {
 const char* const kSpeed200 = "Your speed is 200.00 words per minute  (16.67 characters per second)";
 }
 
-class SpeedTest : public ShellTest {
+class SpeedTest : public ReadingTest {
 protected:
     SpeedTest() {
-        PersonName = "Ann";
-        data.write("instr.dat", "Speed test instructions\n");
-        data.write("instr_pr.dat", "Practice instructions\n");
+        reading("instr.dat", "Speed test instructions\n");
+        reading("instr_pr.dat", "Practice instructions\n");
         // With the end line, 968 + 32 = 1000 characters.
-        data.write("st_bas/st1.dat", readingText(968, 'a'));
-        data.write("st_bas/st2.dat", readingText(968, 'b'));
-        data.write("pr_bas/p11.dat", readingText(968, 'p'));
+        reading("st_bas/st1.dat", readingText(968, 'a'));
+        reading("st_bas/st2.dat", readingText(968, 'b'));
+        reading("pr_bas/p11.dat", readingText(968, 'p'));
         WritePrivateProfileString("Ann", "LevelAdvanced", "0", ProfileName);
         WritePrivateProfileString("Ann", "Other", "kept", ProfileName);
     }
@@ -52,7 +51,6 @@ protected:
         s.answer("Results", "Do you want to look at your previous scores?", IDNO);
     }
 
-    ReadingData data;
     FakeClock clock;
     SpeedTestWindow* window = nullptr;
 };
@@ -146,7 +144,7 @@ TEST_F(SpeedTest, ScoreListTakesOneMoreAt979AndNoneAt980) {
 }
 
 TEST_F(SpeedTest, StoppingEarlyAsksAndYesClosesWithoutASpeed) {
-    data.write("st_bas/st1.dat", readingText(6000, 'a'));
+    reading("st_bas/st1.dat", readingText(6000, 'a'));
     open(true);
     ModalScript script;
     script.answer("SkimSprinter",
@@ -169,16 +167,16 @@ TEST_F(SpeedTest, StoppingEarlyAsksAndYesClosesWithoutASpeed) {
 
 TEST_F(SpeedTest, OwnFileInASpeedTestIsTimedAndKeepsTheTestNumber) {
     WritePrivateProfileString("Ann", "SpeedTestNumber", "2", ProfileName);
-    data.write("mine.txt", readingText(968, 'm'));
+    const QString mine = ownFile("mine.txt", readingText(968, 'm'));
     open(true);
     ModalScript script;
-    script.then([this](QWidget& w) {
+    script.then([mine](QWidget& w) {
         if (auto* dialog = qobject_cast<QFileDialog*>(&w))
-            dialog->selectFile(data.path("mine.txt"));
+            dialog->selectFile(mine);
         return ModalScript::press(w, 1);
     });
     window->Command(CM_TEXTFILE);
-    EXPECT_EQ(window->windowTitle(), "Text File (" + data.path("mine.txt") + ")");
+    EXPECT_EQ(window->windowTitle(), "Text File (" + mine + ")");
     EXPECT_EQ(window->State, 0); // shown, waiting for the timed start
     clock.now = 1000;
     space();
@@ -192,7 +190,7 @@ TEST_F(SpeedTest, OwnFileInASpeedTestIsTimedAndKeepsTheTestNumber) {
 }
 
 TEST_F(SpeedTest, UseTextFileAsksAgainAtTheStartWhenTheDialogWasCancelled) {
-    data.write("mine.txt", "My own words.\n");
+    const QString mine = ownFile("mine.txt", "My own words.\n");
     window = new SpeedTestWindow(nullptr, "Practice Reading ()", "Readings", -2, false);
     window->Create();
     ModalScript script;
@@ -202,8 +200,8 @@ TEST_F(SpeedTest, UseTextFileAsksAgainAtTheStartWhenTheDialogWasCancelled) {
     script.answer("Choose a text file to read", "", IDCANCEL);
     space();
     EXPECT_EQ(window->State, 0);
-    script.then([this](QWidget& w) {
-        qobject_cast<QFileDialog*>(&w)->selectFile(data.path("mine.txt"));
+    script.then([mine](QWidget& w) {
+        qobject_cast<QFileDialog*>(&w)->selectFile(mine);
         return ModalScript::press(w, 1);
     });
     space();
