@@ -22,6 +22,7 @@ constexpr int kBasicId = 51;
 constexpr int kTextFileId = 52;
 constexpr int kAdvancedId = 53;
 constexpr int kHelpTopic = 29;
+constexpr qint64 kMaxListFileBytes = 4 << 20;
 
 const char* doneKey(bool advanced) {
     return advanced ? "ReadingsDoneAdvanced" : "ReadingsDoneBasic";
@@ -91,7 +92,8 @@ void LstDialog::LoadUpList() {
         return;
     }
     loaded_ = true;
-    const std::vector<ReadingEntry> entries = parseReadingList(file.readAll());
+    // A list of 100 entries is a few kilobytes; a runaway file is not read whole.
+    const std::vector<ReadingEntry> entries = parseReadingList(file.read(kMaxListFileBytes));
     ItemCount = int(entries.size());
     DoneCounts = parseDoneCounts(Settings::userString(doneKey(advanced), "", kDoneTextSize),
                                  ItemCount);

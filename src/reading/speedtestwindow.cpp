@@ -15,20 +15,14 @@
 
 #include <QCloseEvent>
 #include <QFile>
-#include <QKeyEvent>
 
 const char* const SpeedTestWindow::kEndLine = "\n*** PRESS THE SPACE BAR NOW ***";
 
 namespace {
 
-bool advancedMode() {
-    if (mon)
-        return mon->Advanced();
-    return Settings::userInt("LevelAdvanced", 2) != 0;
-}
-
+// The mode as the window's file names take it.
 QString speedTestFile(int number) {
-    return QStringLiteral("st_%1/st%2.dat").arg(advancedMode() ? "adv" : "bas").arg(number);
+    return QStringLiteral("st_%1/st%2.dat").arg(mon && mon->Advanced() ? "adv" : "bas").arg(number);
 }
 
 bool dataFileExists(const QString& name) {
@@ -71,7 +65,7 @@ void SpeedTestWindow::loadReading() {
         if (number < 1 || !dataFileExists(speedTestFile(number)))
             Settings::writeUserInt("SpeedTestNumber", 1);
     }
-    // Keeps the chosen file of the user.
+    // Leaves a file the user chose in place.
     SetLoadFile();
     if (Box->load(LoadFile)) {
         Box->addto(QString::fromLatin1(kEndLine));
