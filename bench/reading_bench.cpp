@@ -64,8 +64,8 @@ QByteArray readingLines(int count) {
 
 // Paragraphs of a user's own file: one long line each, as word processors save them.
 QByteArray ownParagraphs(qsizetype bytes) {
-    static const char* words[] = {"river", "stone", "morning", "the", "and", "of", "a",
-                                  "quietly", "north", "window", "garden", "letters"};
+    static const char* words[] = {"river", "stone",   "morning", "the",    "and",    "of",
+                                  "a",     "quietly", "north",   "window", "garden", "letters"};
     QByteArray out;
     out.reserve(bytes + 100);
     unsigned seed = 7;

@@ -8,20 +8,16 @@ void display::NewText() {
     topLines_.clear();
 }
 
-void display::AddLine(int x, int y, int start, char kind, int len, char flag,
-                      const QString& text) {
+void display::AddLine(int x, int y, int start, char kind, int len, char flag, const QString& text) {
     lines_.push_front(linerec{x, y, len, start, kind, flag, text});
-    if (MidLineY < 0)
-        MidLineY = y;
+    if (MidLineY < 0) MidLineY = y;
 }
 
 void display::LineEatTop() {
-    if (lines_.empty())
-        return;
+    if (lines_.empty()) return;
     topLines_.push_front(lines_.back().text);
     lines_.pop_back();
-    if (static_cast<int>(topLines_.size()) > MidLineStart)
-        topLines_.pop_back();
+    if (static_cast<int>(topLines_.size()) > MidLineStart) topLines_.pop_back();
 }
 
 QString display::TopLine(int i) const {

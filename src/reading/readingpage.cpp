@@ -11,8 +11,7 @@ ReadingPage::ReadingPage(QWidget* parent) : QWidget(parent) {
 
 void ReadingPage::fitCanvas() {
     const QSize wanted = size().expandedTo(QSize(1, 1));
-    if (canvas_.size() == wanted)
-        return;
+    if (canvas_.size() == wanted) return;
     QImage next(wanted, QImage::Format_RGB32);
     next.fill(QColor(0xC0, 0xC0, 0xC0));
     if (!canvas_.isNull()) {
@@ -32,13 +31,11 @@ void ReadingPage::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     const QRect r = event->rect();
     p.drawImage(r, canvas_, r);
-    if (!presenting_ && onPaintRequest)
-        onPaintRequest();
+    if (!presenting_ && onPaintRequest) onPaintRequest();
 }
 
 void ReadingPage::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     fitCanvas();
-    if (onResize)
-        onResize();
+    if (onResize) onResize();
 }

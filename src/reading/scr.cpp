@@ -9,8 +9,7 @@
 #include <cstring>
 
 int scrollPixelStep(int lineHeight, int stepsPerLine, int k) {
-    if (stepsPerLine < 1)
-        return lineHeight;
+    if (stepsPerLine < 1) return lineHeight;
     return lineHeight / stepsPerLine + (k < lineHeight % stepsPerLine ? 1 : 0);
 }
 
@@ -21,8 +20,7 @@ QRect scrollRectangle(const QSize& client, int offset, int margin) {
 
 void scrollImageUp(QImage& image, const QRect& rect, int d) {
     const QRect r = rect & image.rect();
-    if (d <= 0 || r.isEmpty() || d >= r.height())
-        return;
+    if (d <= 0 || r.isEmpty() || d >= r.height()) return;
     const int bytesPerPixel = image.depth() / 8;
     const qsizetype rowBytes = qsizetype(r.width()) * bytesPerPixel;
     const qsizetype stride = image.bytesPerLine();
@@ -36,8 +34,7 @@ namespace {
 // White rows written directly: a painter per scroll step costs more than the step.
 void fillWhite(QImage& image, const QRect& rect) {
     const QRect r = rect & image.rect();
-    if (r.isEmpty())
-        return;
+    if (r.isEmpty()) return;
     if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32) {
         QPainter(&image).fillRect(r, Qt::white);
         return;
@@ -48,12 +45,20 @@ void fillWhite(QImage& image, const QRect& rect) {
 
 } // namespace
 
-ScrollTextBox::ScrollTextBox(int lineMode) : TextBox(lineMode) { PaintLock = 0; }
+ScrollTextBox::ScrollTextBox(int lineMode) : TextBox(lineMode) {
+    PaintLock = 0;
+}
 
 bool ScrollTextBox::load(const QString& fileName) {
+    const int steps = StepCount;
+    const int start = StartChar;
     StepCount = 0;
     StartChar = 0;
-    return TextBox::load(fileName);
+    if (TextBox::load(fileName)) return true;
+    // Nothing was read: scrolling goes on where it was.
+    StepCount = steps;
+    StartChar = start;
+    return false;
 }
 
 void ScrollTextBox::set(const QString& text) {
@@ -95,16 +100,14 @@ int ScrollTextBox::FindNewStartChar(int pos, int k) const {
     int at = pos;
     for (int j = 0; j < k; ++j) {
         at = static_cast<int>(DisplayText.indexOf('\n', at + 1));
-        if (at < 0)
-            return static_cast<int>(DisplayText.size());
+        if (at < 0) return static_cast<int>(DisplayText.size());
     }
     return at;
 }
 
 bool ScrollTextBox::ScrollLine(int direction) {
     // The text only ever moves up.
-    if (direction != -1 || !win)
-        return false;
+    if (direction != -1 || !win) return false;
     ++StepCount;
     const int s = std::max(1, StepsPerLine);
     const int k = StepCount % s;
@@ -129,7 +132,6 @@ bool ScrollTextBox::ScrollLine(int direction) {
     PaintLock = 1;
     win->present(rect);
     PaintLock = 0;
-    if (k == 0)
-        TextAllRedraw(nullptr, 2);
+    if (k == 0) TextAllRedraw(nullptr, 2);
     return StepCount % s != 0;
 }

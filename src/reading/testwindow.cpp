@@ -21,11 +21,11 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QKeyEvent>
-#include <QShowEvent>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QShowEvent>
 #include <QTimer>
 
 namespace {
@@ -40,8 +40,7 @@ constexpr int kRedrawMs = 50;
 // shown borrows the decoration of its visible parent frame.
 QSize frameExtra(const QWidget* w) {
     for (const QWidget* v = w; v; v = v->parentWidget() ? v->parentWidget()->window() : nullptr) {
-        if (v->isVisible())
-            return v->frameGeometry().size() - v->geometry().size();
+        if (v->isVisible()) return v->frameGeometry().size() - v->geometry().size();
     }
     return {0, 0};
 }
@@ -61,10 +60,8 @@ TestWindow::TestWindow(QWidget* parent, const QString& title, const QString& nam
     int w = Settings::userInt("SpeedTestScreenWidth", 490);
     int h = Settings::userInt(Settings::positionKey(name, "ScreenHeight").toLatin1(), 350);
     // A hand-edited size the screen cannot show falls back to the default.
-    if (w < 100 || w > std::max(100, desk.width()))
-        w = 490;
-    if (h < 100 || h > std::max(100, desk.height()))
-        h = 350;
+    if (w < 100 || w > std::max(100, desk.width())) w = 490;
+    if (h < 100 || h > std::max(100, desk.height())) h = 350;
     outerSize_ = QSize(w, h);
     resize(w, h);
 
@@ -102,10 +99,8 @@ TestWindow::~TestWindow() {
     page_->onResize = nullptr;
     delete Box;
     Box = nullptr;
-    if (win == this)
-        win = nullptr;
-    if (hwin == this)
-        hwin = nullptr;
+    if (win == this) win = nullptr;
+    if (hwin == this) hwin = nullptr;
 }
 
 void TestWindow::SetupWindow() {
@@ -135,8 +130,7 @@ void TestWindow::SetupWindow() {
     for (QMenu* m : Menu->findChildren<QMenu*>())
         connect(m, &QMenu::aboutToShow, this, [this] { EvCommandEnable(); });
     for (int id = CM_SCROLLCOURSE; id <= CM_SCROLLVERYSMOOTH; ++id)
-        if (QAction* a = menuItem(id))
-            a->setCheckable(true);
+        if (QAction* a = menuItem(id)) a->setCheckable(true);
     QIcon icon = Art::icon(QStringLiteral("APPLICATION"));
     icon.addPixmap(Art::pixmap(QStringLiteral("SMALL"), QSize(16, 16)));
     setWindowIcon(icon);
@@ -151,18 +145,25 @@ void TestWindow::SetupWindow() {
     }
 
     switch (Settings::userInt("SpeedTestScroll", 1)) {
-    case 0: CMScrollVerySmooth(); break;
-    case 1: CMScrollSmooth(); break;
-    case 2: CMScrollMedium(); break;
-    case 3: CMScrollCourse(); break;
-    default: break; // four steps a line, nothing checked
+    case 0:
+        CMScrollVerySmooth();
+        break;
+    case 1:
+        CMScrollSmooth();
+        break;
+    case 2:
+        CMScrollMedium();
+        break;
+    case 3:
+        CMScrollCourse();
+        break;
+    default:
+        break; // four steps a line, nothing checked
     }
 
     int fontSize = Settings::userInt("SpeedTestFontSize", 14);
-    if (fontSize < TextBox::kMinFontSize || fontSize > TextBox::kMaxFontSize)
-        fontSize = 14;
-    if (Box)
-        Box->AlterFont(fontSize);
+    if (fontSize < TextBox::kMinFontSize || fontSize > TextBox::kMaxFontSize) fontSize = 14;
+    if (Box) Box->AlterFont(fontSize);
 
     startTimer(kLoadTimer, 50);
     startTimer(kHintTimer, kHintMs);
@@ -172,18 +173,20 @@ void TestWindow::SetupWindow() {
 }
 
 void TestWindow::SetProgress(int value) {
-    if (Progress)
-        Progress->setValue(std::clamp(value, Progress->minimum(), Progress->maximum()));
+    if (Progress) Progress->setValue(std::clamp(value, Progress->minimum(), Progress->maximum()));
 }
 
 void TestWindow::SetProgressMax(int max) {
-    if (Progress)
-        Progress->setRange(0, std::max(1, max));
+    if (Progress) Progress->setRange(0, std::max(1, max));
 }
 
-QImage& TestWindow::canvas() { return page_->canvas(); }
+QImage& TestWindow::canvas() {
+    return page_->canvas();
+}
 
-void TestWindow::present(const QRect& rect) { page_->present(rect); }
+void TestWindow::present(const QRect& rect) {
+    page_->present(rect);
+}
 
 int TestWindow::outerWidthFor(int clientWidth) const {
     return clientWidth + frameExtra(this).width();
@@ -192,26 +195,24 @@ int TestWindow::outerWidthFor(int clientWidth) const {
 void TestWindow::setOuterWidth(int outerWidth) {
     resize(std::max(1, outerWidth - frameExtra(this).width()), height());
     // The box lays out from the canvas at once, so the page follows now.
-    if (layout())
-        layout()->activate();
+    if (layout()) layout()->activate();
     page_->fitCanvas();
 }
 
 void TestWindow::EvKeyDown(int key, bool) {
-    if (key == Qt::Key_Space)
-        return;
+    if (key == Qt::Key_Space) return;
     stopTimer(kHintTimer);
-    if (Box)
-        Box->LineUp();
+    if (Box) Box->LineUp();
 }
 
 void TestWindow::Paint() {
-    if (PaintLock)
-        return;
+    if (PaintLock) return;
     startTimer(kRedrawTimer, kRedrawMs);
 }
 
-void TestWindow::CMContents() { WinHelpTopic(helpfile, 29); }
+void TestWindow::CMContents() {
+    WinHelpTopic(helpfile, 29);
+}
 
 bool TestWindow::CanClose() {
     if (!reported_ && mon) {
@@ -223,18 +224,23 @@ bool TestWindow::CanClose() {
 
 bool TestWindow::commandEnabled(int id) const {
     switch (id) {
-    case CM_TIMERSTART: return StartTimerEnable != 0;
-    case CM_TIMERSTOP: return StopEnable != 0;
-    case CM_TIMERPAUSE: return PauseEnable != 0;
-    case CM_STARTGO: return StartGoEnable != 0;
-    case CM_PRACTICEREADINGS: return PracticeEnable != 0;
-    default: return true;
+    case CM_TIMERSTART:
+        return StartTimerEnable != 0;
+    case CM_TIMERSTOP:
+        return StopEnable != 0;
+    case CM_TIMERPAUSE:
+        return PauseEnable != 0;
+    case CM_STARTGO:
+        return StartGoEnable != 0;
+    case CM_PRACTICEREADINGS:
+        return PracticeEnable != 0;
+    default:
+        return true;
     }
 }
 
 void TestWindow::Command(int id) {
-    if (!commandEnabled(id))
-        return;
+    if (!commandEnabled(id)) return;
     commands.dispatch(id);
     EvCommandEnable();
 }
@@ -244,42 +250,41 @@ void TestWindow::EvCommandEnable() {
         const int id = it.key();
         QAction* a = it.value();
         a->setEnabled(commandEnabled(id));
-        if (id >= CM_SCROLLCOURSE && id <= CM_SCROLLVERYSMOOTH)
-            a->setChecked(id == ScrollCheck);
+        if (id >= CM_SCROLLCOURSE && id <= CM_SCROLLVERYSMOOTH) a->setChecked(id == ScrollCheck);
     }
 }
 
-void TestWindow::startTimer(int id, int ms) { timers_[id]->start(ms); }
+void TestWindow::startTimer(int id, int ms) {
+    timers_[id]->start(ms);
+}
 
-void TestWindow::stopTimer(int id) { timers_[id]->stop(); }
+void TestWindow::stopTimer(int id) {
+    timers_[id]->stop();
+}
 
 bool TestWindow::timerActive(int id) const {
     return id >= 0 && id < 3 && timers_[id]->isActive();
 }
 
 void TestWindow::EvTimer(int id) {
-    if (id < 0 || id > 2)
-        return;
+    if (id < 0 || id > 2) return;
     stopTimer(id);
     switch (id) {
     case kLoadTimer:
-        if (ReadingNumber == -2)
-            CMTextFile();
+        if (ReadingNumber == -2) CMTextFile();
         LoadInitial();
         placeProgress();
         break;
     case kRedrawTimer:
-        if (Box)
-            Box->TextAllRedraw(nullptr, 0);
-        if (Progress)
-            Progress->repaint();
+        if (Box) Box->TextAllRedraw(nullptr, 0);
+        if (Progress) Progress->repaint();
         PostDraw();
         break;
     case kHintTimer:
-        MessageBox(this,
-                   QStringLiteral(
-                       "Press the down arrow on the keyboard to make this window scroll down."),
-                   QStringLiteral("Hint"), MB_OK);
+        MessageBox(
+            this,
+            QStringLiteral("Press the down arrow on the keyboard to make this window scroll down."),
+            QStringLiteral("Hint"), MB_OK);
         break;
     }
     EvCommandEnable();
@@ -292,16 +297,13 @@ QRect TestWindow::progressRect(int offset, int width, bool atSetup) {
 }
 
 void TestWindow::placeProgress() {
-    if (Progress && Box)
-        Progress->setGeometry(progressRect(Box->Offset, page_->width(), false));
+    if (Progress && Box) Progress->setGeometry(progressRect(Box->Offset, page_->width(), false));
 }
 
 void TestWindow::EvSize() {
-    if (!setUp_ || !Box)
-        return;
+    if (!setUp_ || !Box) return;
     placeProgress();
-    if (SizeLock)
-        return;
+    if (SizeLock) return;
     Box->NewSize();
     placeProgress();
     const int outerHeight = height() + frameExtra(this).height();
@@ -312,26 +314,31 @@ void TestWindow::EvSize() {
 }
 
 void TestWindow::CMFontLarger() {
-    if (Box)
-        Box->FontLarger();
+    if (Box) Box->FontLarger();
     placeProgress();
 }
 
 void TestWindow::CMFontSmaller() {
-    if (Box)
-        Box->FontSmaller();
+    if (Box) Box->FontSmaller();
     placeProgress();
-    if (Progress)
-        Progress->repaint();
+    if (Progress) Progress->repaint();
 }
 
 void TestWindow::setSmoothness(int id, int setting) {
     if (Box) {
         switch (id) {
-        case CM_SCROLLVERYSMOOTH: Box->ScrollVerySmooth(); break;
-        case CM_SCROLLSMOOTH: Box->ScrollSmooth(); break;
-        case CM_SCROLLMEDIUM: Box->ScrollMedium(); break;
-        default: Box->ScrollCourse(); break;
+        case CM_SCROLLVERYSMOOTH:
+            Box->ScrollVerySmooth();
+            break;
+        case CM_SCROLLSMOOTH:
+            Box->ScrollSmooth();
+            break;
+        case CM_SCROLLMEDIUM:
+            Box->ScrollMedium();
+            break;
+        default:
+            Box->ScrollCourse();
+            break;
         }
     }
     ScrollCheck = id;
@@ -339,16 +346,24 @@ void TestWindow::setSmoothness(int id, int setting) {
     EvCommandEnable();
 }
 
-void TestWindow::CMScrollVerySmooth() { setSmoothness(CM_SCROLLVERYSMOOTH, 0); }
-void TestWindow::CMScrollSmooth() { setSmoothness(CM_SCROLLSMOOTH, 1); }
-void TestWindow::CMScrollMedium() { setSmoothness(CM_SCROLLMEDIUM, 2); }
-void TestWindow::CMScrollCourse() { setSmoothness(CM_SCROLLCOURSE, 3); }
+void TestWindow::CMScrollVerySmooth() {
+    setSmoothness(CM_SCROLLVERYSMOOTH, 0);
+}
+void TestWindow::CMScrollSmooth() {
+    setSmoothness(CM_SCROLLSMOOTH, 1);
+}
+void TestWindow::CMScrollMedium() {
+    setSmoothness(CM_SCROLLMEDIUM, 2);
+}
+void TestWindow::CMScrollCourse() {
+    setSmoothness(CM_SCROLLCOURSE, 3);
+}
 
 void TestWindow::CMScrollNow() {
-    MessageBox(this,
-               QStringLiteral(
-                   "To make this window scroll you must press the down arrow on the keyboard."),
-               QStringLiteral("How to scroll"), MB_OK);
+    MessageBox(
+        this,
+        QStringLiteral("To make this window scroll you must press the down arrow on the keyboard."),
+        QStringLiteral("How to scroll"), MB_OK);
 }
 
 bool TestWindow::chooseTextFile() {
@@ -371,8 +386,7 @@ bool TestWindow::chooseTextFile() {
     if (ReadingNumber != -2) {
         // The chosen file is what gets read from now on, in a speed test too.
         ReadingNumber = -1;
-        if (Box)
-            Box->load(LoadFile);
+        if (Box) Box->load(LoadFile);
         CMStartGo();
     }
     QDir::setCurrent(cwd);
@@ -380,25 +394,21 @@ bool TestWindow::chooseTextFile() {
 }
 
 void TestWindow::CMTextFile() {
-    if (!TerminateTiming())
-        return;
+    if (!TerminateTiming()) return;
     chooseTextFile();
 }
 
 void TestWindow::CMPracticeReadings() {
-    if (!TerminateTiming())
-        return;
+    if (!TerminateTiming()) return;
     QString line;
     const int chosen =
         activityFactory().chooseReading(mon, line, QStringLiteral("Choose another reading"));
-    if (chosen == 1000)
-        return;
+    if (chosen == 1000) return;
     if (chosen == -2) {
         // "Use Text File": ask for it now rather than reading the old text again.
         const int before = ReadingNumber;
         ReadingNumber = -1;
-        if (!chooseTextFile())
-            ReadingNumber = before;
+        if (!chooseTextFile()) ReadingNumber = before;
         return;
     }
     ReadingNumber = chosen;
@@ -415,11 +425,9 @@ void TestWindow::ViewSpeedTestResults() {
 void TestWindow::SetLoadFile() {
     const bool advanced = mon && mon->Advanced();
     if (SpeedTest) {
-        if (textFileChosen_)
-            return;
+        if (textFileChosen_) return;
         SpeedTestNumber = Settings::userInt("SpeedTestNumber", 1);
-        if (SpeedTestNumber < 1)
-            SpeedTestNumber = 1;
+        if (SpeedTestNumber < 1) SpeedTestNumber = 1;
         LoadFile = QStringLiteral("%1/st%2.dat")
                        .arg(advanced ? QStringLiteral("st_adv") : QStringLiteral("st_bas"))
                        .arg(SpeedTestNumber);
@@ -432,18 +440,15 @@ void TestWindow::SetLoadFile() {
 
 void TestWindow::removeMenuItem(int id) {
     QAction* a = menu_.take(id);
-    if (!a)
-        return;
+    if (!a) return;
     for (QObject* o : a->associatedObjects())
-        if (auto* m = qobject_cast<QMenu*>(o))
-            m->removeAction(a);
+        if (auto* m = qobject_cast<QMenu*>(o)) m->removeAction(a);
     delete a;
 }
 
 void TestWindow::showEvent(QShowEvent* event) {
     SWindow::showEvent(event);
-    if (shownOnce_)
-        return;
+    if (shownOnce_) return;
     shownOnce_ = true;
     setFocus();
     // The remembered size is the outer one; the frame is known once shown.

@@ -6,10 +6,8 @@
 QString decodeText(const QByteArray& bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
-    if (utf8.hasError())
-        text = QString::fromLatin1(bytes);
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
+    if (utf8.hasError()) text = QString::fromLatin1(bytes);
+    if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
     // CR LF and a lone CR end a line like a line feed.
     QString out;
     out.reserve(text.size());
@@ -18,8 +16,7 @@ QString decodeText(const QByteArray& bytes) {
         const QChar c = text[i];
         if (c == '\r') {
             out.append('\n');
-            if (i + 1 < n && text[i + 1] == '\n')
-                ++i;
+            if (i + 1 < n && text[i + 1] == '\n') ++i;
         } else {
             out.append(c);
         }

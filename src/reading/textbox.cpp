@@ -25,8 +25,7 @@ public:
     explicit CharAdvances(const QFont& font) : fm_(font), cache_(0x10000, -1) {}
     int operator()(QChar c) {
         int& w = cache_[c.unicode()];
-        if (w < 0)
-            w = fm_.horizontalAdvance(c);
+        if (w < 0) w = fm_.horizontalAdvance(c);
         return w;
     }
 
@@ -49,7 +48,9 @@ int lineWidth(const QFontMetrics& fm, const QString& line) {
 
 // Own texts are wrapped a little inside the limit, so rounding of the summed
 // advances never makes a wrapped line too wide.
-int wrapWidth() { return static_cast<int>(0.9 * desktopRect().width() * 0.98); }
+int wrapWidth() {
+    return static_cast<int>(0.9 * desktopRect().width() * 0.98);
+}
 
 } // namespace
 
@@ -70,7 +71,7 @@ bool TextBox::load(const QString& fileName) {
     LoadFileName = fileName;
     const bool own = !QDir::isRelativePath(fileName);
     const TextFileResult read = readTextFile(own ? fileName : Locations::dataPath(fileName));
-    Display.NewText();
+    // A file that cannot be read changes nothing: text, place and page stay as they are.
     switch (read.error) {
     case TextFileError::None:
         break;
@@ -84,12 +85,13 @@ bool TextBox::load(const QString& fileName) {
                    QStringLiteral("Could not read file"), MB_OK);
         return false;
     case TextFileError::TooLarge:
-        MessageBox(hwin,
-                   QStringLiteral("%1\nis larger than 20 MB, too large to be read here.")
-                       .arg(fileName),
-                   QStringLiteral("Could not read file"), MB_OK);
+        MessageBox(
+            hwin,
+            QStringLiteral("%1\nis larger than 20 MB, too large to be read here.").arg(fileName),
+            QStringLiteral("Could not read file"), MB_OK);
         return false;
     }
+    Display.NewText();
     Loaded = 1;
     ownText_ = own;
     ownSource_.clear();
@@ -99,15 +101,12 @@ bool TextBox::load(const QString& fileName) {
         DisplayText = wrapLines(ownSource_, CharAdvances(NormalFont), wrapWidth());
     }
     measuredLength_ = static_cast<int>(DisplayText.size());
-    if (win && win->padText())
-        DisplayText.append(QString(kPadLines, '\n'));
-    if (win)
-        win->SetProgressMax(static_cast<int>(DisplayText.size()));
+    if (win && win->padText()) DisplayText.append(QString(kPadLines, '\n'));
+    if (win) win->SetProgressMax(static_cast<int>(DisplayText.size()));
     SetFileWidth();
     NewSize();
     TextAllRedraw(nullptr, 0);
-    if (win)
-        win->TextLoaded();
+    if (win) win->TextLoaded();
     return true;
 }
 
@@ -120,13 +119,14 @@ void TextBox::set(const QString& text) {
     TextAllRedraw(nullptr, 0);
 }
 
-void TextBox::addto(const QString& text) { DisplayText += text; }
+void TextBox::addto(const QString& text) {
+    DisplayText += text;
+}
 
 int TextBox::TextLength() const {
     int n = 0;
     for (const QChar c : DisplayText)
-        if (!c.isLowSurrogate())
-            ++n;
+        if (!c.isLowSurrogate()) ++n;
     return n;
 }
 
@@ -149,8 +149,7 @@ void TextBox::measureLines(const QString& text, bool lastLineCounts) {
     while (from < n) {
         int nl = static_cast<int>(text.indexOf('\n', from));
         if (nl < 0) {
-            if (!lastLineCounts)
-                break;
+            if (!lastLineCounts) break;
             nl = n;
         }
         const int len = nl - from;
@@ -177,8 +176,7 @@ void TextBox::measureLines(const QString& text, bool lastLineCounts) {
 bool TextBox::FontWidths() {
     const QFontMetrics fm(NormalFont);
     const int w = lineWidth(fm, WidestLine);
-    if (w > 0.9 * desktopRect().width())
-        return true;
+    if (w > 0.9 * desktopRect().width()) return true;
     const int m = std::clamp(2 * fm.horizontalAdvance(QLatin1Char('M')), 4, 30);
     Margin = m;
     Offset = m;
@@ -187,12 +185,9 @@ bool TextBox::FontWidths() {
 }
 
 bool TextBox::NewSize() {
-    if (!Loaded)
-        return false;
-    if (FontWidths())
-        return true;
-    if (!win)
-        return false;
+    if (!Loaded) return false;
+    if (FontWidths()) return true;
+    if (!win) return false;
     const int outer = win->outerWidthFor(TextWidth + 2 * Offset);
     Settings::writeUserInt("SpeedTestScreenWidth", outer);
     SizeLock = 1;
@@ -202,21 +197,22 @@ bool TextBox::NewSize() {
     return false;
 }
 
-void TextBox::FontLarger() { AlterFont(static_cast<int>(FontSize * 1.1 + 1.0)); }
+void TextBox::FontLarger() {
+    AlterFont(static_cast<int>(FontSize * 1.1 + 1.0));
+}
 
-void TextBox::FontSmaller() { AlterFont(static_cast<int>(FontSize * 0.9)); }
+void TextBox::FontSmaller() {
+    AlterFont(static_cast<int>(FontSize * 0.9));
+}
 
 void TextBox::AlterFont(int size) {
-    if (size < kMinFontSize || size > kMaxFontSize)
-        return;
+    if (size < kMinFontSize || size > kMaxFontSize) return;
     const QFont old = NormalFont;
     NormalFont = readingFont(size, false);
-    if (ownText_)
-        wrapOwnText();
+    if (ownText_) wrapOwnText();
     if (NewSize()) {
         NormalFont = old;
-        if (ownText_)
-            wrapOwnText();
+        if (ownText_) wrapOwnText();
         return;
     }
     FontSize = size;
@@ -242,11 +238,12 @@ QRect TextBox::pageRect() const {
     return QRect(QPoint(Offset, Offset), QPoint(right - 1, Offset + TextHeight - 1));
 }
 
-QRect TextBox::clipRect() const { return QRect(Margin, Margin, TextWidth, TextHeight); }
+QRect TextBox::clipRect() const {
+    return QRect(Margin, Margin, TextWidth, TextHeight);
+}
 
 void TextBox::TextAllRedraw(QPainter* dc, int how) {
-    if (!win)
-        return;
+    if (!win) return;
     QImage& image = win->canvas();
     QPainter own;
     if (!dc) {
@@ -272,14 +269,12 @@ void TextBox::TextAllRedraw(QPainter* dc, int how) {
 
 void TextBox::printTextNoWrap(QPainter& dc, int start, int how) {
     win->SetProgress(start);
-    if (DisplayText.isEmpty())
-        return;
+    if (DisplayText.isEmpty()) return;
     const QFontMetrics fm(NormalFont);
     LineHeight = fm.height();
     const int length = static_cast<int>(DisplayText.size());
     // A page laid out afresh forgets the bottom of an earlier, taller page.
-    if (how == 0)
-        LastFullLine = -1;
+    if (how == 0) LastFullLine = -1;
     const int x = Offset + Margin;
     int y = Offset + Margin;
     int i = 0;
@@ -299,16 +294,12 @@ void TextBox::printTextNoWrap(QPainter& dc, int start, int how) {
             MyTextOut(dc, p + 1, x, y, count, i, DisplayText);
         }
         y += LineHeight;
-        if (y >= Offset + TextHeight - LineHeight)
-            break;
-        if (how == 0)
-            LastFullLine = i;
+        if (y >= Offset + TextHeight - LineHeight) break;
+        if (how == 0) LastFullLine = i;
         ++i;
         p = end;
-        if (p + 31 >= length - 1)
-            win->EnableTimerStop();
-        if (last)
-            break;
+        if (p + 31 >= length - 1) win->EnableTimerStop();
+        if (last) break;
     }
 }
 

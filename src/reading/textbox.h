@@ -87,7 +87,7 @@ protected:
     void wrapOwnText();
 
 private:
-    QString ownSource_;   // the user's text as read, before wrapping
+    QString ownSource_;      // the user's text as read, before wrapping
     int measuredLength_ = 0; // the part of the text that came from the file
     bool ownText_ = false;
 };

@@ -16,8 +16,7 @@ public:
         win = this;
     }
     ~ImageHost() override {
-        if (win == this)
-            win = nullptr;
+        if (win == this) win = nullptr;
     }
     void SetProgress(int value) override { progress = value; }
     void SetProgressMax(int max) override { progressMax = max; }
@@ -28,8 +27,7 @@ public:
     QImage& canvas() override { return image; }
     void present(const QRect& rect) override {
         presented.push_back(rect);
-        if (PaintLock)
-            ++presentedLocked;
+        if (PaintLock) ++presentedLocked;
     }
     int outerWidthFor(int clientWidth) const override { return clientWidth + kFrame; }
     void setOuterWidth(int outerWidth) override {
