@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -169,7 +170,8 @@ TEST_F(ReadingList, OtherButtonsAndTheirResults) {
 }
 
 TEST_F(ReadingList, AMissingListEndsTheProgram) {
-    QFile::remove(data_.path() + "/pr_bas.dat");
+    QTemporaryDir empty;
+    Locations::setDataDirOverride(empty.path());
     ModalScript script;
     script.answer("SkimSprinter", "practice text list file missing ... reinstall product ... exiting",
                   IDOK);
