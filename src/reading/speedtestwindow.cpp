@@ -72,32 +72,27 @@ void SpeedTestWindow::loadReading() {
         Box->TextAllRedraw(nullptr, 0);
     }
     readingLoaded_ = true;
-    if (SpeedTest && !ownFile)
-        advanceSpeedTestNumber();
+    if (SpeedTest && !ownFile) advanceSpeedTestNumber();
 }
 
 void SpeedTestWindow::advanceSpeedTestNumber() {
     const int next = SpeedTestNumber + 1;
     Settings::writeUserInt("SpeedTestNumber", next);
     LoadFile = speedTestFile(next);
-    if (!dataFileExists(LoadFile))
-        Settings::writeUserInt("SpeedTestNumber", 1);
+    if (!dataFileExists(LoadFile)) Settings::writeUserInt("SpeedTestNumber", 1);
 }
 
 bool SpeedTestWindow::readingChosen() {
     // Opened for the user's own file, with the file dialog cancelled: ask again now.
-    if (ReadingNumber == -2 && LoadFile.isEmpty())
-        CMTextFile();
+    if (ReadingNumber == -2 && LoadFile.isEmpty()) CMTextFile();
     return !(ReadingNumber == -2 && LoadFile.isEmpty());
 }
 
 void SpeedTestWindow::CMTimerStart() {
     NearEnd = false;
-    if (State != 0 || !readingChosen())
-        return;
+    if (State != 0 || !readingChosen()) return;
     Timed = 1;
-    if (!readingLoaded_)
-        loadReading();
+    if (!readingLoaded_) loadReading();
     playSound("sound/sttmon.wav");
     State = 1;
     StartTick = timeGetTime();
@@ -116,10 +111,8 @@ void SpeedTestWindow::CMStartGo() {
         readingLoaded_ = false;
         return;
     }
-    if (!readingChosen())
-        return;
-    if (!readingLoaded_)
-        loadReading();
+    if (!readingChosen()) return;
+    if (!readingLoaded_) loadReading();
     State = 2;
     PauseEnable = 0;
     StartTimerEnable = 0;
@@ -130,8 +123,7 @@ void SpeedTestWindow::CMStartGo() {
 }
 
 void SpeedTestWindow::CMTimerPause() {
-    if (State != 1)
-        return;
+    if (State != 1) return;
     State = 0;
     playSound("sound/sttmoff.wav");
     setCaption("SkimSprinter Practice Reading - [paused]", "SkimSprinter Speed Test - [paused]");
@@ -149,11 +141,9 @@ bool SpeedTestWindow::TerminateTiming() {
             QStringLiteral(
                 "You have not finished this timing.  Do you want to abort this speed test?"),
             QStringLiteral("Quit speed test?"), MB_YESNO);
-        if (answer != IDYES)
-            return false;
+        if (answer != IDYES) return false;
         Timed = 0;
-        if (ReadingNumber == -2)
-            ReadingNumber = -1;
+        if (ReadingNumber == -2) ReadingNumber = -1;
     }
     StartGoEnable = 1;
     StartTimerEnable = 1;
@@ -169,10 +159,10 @@ bool SpeedTestWindow::TerminateTiming() {
 void SpeedTestWindow::CMTimerStop() {
     const unsigned kept = Accumulated;
     const int state = State;
-    if (!TerminateTiming())
-        return;
+    if (!TerminateTiming()) return;
     playSound("sound/sttmoff.wav");
-    setCaption("SkimSprinter Practice Reading - [finished]", "SkimSprinter Speed Test - [finished]");
+    setCaption("SkimSprinter Practice Reading - [finished]",
+               "SkimSprinter Speed Test - [finished]");
     // A paused timing has nothing running since its pause.
     const unsigned now = state == 1 ? timeGetTime() : StartTick;
     const ReadingSpeed speed =
@@ -200,7 +190,9 @@ void SpeedTestWindow::CMTimerStop() {
     close();
 }
 
-void SpeedTestWindow::CMTimerQuit() { close(); }
+void SpeedTestWindow::CMTimerQuit() {
+    close();
+}
 
 void SpeedTestWindow::closeEvent(QCloseEvent* event) {
     if (State == 1) {
@@ -221,12 +213,13 @@ void SpeedTestWindow::FinishedScrolling() {
                    QString(), MB_OK);
 }
 
-void SpeedTestWindow::CMContents() { WinHelpTopic(helpfile, ReadingNumber < 0 ? 26 : 29); }
+void SpeedTestWindow::CMContents() {
+    WinHelpTopic(helpfile, ReadingNumber < 0 ? 26 : 29);
+}
 
 void SpeedTestWindow::EvKeyUp(int key, bool autoRepeat) {
     // A held space bar is one press and one release.
-    if (key != Qt::Key_Space || autoRepeat)
-        return;
+    if (key != Qt::Key_Space || autoRepeat) return;
     if (State != 0)
         CMTimerStop();
     else if (SpeedTest || Timed)

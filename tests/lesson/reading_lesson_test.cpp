@@ -39,7 +39,9 @@ protected:
                 return ModalScript::press(w, IDOK);
             });
     }
-    SpeedTestWindow* readingWindow() const { return qobject_cast<SpeedTestWindow*>(mon->activityWindow); }
+    SpeedTestWindow* readingWindow() const {
+        return qobject_cast<SpeedTestWindow*>(mon->activityWindow);
+    }
 
     FakeClock clock;
 };

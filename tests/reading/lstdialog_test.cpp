@@ -153,8 +153,7 @@ TEST_F(ReadingList, OtherButtonsAndTheirResults) {
         d.show();
         // A mode switch stays in force whatever ends the dialog.
         radio(d, 53)->click();
-        if (c.clearSelection)
-            d.list()->clearSelection();
+        if (c.clearSelection) d.list()->clearSelection();
         d.sendCommand(c.command);
         EXPECT_EQ(d.isVisible(), c.result == 0) << c.command;
         if (c.result != 0) {
@@ -173,8 +172,8 @@ TEST_F(ReadingList, AMissingListEndsTheProgram) {
     QTemporaryDir empty;
     Locations::setDataDirOverride(empty.path());
     ModalScript script;
-    script.answer("SkimSprinter", "practice text list file missing ... reinstall product ... exiting",
-                  IDOK);
+    script.answer("SkimSprinter",
+                  "practice text list file missing ... reinstall product ... exiting", IDOK);
     EXPECT_EQ(activityFactory().chooseReading(mon, line, "Choose Practice Reading"), 1000);
     EXPECT_EQ(terminated.statuses, std::vector<int>{1});
 }

@@ -11,7 +11,8 @@
 #include <QFileDialog>
 
 namespace {
-const char* const kSpeed200 = "Your speed is 200.00 words per minute  (16.67 characters per second)";
+const char* const kSpeed200 =
+    "Your speed is 200.00 words per minute  (16.67 characters per second)";
 }
 
 class SpeedTest : public ReadingTest {
@@ -47,7 +48,8 @@ protected:
     bool enabled(int id) const { return window->menuItem(id)->isEnabled(); }
     static void results(ModalScript& s) {
         s.answer("Speed Test Time", kSpeed200, IDOK);
-        s.answer("Save Results?", "Do you want to save this time (did the test go smoothly)?", IDYES);
+        s.answer("Save Results?", "Do you want to save this time (did the test go smoothly)?",
+                 IDYES);
         s.answer("Results", "Do you want to look at your previous scores?", IDNO);
     }
 
@@ -138,7 +140,8 @@ TEST_F(SpeedTest, ScoreListTakesOneMoreAt979AndNoneAt980) {
                           IDOK);
         script.answer("Results", "previous scores", IDNO);
         space();
-        EXPECT_EQ(rawSetting(state, "SpeedTestScores"), length == 979 ? stored + " 200.00" : stored);
+        EXPECT_EQ(rawSetting(state, "SpeedTestScores"),
+                  length == 979 ? stored + " 200.00" : stored);
         EXPECT_EQ(ini("Ann", "Other"), "kept");
     }
 }
@@ -148,11 +151,13 @@ TEST_F(SpeedTest, StoppingEarlyAsksAndYesClosesWithoutASpeed) {
     open(true);
     ModalScript script;
     script.answer("SkimSprinter",
-                  "You have finished reading the instructions. Press the space bar to start.", IDOK);
+                  "You have finished reading the instructions. Press the space bar to start.",
+                  IDOK);
     window->FinishedScrolling();
     space();
     script.answer("Quit speed test?",
-                  "You have not finished this timing.  Do you want to abort this speed test?", IDNO);
+                  "You have not finished this timing.  Do you want to abort this speed test?",
+                  IDNO);
     window->Command(CM_TIMERSTOP);
     EXPECT_EQ(window->State, 1);
     script.answer("Quit speed test?", "abort this speed test?", IDYES);
@@ -171,8 +176,7 @@ TEST_F(SpeedTest, OwnFileInASpeedTestIsTimedAndKeepsTheTestNumber) {
     open(true);
     ModalScript script;
     script.then([mine](QWidget& w) {
-        if (auto* dialog = qobject_cast<QFileDialog*>(&w))
-            dialog->selectFile(mine);
+        if (auto* dialog = qobject_cast<QFileDialog*>(&w)) dialog->selectFile(mine);
         return ModalScript::press(w, 1);
     });
     window->Command(CM_TEXTFILE);
