@@ -22,6 +22,7 @@ constexpr int kBasicId = 51;
 constexpr int kTextFileId = 52;
 constexpr int kAdvancedId = 53;
 constexpr int kHelpTopic = 29;
+constexpr qint64 kMaxListFileBytes = 4 << 20;
 
 const char* doneKey(bool advanced) {
     return advanced ? "ReadingsDoneAdvanced" : "ReadingsDoneBasic";
@@ -53,8 +54,7 @@ LstDialog::LstDialog(QWidget* parent, QString* chosenLine, const QString& captio
 LstDialog::~LstDialog() = default;
 
 bool LstDialog::currentAdvanced() const {
-    if (mon)
-        return mon->Advanced();
+    if (mon) return mon->Advanced();
     return Settings::userInt("LevelAdvanced", 2) != 0;
 }
 
@@ -91,17 +91,17 @@ void LstDialog::LoadUpList() {
         return;
     }
     loaded_ = true;
-    const std::vector<ReadingEntry> entries = parseReadingList(file.readAll());
+    // A list of 100 entries is a few kilobytes; a runaway file is not read whole.
+    const std::vector<ReadingEntry> entries = parseReadingList(file.read(kMaxListFileBytes));
     ItemCount = int(entries.size());
-    DoneCounts = parseDoneCounts(Settings::userString(doneKey(advanced), "", kDoneTextSize),
-                                 ItemCount);
+    DoneCounts =
+        parseDoneCounts(Settings::userString(doneKey(advanced), "", kDoneTextSize), ItemCount);
     for (int i = 0; i < ItemCount; ++i) {
         List->addItem(readingListLine(DoneCounts[size_t(i)], entries[size_t(i)].title));
         Numbers.push_back(entries[size_t(i)].number);
     }
     const int best = leastReadIndex(DoneCounts);
-    if (best < 0)
-        return;
+    if (best < 0) return;
     // The least-read reading, with a few rows above it in view.
     List->scrollToItem(List->item(listTopIndex(best)), QAbstractItemView::PositionAtTop);
     List->setFocus();
@@ -125,16 +125,15 @@ void LstDialog::CMOk() {
                            "SkimSprinter main window if you want to change back to basic mode."),
                        QStringLiteral("Advanced Reading Selected"), MB_OK);
         else
-            MessageBox(this,
-                       QStringLiteral(
-                           "SkimSprinter will now run in basic mode.  This includes the "
-                           "exercises.  Use the \"options | advanced\" menu item in the "
-                           "SkimSprinter main window if you want to change back to advanced "
-                           "mode."),
-                       QStringLiteral("Basic-Mode Reading Selected"), MB_OK);
+            MessageBox(
+                this,
+                QStringLiteral("SkimSprinter will now run in basic mode.  This includes the "
+                               "exercises.  Use the \"options | advanced\" menu item in the "
+                               "SkimSprinter main window if you want to change back to advanced "
+                               "mode."),
+                QStringLiteral("Basic-Mode Reading Selected"), MB_OK);
     }
-    if (ChosenLine)
-        *ChosenLine = List->item(row)->text();
+    if (ChosenLine) *ChosenLine = List->item(row)->text();
     DoneCounts[size_t(row)] = std::min(DoneCounts[size_t(row)] + 1, kMaxDoneCount);
     Settings::writeUserString(doneKey(advanced), doneCountsText(DoneCounts));
     done(Numbers[size_t(row)]);
@@ -163,7 +162,6 @@ void LstDialog::CMMode() {
 
 int LstDialog::choose(QWidget* parent, QString& chosenLine, const QString& caption) {
     LstDialog dialog(parent, &chosenLine, caption);
-    if (!dialog.listLoaded())
-        return kResultCancel;
+    if (!dialog.listLoaded()) return kResultCancel;
     return Modal::runModal(dialog);
 }

@@ -22,8 +22,7 @@ bool leadingInteger(const QString& text, long long& value) {
     long long v = 0;
     for (; i < text.size() && text[i].isDigit() && text[i].unicode() < 128; ++i)
         v = std::min<long long>(v * 10 + (text[i].unicode() - '0'), 1'000'000'000'000LL);
-    if (i == digitsStart)
-        return false;
+    if (i == digitsStart) return false;
     value = negative ? -v : v;
     return true;
 }
@@ -40,14 +39,11 @@ std::vector<ReadingEntry> parseReadingList(const QByteArray& content) {
     const int ended = int(pieces.size()) - 1;
     std::vector<ReadingEntry> entries;
     for (int i = 0; i + 1 < int(pieces.size()) && int(entries.size()) < kMaxReadings; i += 2) {
-        if (i >= ended)
-            break;
+        if (i >= ended) break;
         const QString numberLine = QString::fromUtf8(pieces[i + 1]).left(kMaxNumberChars);
-        if (i + 1 == ended && numberLine.isEmpty())
-            break; // a title with no number line after it
+        if (i + 1 == ended && numberLine.isEmpty()) break; // a title with no number line after it
         long long number = -1;
-        if (!leadingInteger(numberLine, number) || number < 0 || number > 999)
-            continue;
+        if (!leadingInteger(numberLine, number) || number < 0 || number > 999) continue;
         entries.push_back({QString::fromUtf8(pieces[i]).left(kMaxTitleChars), int(number)});
     }
     return entries;
@@ -58,11 +54,9 @@ std::vector<int> parseDoneCounts(const QString& text, int entries) {
     if (!text.isEmpty()) {
         // Runs of spaces count as one, as a hand-edited value may have them.
         for (const QString& piece : text.split(' ', Qt::SkipEmptyParts)) {
-            if (int(counts.size()) >= entries)
-                break;
+            if (int(counts.size()) >= entries) break;
             long long v = 0;
-            if (!leadingInteger(piece, v) || v < 0)
-                v = 0;
+            if (!leadingInteger(piece, v) || v < 0) v = 0;
             counts.push_back(int(std::min<long long>(v, kMaxDoneCount)));
         }
     }
@@ -82,7 +76,6 @@ QString readingListLine(int count, const QString& title) {
 }
 
 int leastReadIndex(const std::vector<int>& counts) {
-    if (counts.empty())
-        return -1;
+    if (counts.empty()) return -1;
     return int(std::min_element(counts.begin(), counts.end()) - counts.begin());
 }

@@ -44,4 +44,6 @@ QString readingListLine(int count, const QString& title);
 int leastReadIndex(const std::vector<int>& counts);
 
 // The list's top row that brings the best entry into view with a few rows above it.
-inline int listTopIndex(int best) { return best - 5 > 0 ? best - 5 : 0; }
+inline int listTopIndex(int best) {
+    return best - 5 > 0 ? best - 5 : 0;
+}

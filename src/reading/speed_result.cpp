@@ -16,8 +16,7 @@ QString speedMessage(const ReadingSpeed& speed) {
 }
 
 bool appendScore(QString& stored, float wordsPerMinute) {
-    if (stored.size() >= kScoreListLimit)
-        return false;
+    if (stored.size() >= kScoreListLimit) return false;
     stored += QString::asprintf(" %4.2f", double(wordsPerMinute));
     return true;
 }

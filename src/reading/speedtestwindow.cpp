@@ -15,20 +15,14 @@
 
 #include <QCloseEvent>
 #include <QFile>
-#include <QKeyEvent>
 
 const char* const SpeedTestWindow::kEndLine = "\n*** PRESS THE SPACE BAR NOW ***";
 
 namespace {
 
-bool advancedMode() {
-    if (mon)
-        return mon->Advanced();
-    return Settings::userInt("LevelAdvanced", 2) != 0;
-}
-
+// The mode as the window's file names take it.
 QString speedTestFile(int number) {
-    return QStringLiteral("st_%1/st%2.dat").arg(advancedMode() ? "adv" : "bas").arg(number);
+    return QStringLiteral("st_%1/st%2.dat").arg(mon && mon->Advanced() ? "adv" : "bas").arg(number);
 }
 
 bool dataFileExists(const QString& name) {
@@ -71,32 +65,34 @@ void SpeedTestWindow::loadReading() {
         if (number < 1 || !dataFileExists(speedTestFile(number)))
             Settings::writeUserInt("SpeedTestNumber", 1);
     }
-    // Keeps the chosen file of the user.
+    // Leaves a file the user chose in place.
     SetLoadFile();
     if (Box->load(LoadFile)) {
         Box->addto(QString::fromLatin1(kEndLine));
         Box->TextAllRedraw(nullptr, 0);
     }
     readingLoaded_ = true;
-    if (SpeedTest && !ownFile)
-        advanceSpeedTestNumber();
+    if (SpeedTest && !ownFile) advanceSpeedTestNumber();
 }
 
 void SpeedTestWindow::advanceSpeedTestNumber() {
     const int next = SpeedTestNumber + 1;
     Settings::writeUserInt("SpeedTestNumber", next);
     LoadFile = speedTestFile(next);
-    if (!dataFileExists(LoadFile))
-        Settings::writeUserInt("SpeedTestNumber", 1);
+    if (!dataFileExists(LoadFile)) Settings::writeUserInt("SpeedTestNumber", 1);
+}
+
+bool SpeedTestWindow::readingChosen() {
+    // Opened for the user's own file, with the file dialog cancelled: ask again now.
+    if (ReadingNumber == -2 && LoadFile.isEmpty()) CMTextFile();
+    return !(ReadingNumber == -2 && LoadFile.isEmpty());
 }
 
 void SpeedTestWindow::CMTimerStart() {
     NearEnd = false;
-    if (State != 0)
-        return;
+    if (State != 0 || !readingChosen()) return;
     Timed = 1;
-    if (!readingLoaded_)
-        loadReading();
+    if (!readingLoaded_) loadReading();
     playSound("sound/sttmon.wav");
     State = 1;
     StartTick = timeGetTime();
@@ -115,8 +111,8 @@ void SpeedTestWindow::CMStartGo() {
         readingLoaded_ = false;
         return;
     }
-    if (!readingLoaded_)
-        loadReading();
+    if (!readingChosen()) return;
+    if (!readingLoaded_) loadReading();
     State = 2;
     PauseEnable = 0;
     StartTimerEnable = 0;
@@ -127,8 +123,7 @@ void SpeedTestWindow::CMStartGo() {
 }
 
 void SpeedTestWindow::CMTimerPause() {
-    if (State != 1)
-        return;
+    if (State != 1) return;
     State = 0;
     playSound("sound/sttmoff.wav");
     setCaption("SkimSprinter Practice Reading - [paused]", "SkimSprinter Speed Test - [paused]");
@@ -146,11 +141,9 @@ bool SpeedTestWindow::TerminateTiming() {
             QStringLiteral(
                 "You have not finished this timing.  Do you want to abort this speed test?"),
             QStringLiteral("Quit speed test?"), MB_YESNO);
-        if (answer != IDYES)
-            return false;
+        if (answer != IDYES) return false;
         Timed = 0;
-        if (ReadingNumber == -2)
-            ReadingNumber = -1;
+        if (ReadingNumber == -2) ReadingNumber = -1;
     }
     StartGoEnable = 1;
     StartTimerEnable = 1;
@@ -166,10 +159,10 @@ bool SpeedTestWindow::TerminateTiming() {
 void SpeedTestWindow::CMTimerStop() {
     const unsigned kept = Accumulated;
     const int state = State;
-    if (!TerminateTiming())
-        return;
+    if (!TerminateTiming()) return;
     playSound("sound/sttmoff.wav");
-    setCaption("SkimSprinter Practice Reading - [finished]", "SkimSprinter Speed Test - [finished]");
+    setCaption("SkimSprinter Practice Reading - [finished]",
+               "SkimSprinter Speed Test - [finished]");
     // A paused timing has nothing running since its pause.
     const unsigned now = state == 1 ? timeGetTime() : StartTick;
     const ReadingSpeed speed =
@@ -197,7 +190,9 @@ void SpeedTestWindow::CMTimerStop() {
     close();
 }
 
-void SpeedTestWindow::CMTimerQuit() { close(); }
+void SpeedTestWindow::CMTimerQuit() {
+    close();
+}
 
 void SpeedTestWindow::closeEvent(QCloseEvent* event) {
     if (State == 1) {
@@ -218,12 +213,13 @@ void SpeedTestWindow::FinishedScrolling() {
                    QString(), MB_OK);
 }
 
-void SpeedTestWindow::CMContents() { WinHelpTopic(helpfile, ReadingNumber < 0 ? 26 : 29); }
+void SpeedTestWindow::CMContents() {
+    WinHelpTopic(helpfile, ReadingNumber < 0 ? 26 : 29);
+}
 
 void SpeedTestWindow::EvKeyUp(int key, bool autoRepeat) {
     // A held space bar is one press and one release.
-    if (key != Qt::Key_Space || autoRepeat)
-        return;
+    if (key != Qt::Key_Space || autoRepeat) return;
     if (State != 0)
         CMTimerStop();
     else if (SpeedTest || Timed)

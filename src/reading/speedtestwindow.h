@@ -39,6 +39,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // False when there is still no file for a window opened for the user's own file.
+    bool readingChosen();
     // Puts the reading on the page for its first start, with the end line.
     void loadReading();
     // Moves "SpeedTestNumber" on, back to 1 when there is no next text.

@@ -1,5 +1,5 @@
+#include "reading/reading_fixture.h"
 #include "support/reading_data.h"
-#include "support/shell_fixture.h"
 
 #include "lesson/lessonmonitor.h"
 #include "platform/message_box.h"
@@ -12,16 +12,16 @@
 #include <QListWidget>
 
 // The readings of a structured lesson in the program's own windows.
-class ReadingLesson : public ShellTest {
+class ReadingLesson : public ReadingTest {
 protected:
     ReadingLesson() {
         PersonName = "Zoe";
-        data.write("pr_bas.dat", "Bees\n11\nBridges\n12\n");
-        data.write("pr_bas/p11.dat", "Bees make honey.\n");
-        data.write("pr_bas/p12.dat", "Bridges stand up.\n");
-        data.write("st_bas/st1.dat", readingText(968, 's'));
-        data.write("instr.dat", "Speed test instructions\n");
-        data.write("instr_pr.dat", "Practice instructions\n");
+        reading("pr_bas.dat", "Bees\n11\nBridges\n12\n");
+        reading("pr_bas/p11.dat", "Bees make honey.\n");
+        reading("pr_bas/p12.dat", "Bridges stand up.\n");
+        reading("st_bas/st1.dat", readingText(968, 's'));
+        reading("instr.dat", "Speed test instructions\n");
+        reading("instr_pr.dat", "Practice instructions\n");
         WritePrivateProfileString("Zoe", "Used", "5", ProfileName);
         WritePrivateProfileString("Zoe", "LevelAdvanced", "0", ProfileName);
     }
@@ -39,9 +39,10 @@ protected:
                 return ModalScript::press(w, IDOK);
             });
     }
-    SpeedTestWindow* reading() const { return qobject_cast<SpeedTestWindow*>(mon->activityWindow); }
+    SpeedTestWindow* readingWindow() const {
+        return qobject_cast<SpeedTestWindow*>(mon->activityWindow);
+    }
 
-    ReadingData data;
     FakeClock clock;
 };
 
@@ -57,7 +58,7 @@ TEST_F(ReadingLesson, QuickPlanRunsBothReadingsAndTheSpeedTestThenOffersToLeave)
 
     next(script, "First Practice Reading", "  0   Bees");
     mon->EvTimer(1);
-    QPointer<SpeedTestWindow> first = reading();
+    QPointer<SpeedTestWindow> first = readingWindow();
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->windowTitle(), "Practice Reading (  0   Bees)");
     EXPECT_EQ(first->name(), "Readings");
@@ -71,14 +72,14 @@ TEST_F(ReadingLesson, QuickPlanRunsBothReadingsAndTheSpeedTestThenOffersToLeave)
     next(script, "Second Practice Reading", "  0   Bridges");
     mon->EvTimer(1);
     EXPECT_EQ(first, nullptr);
-    ASSERT_NE(reading(), nullptr);
-    EXPECT_EQ(reading()->windowTitle(), "Practice Reading (  0   Bridges)");
-    reading()->close(); // the close box counts as done too
+    ASSERT_NE(readingWindow(), nullptr);
+    EXPECT_EQ(readingWindow()->windowTitle(), "Practice Reading (  0   Bridges)");
+    readingWindow()->close(); // the close box counts as done too
     EXPECT_TRUE(mon->activityDone[3]);
 
     next(script, "Speed Test");
     mon->EvTimer(1);
-    SpeedTestWindow* test = reading();
+    SpeedTestWindow* test = readingWindow();
     ASSERT_NE(test, nullptr);
     EXPECT_EQ(test->windowTitle(), "SkimSprinter Speed Test");
     EXPECT_EQ(test->name(), "SpeedTest");

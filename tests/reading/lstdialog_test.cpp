@@ -1,5 +1,5 @@
+#include "reading/reading_fixture.h"
 #include "support/reading_data.h"
-#include "support/shell_fixture.h"
 
 #include "lesson/lessonmonitor.h"
 #include "platform/message_box.h"
@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -62,12 +63,11 @@ TEST(ReadingListFile, DoneCountsAsStored) {
         EXPECT_EQ(parseDoneCounts(stored, 4), counts) << stored;
 }
 
-class ReadingList : public ShellTest {
+class ReadingList : public ReadingTest {
 protected:
     ReadingList() {
-        PersonName = "Ann";
-        data.write("pr_bas.dat", "Bees\n11\nBridges\n12\nWriting\n13\n");
-        data.write("pr_adv.dat", listOf(30, 40));
+        reading("pr_bas.dat", "Bees\n11\nBridges\n12\nWriting\n13\n");
+        reading("pr_adv.dat", listOf(30, 40));
         WritePrivateProfileString("Ann", "LevelAdvanced", "0", ProfileName);
         WritePrivateProfileString("Ann", "Other", "kept", ProfileName);
         mon = new LessonMonitor(nullptr, 4);
@@ -84,7 +84,6 @@ protected:
     }
     QRadioButton* radio(LstDialog& d, int id) { return qobject_cast<QRadioButton*>(d.control(id)); }
 
-    ReadingData data;
     QString line;
 };
 
@@ -154,8 +153,7 @@ TEST_F(ReadingList, OtherButtonsAndTheirResults) {
         d.show();
         // A mode switch stays in force whatever ends the dialog.
         radio(d, 53)->click();
-        if (c.clearSelection)
-            d.list()->clearSelection();
+        if (c.clearSelection) d.list()->clearSelection();
         d.sendCommand(c.command);
         EXPECT_EQ(d.isVisible(), c.result == 0) << c.command;
         if (c.result != 0) {
@@ -171,10 +169,11 @@ TEST_F(ReadingList, OtherButtonsAndTheirResults) {
 }
 
 TEST_F(ReadingList, AMissingListEndsTheProgram) {
-    QFile::remove(data.path("pr_bas.dat"));
+    QTemporaryDir empty;
+    Locations::setDataDirOverride(empty.path());
     ModalScript script;
-    script.answer("SkimSprinter", "practice text list file missing ... reinstall product ... exiting",
-                  IDOK);
+    script.answer("SkimSprinter",
+                  "practice text list file missing ... reinstall product ... exiting", IDOK);
     EXPECT_EQ(activityFactory().chooseReading(mon, line, "Choose Practice Reading"), 1000);
     EXPECT_EQ(terminated.statuses, std::vector<int>{1});
 }

@@ -1,5 +1,5 @@
+#include "reading/reading_fixture.h"
 #include "support/reading_data.h"
-#include "support/shell_fixture.h"
 
 #include "platform/message_box.h"
 #include "platform/profile.h"
@@ -11,19 +11,19 @@
 #include <QFileDialog>
 
 namespace {
-const char* const kSpeed200 = "Your speed is 200.00 words per minute  (16.67 characters per second)";
+const char* const kSpeed200 =
+    "Your speed is 200.00 words per minute  (16.67 characters per second)";
 }
 
-class SpeedTest : public ShellTest {
+class SpeedTest : public ReadingTest {
 protected:
     SpeedTest() {
-        PersonName = "Ann";
-        data.write("instr.dat", "Speed test instructions\n");
-        data.write("instr_pr.dat", "Practice instructions\n");
+        reading("instr.dat", "Speed test instructions\n");
+        reading("instr_pr.dat", "Practice instructions\n");
         // With the end line, 968 + 32 = 1000 characters.
-        data.write("st_bas/st1.dat", readingText(968, 'a'));
-        data.write("st_bas/st2.dat", readingText(968, 'b'));
-        data.write("pr_bas/p11.dat", readingText(968, 'p'));
+        reading("st_bas/st1.dat", readingText(968, 'a'));
+        reading("st_bas/st2.dat", readingText(968, 'b'));
+        reading("pr_bas/p11.dat", readingText(968, 'p'));
         WritePrivateProfileString("Ann", "LevelAdvanced", "0", ProfileName);
         WritePrivateProfileString("Ann", "Other", "kept", ProfileName);
     }
@@ -48,11 +48,11 @@ protected:
     bool enabled(int id) const { return window->menuItem(id)->isEnabled(); }
     static void results(ModalScript& s) {
         s.answer("Speed Test Time", kSpeed200, IDOK);
-        s.answer("Save Results?", "Do you want to save this time (did the test go smoothly)?", IDYES);
+        s.answer("Save Results?", "Do you want to save this time (did the test go smoothly)?",
+                 IDYES);
         s.answer("Results", "Do you want to look at your previous scores?", IDNO);
     }
 
-    ReadingData data;
     FakeClock clock;
     SpeedTestWindow* window = nullptr;
 };
@@ -140,21 +140,24 @@ TEST_F(SpeedTest, ScoreListTakesOneMoreAt979AndNoneAt980) {
                           IDOK);
         script.answer("Results", "previous scores", IDNO);
         space();
-        EXPECT_EQ(rawSetting(state, "SpeedTestScores"), length == 979 ? stored + " 200.00" : stored);
+        EXPECT_EQ(rawSetting(state, "SpeedTestScores"),
+                  length == 979 ? stored + " 200.00" : stored);
         EXPECT_EQ(ini("Ann", "Other"), "kept");
     }
 }
 
 TEST_F(SpeedTest, StoppingEarlyAsksAndYesClosesWithoutASpeed) {
-    data.write("st_bas/st1.dat", readingText(6000, 'a'));
+    reading("st_bas/st1.dat", readingText(6000, 'a'));
     open(true);
     ModalScript script;
     script.answer("SkimSprinter",
-                  "You have finished reading the instructions. Press the space bar to start.", IDOK);
+                  "You have finished reading the instructions. Press the space bar to start.",
+                  IDOK);
     window->FinishedScrolling();
     space();
     script.answer("Quit speed test?",
-                  "You have not finished this timing.  Do you want to abort this speed test?", IDNO);
+                  "You have not finished this timing.  Do you want to abort this speed test?",
+                  IDNO);
     window->Command(CM_TIMERSTOP);
     EXPECT_EQ(window->State, 1);
     script.answer("Quit speed test?", "abort this speed test?", IDYES);
@@ -169,16 +172,15 @@ TEST_F(SpeedTest, StoppingEarlyAsksAndYesClosesWithoutASpeed) {
 
 TEST_F(SpeedTest, OwnFileInASpeedTestIsTimedAndKeepsTheTestNumber) {
     WritePrivateProfileString("Ann", "SpeedTestNumber", "2", ProfileName);
-    data.write("mine.txt", readingText(968, 'm'));
+    const QString mine = ownFile("mine.txt", readingText(968, 'm'));
     open(true);
     ModalScript script;
-    script.then([this](QWidget& w) {
-        if (auto* dialog = qobject_cast<QFileDialog*>(&w))
-            dialog->selectFile(data.path("mine.txt"));
+    script.then([mine](QWidget& w) {
+        if (auto* dialog = qobject_cast<QFileDialog*>(&w)) dialog->selectFile(mine);
         return ModalScript::press(w, 1);
     });
     window->Command(CM_TEXTFILE);
-    EXPECT_EQ(window->windowTitle(), "Text File (" + data.path("mine.txt") + ")");
+    EXPECT_EQ(window->windowTitle(), "Text File (" + mine + ")");
     EXPECT_EQ(window->State, 0); // shown, waiting for the timed start
     clock.now = 1000;
     space();
@@ -189,4 +191,24 @@ TEST_F(SpeedTest, OwnFileInASpeedTestIsTimedAndKeepsTheTestNumber) {
     space();
     EXPECT_EQ(rawSetting(state, "SpeedTestScores"), " 200.00");
     EXPECT_EQ(iniInt("Ann", "SpeedTestNumber"), 2);
+}
+
+TEST_F(SpeedTest, UseTextFileAsksAgainAtTheStartWhenTheDialogWasCancelled) {
+    const QString mine = ownFile("mine.txt", "My own words.\n");
+    window = new SpeedTestWindow(nullptr, "Practice Reading ()", "Readings", -2, false);
+    window->Create();
+    ModalScript script;
+    script.answer("Choose a text file to read", "", IDCANCEL);
+    window->EvTimer(0);
+    EXPECT_TRUE(window->Box->DisplayText.startsWith("Practice instructions"));
+    script.answer("Choose a text file to read", "", IDCANCEL);
+    space();
+    EXPECT_EQ(window->State, 0);
+    script.then([mine](QWidget& w) {
+        qobject_cast<QFileDialog*>(&w)->selectFile(mine);
+        return ModalScript::press(w, 1);
+    });
+    space();
+    EXPECT_EQ(window->State, 2);
+    EXPECT_TRUE(window->Box->DisplayText.startsWith("My own words."));
 }

@@ -1,24 +1,5 @@
 #include "support/reading_data.h"
 
-#include "platform/locations.h"
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-
-#include <gtest/gtest.h>
-
-ReadingData::ReadingData() { Locations::setDataDirOverride(dir_.path()); }
-
-ReadingData::~ReadingData() { Locations::setDataDirOverride({}); }
-
-void ReadingData::write(const QString& name, const QByteArray& content) const {
-    QDir().mkpath(QFileInfo(path(name)).path());
-    QFile f(path(name));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << name.toStdString();
-    f.write(content);
-}
-
 QByteArray readingText(int length, char fill) {
     QByteArray text;
     while (text.size() < length) {
