@@ -128,10 +128,13 @@ bool ScrollTextBox::ScrollLine(int direction) {
         const int bottom = image.height() - Offset - 1;
         fillWhite(image, QRect(QPoint(Offset + 1, bottom - d),
                                QPoint(image.width() - Offset - 2, bottom - 1)));
+    } else {
+        // The new bottom line, drawn before the page is shown so one repaint does.
+        QPainter p(&image);
+        TextAllRedraw(&p, 2);
     }
     PaintLock = 1;
     win->present(rect);
     PaintLock = 0;
-    if (k == 0) TextAllRedraw(nullptr, 2);
     return StepCount % s != 0;
 }

@@ -263,7 +263,10 @@ void TextBox::TextAllRedraw(QPainter* dc, int how) {
     printTextNoWrap(*dc, Display.topleftcharno, how);
     if (own.isActive()) {
         own.end();
-        win->present(how == 0 ? image.rect() : clipRect() & image.rect());
+        // A bottom-line redraw shows only the band it wrote (the page when an
+        // override drew elsewhere).
+        const QRect band = drawnBand_.isEmpty() ? clipRect() : drawnBand_;
+        win->present(how == 0 ? image.rect() : band & clipRect() & image.rect());
     }
 }
 
@@ -277,6 +280,7 @@ void TextBox::printTextNoWrap(QPainter& dc, int start, int how) {
     if (how == 0) LastFullLine = -1;
     const int x = Offset + Margin;
     int y = Offset + Margin;
+    drawnBand_ = QRect();
     int i = 0;
     int p = start;
     for (;;) {
@@ -292,6 +296,7 @@ void TextBox::printTextNoWrap(QPainter& dc, int start, int how) {
         if (how == 0 || (how == 2 && i == LastFullLine + 1)) {
             Display.AddLine(x, y, p + 1, 'f', count, 0, DisplayText.mid(p + 1, count));
             MyTextOut(dc, p + 1, x, y, count, i, DisplayText);
+            drawnBand_ |= QRect(x, y, clipRect().right() - x + 1, LineHeight);
         }
         y += LineHeight;
         if (y >= Offset + TextHeight - LineHeight) break;

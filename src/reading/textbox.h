@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QRect>
 #include <QString>
 
 class QPainter;
@@ -89,6 +90,7 @@ protected:
 private:
     QString ownSource_;      // the user's text as read, before wrapping
     int measuredLength_ = 0; // the part of the text that came from the file
+    QRect drawnBand_;        // where the last layout wrote lines
     bool ownText_ = false;
 };
 

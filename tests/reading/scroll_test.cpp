@@ -53,6 +53,11 @@ TEST_F(Scrolling, AStepMovesThePageAndBlanksTheStripWhileRepaintsAreLocked) {
     EXPECT_EQ(host.presentedLocked, 1);
     EXPECT_EQ(PaintLock, 0);
     EXPECT_EQ(box.Display.topleftcharno, -1) << "the top of the text moves only on a whole line";
+    // Every step, the completing one with its new bottom line too, is one locked repaint.
+    for (int i = 0; i < 3; ++i)
+        box.ScrollLine(-1);
+    EXPECT_EQ(host.presented, std::vector<QRect>(4, r));
+    EXPECT_EQ(host.presentedLocked, 4);
 }
 
 TEST_F(Scrolling, AWholeLineLeavesThePageAsAFreshRedrawFromTheNextLine) {
