@@ -68,8 +68,8 @@ protected:
     ReadingList() {
         reading("pr_bas.dat", "Bees\n11\nBridges\n12\nWriting\n13\n");
         reading("pr_adv.dat", listOf(30, 40));
-        WritePrivateProfileString("Ann", "LevelAdvanced", "0", ProfileName);
-        WritePrivateProfileString("Ann", "Other", "kept", ProfileName);
+        put("Ann", "LevelAdvanced", "0");
+        put("Ann", "Other", "kept");
         mon = new LessonMonitor(nullptr, 4);
     }
     ~ReadingList() override {
@@ -88,7 +88,7 @@ protected:
 };
 
 TEST_F(ReadingList, ShowsDoneCountsSelectsTheLeastReadAndStoresTheChoice) {
-    WritePrivateProfileString("Ann", "ReadingsDoneBasic", "2 0 1 ", ProfileName);
+    put("Ann", "ReadingsDoneBasic", "2 0 1 ");
     LstDialog d(mon, &line, "Choose Practice Reading");
     EXPECT_EQ(d.windowTitle(), "Choose Practice Reading");
     EXPECT_EQ(rows(d), (QStringList{"  2   Bees", "  0   Bridges", "  1   Writing"}));
@@ -106,8 +106,7 @@ TEST_F(ReadingList, ShowsDoneCountsSelectsTheLeastReadAndStoresTheChoice) {
 
 TEST_F(ReadingList, TheLeastReadFarDownIsScrolledIntoView) {
     mon->SetAdvanced(true);
-    QString counts = QString("2 ").repeated(20) + "1 " + QString("3 ").repeated(9);
-    WritePrivateProfileString("Ann", "ReadingsDoneAdvanced", counts.toLatin1(), ProfileName);
+    put("Ann", "ReadingsDoneAdvanced", QString("2 ").repeated(20) + "1 " + QString("3 ").repeated(9));
     LstDialog d(mon, &line, "Choose another reading");
     EXPECT_EQ(d.list()->currentRow(), 20);
     EXPECT_EQ(d.list()->verticalScrollBar()->value(), 15);
@@ -136,30 +135,21 @@ TEST_F(ReadingList, SwitchingModeRefillsAndOkSaysSo) {
 }
 
 TEST_F(ReadingList, OtherButtonsAndTheirResults) {
-    struct Case {
-        int command;
-        int result; // 0: the dialog stays open
-        const char* sound;
-        bool clearSelection;
-    };
-    const Case cases[] = {{52, -2, "sound/right.wav", false},
-                          {2, 1000, "sound/wrong.wav", false},
-                          {1, 1000, "sound/right.wav", true},
-                          {9, 0, "sound/right.wav", false}};
-    for (const Case& c : cases) {
+    // Command, result (0: the dialog stays open), sound; OK is pressed with nothing selected.
+    const std::tuple<int, int, const char*> cases[] = {
+        {52, -2, "right"}, {2, 1000, "wrong"}, {1, 1000, "right"}, {9, 0, "right"}};
+    for (const auto& [command, result, sound] : cases) {
+        SCOPED_TRACE(command);
         sounds.played.clear();
         QString chosen = "untouched";
         LstDialog d(mon, &chosen, "Choose Practice Reading");
         d.show();
-        // A mode switch stays in force whatever ends the dialog.
-        radio(d, 53)->click();
-        if (c.clearSelection) d.list()->clearSelection();
-        d.sendCommand(c.command);
-        EXPECT_EQ(d.isVisible(), c.result == 0) << c.command;
-        if (c.result != 0) {
-            EXPECT_EQ(d.result(), c.result) << c.command;
-        }
-        EXPECT_EQ(sounds.played, QStringList{c.sound}) << c.command;
+        radio(d, 53)->click(); // a mode switch stays in force whatever ends the dialog
+        d.list()->clearSelection();
+        d.sendCommand(command);
+        EXPECT_EQ(d.isVisible(), result == 0);
+        if (result != 0) EXPECT_EQ(d.result(), result);
+        EXPECT_EQ(sounds.played, QStringList{QString("sound/%1.wav").arg(sound)});
         EXPECT_EQ(chosen, "untouched");
         EXPECT_TRUE(mon->Advanced());
         EXPECT_EQ(ini("Ann", "ReadingsDoneAdvanced"), "<none>");
