@@ -81,19 +81,6 @@ TEST_F(Monitor, QuickLessonRunsEveryActivityInOrderThenOffersToLeave) {
     EXPECT_EQ(iniInt("Zoe", "TotalMinutes"), 90);
 }
 
-TEST_F(Monitor, StayingAfterTheLessonMakesTheRestUnstructured) {
-    prompt("Drills");
-    open(1, 5);
-    for (int a = 0; a < 5; ++a)
-        mon->activityDone[a] = true;
-    mon->currentActivity = -1;
-    script.answer("Exit now?", "leave now?", IDNO);
-    mon->EvTimer(1);
-    EXPECT_EQ(mon->lessonPlan, 4);
-    EXPECT_EQ(mon->currentActivity, -1);
-    EXPECT_TRUE(terminated.statuses.empty());
-}
-
 TEST_F(Monitor, CancelAtThePromptStopsTheSequenceAndAManualStartDoesNotMoveItOn) {
     prompt("Drills");
     open(0, 5);
@@ -156,7 +143,7 @@ TEST_F(Monitor, TheReadingListsAnswerGoesToTheWindow) {
 
 TEST_F(Monitor, IntroductoryMessagesOnlyInTheFirstThreeRuns) {
     for (int used : {1, 2, 3}) {
-            open(4, used);
+        open(4, used);
         const bool intro = used < 3;
         if (intro) {
             script.answer("SkimSprinter", "You will see a list of practice readings.", IDOK);

@@ -70,9 +70,12 @@ TEST_F(ReadingLesson, QuickPlanRunsBothReadingsAndTheSpeedTestThenOffersToLeave)
     window = nullptr; // the monitor's to delete
     EXPECT_TRUE(mon->LessonFinished());
 
+    // Staying on makes the rest unstructured.
     script.answer("Exit now?", "You have finished the Lesson, do you want to leave now?", IDNO);
     mon->EvTimer(1);
     EXPECT_EQ(mon->lessonPlan, 4);
+    EXPECT_EQ(mon->currentActivity, -1);
+    EXPECT_TRUE(terminated.statuses.empty());
     EXPECT_EQ(ini("Ann", "SpeedTestScores"), "200.00");
     EXPECT_EQ(ini("Ann", "ReadingsDoneBasic"), "1 1");
 }
