@@ -67,19 +67,17 @@ TEST_F(TextBoxTest, BadFilesNeitherCrashNorHang) {
     ImageHost host(QSize(500, 300));
     ScrollTextBox box(1);
     const std::pair<QByteArray, int> cases[] = {
-        {"", 0}, {QByteArray(5000, '\n'), 5000}, {QByteArray(10000, 'a') + "\n", 1}};
+        {QByteArray(5000, '\n'), 5000}, {QByteArray(10000, 'a') + "\n", 1}, {"", 0}};
     for (const auto& [bytes, lineFeeds] : cases) {
         ASSERT_TRUE(box.load(reading("bad.dat", bytes)));
         EXPECT_EQ(box.DisplayText.count('\n'), lineFeeds);
+        // One of our readings is not wrapped: a line too wide for the screen leaves the
+        // page at its earlier size.
+        EXPECT_LT(box.TextWidth, 1024);
         for (int i = 0; i < 200; ++i)
             box.LineUp();
     }
-    // One of our readings is not wrapped: a line too wide for the screen leaves the
-    // page at its earlier size.
-    EXPECT_EQ(box.WidestLineChars, 10000);
-    EXPECT_LT(box.TextWidth, 1024);
     // An empty text: grey client, white page, no lines, the progress still set.
-    box.load(reading("bad.dat", ""));
     EXPECT_TRUE(box.Display.lines().empty());
     EXPECT_EQ(host.progress, -1);
     EXPECT_EQ(host.image.pixel(box.pageRect().center()), qRgb(255, 255, 255));
