@@ -1,5 +1,4 @@
 #include "reading/reading_fixture.h"
-#include "support/reading_data.h"
 
 #include "lesson/lessonmonitor.h"
 #include "platform/message_box.h"
@@ -25,42 +24,33 @@ QByteArray listOf(int entries, int firstNumber) {
 
 } // namespace
 
-TEST(ReadingListFile, EntriesAndWhatBadFilesGive) {
-    struct Case {
-        const char* what;
-        QByteArray content;
-        std::vector<int> numbers;
+TEST(ReadingListFile, EntriesDoneCountsAndWhatBadFilesGive) {
+    const std::pair<QByteArray, std::vector<int>> cases[] = {
+        {"A\r\n3\rB\n7\n", {3, 7}},                      // CR LF and lone CR
+        {"A\n1\nB\n", {1}},                                // odd line count
+        {"A\n1\nB", {1}},                                   // last title without line end
+        {"A\n1\nB\n2", {1, 2}},                              // number without line end
+        {"A\nabc\nB\n2\n", {2}},                            // number line abc
+        {"A\n-2\nB\n1000\nC\n  12 extra\n", {12}},            // no file for -2 or 1000
+        {"", {}},
     };
-    const Case cases[] = {
-        {"CR LF and lone CR", "A\r\n3\rB\n7\n", {3, 7}},
-        {"odd line count: the last title has no number", "A\n1\nB\n", {1}},
-        {"last title without line end", "A\n1\nB", {1}},
-        {"number line without line end", "A\n1\nB\n2", {1, 2}},
-        {"number line abc", "A\nabc\nB\n2\n", {2}},
-        {"no file for -2 or 1000", "A\n-2\nB\n1000\nC\n  12 extra\n", {12}},
-        {"empty file", "", {}},
-    };
-    for (const Case& c : cases) {
+    for (const auto& [content, want] : cases) {
         std::vector<int> numbers;
-        for (const auto& e : parseReadingList(c.content))
+        for (const auto& e : parseReadingList(content))
             numbers.push_back(e.number);
-        EXPECT_EQ(numbers, c.numbers) << c.what;
+        EXPECT_EQ(numbers, want) << content.toStdString();
     }
     const auto many = parseReadingList(listOf(150, 1));
     ASSERT_EQ(many.size(), 100u);
     EXPECT_EQ(many.back().title, "Reading 100");
     EXPECT_EQ(parseReadingList(QByteArray(400, 'T') + "\n4\n").front().title.size(), 298);
-}
-
-TEST(ReadingListFile, DoneCountsAsStored) {
-    const std::pair<const char*, std::vector<int>> cases[] = {
+    const std::pair<const char*, std::vector<int>> counts[] = {
         {"", {0, 0, 0, 0}},
-        {"2 0 1 ", {2, 0, 1, 0}},
         {"x y -5 99999999999", {0, 0, 0, kMaxDoneCount}},
         {"4  5 6 7 8", {4, 5, 6, 7}},
     };
-    for (const auto& [stored, counts] : cases)
-        EXPECT_EQ(parseDoneCounts(stored, 4), counts) << stored;
+    for (const auto& [stored, want] : counts)
+        EXPECT_EQ(parseDoneCounts(stored, 4), want) << stored;
 }
 
 class ReadingList : public ReadingTest {
