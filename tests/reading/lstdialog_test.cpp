@@ -1,5 +1,4 @@
 #include "reading/reading_fixture.h"
-#include "support/reading_data.h"
 
 #include "lesson/lessonmonitor.h"
 #include "platform/message_box.h"
@@ -25,42 +24,33 @@ QByteArray listOf(int entries, int firstNumber) {
 
 } // namespace
 
-TEST(ReadingListFile, EntriesAndWhatBadFilesGive) {
-    struct Case {
-        const char* what;
-        QByteArray content;
-        std::vector<int> numbers;
+TEST(ReadingListFile, EntriesDoneCountsAndWhatBadFilesGive) {
+    const std::pair<QByteArray, std::vector<int>> cases[] = {
+        {"A\r\n3\rB\n7\n", {3, 7}},                      // CR LF and lone CR
+        {"A\n1\nB\n", {1}},                                // odd line count
+        {"A\n1\nB", {1}},                                   // last title without line end
+        {"A\n1\nB\n2", {1, 2}},                              // number without line end
+        {"A\nabc\nB\n2\n", {2}},                            // number line abc
+        {"A\n-2\nB\n1000\nC\n  12 extra\n", {12}},            // no file for -2 or 1000
+        {"", {}},
     };
-    const Case cases[] = {
-        {"CR LF and lone CR", "A\r\n3\rB\n7\n", {3, 7}},
-        {"odd line count: the last title has no number", "A\n1\nB\n", {1}},
-        {"last title without line end", "A\n1\nB", {1}},
-        {"number line without line end", "A\n1\nB\n2", {1, 2}},
-        {"number line abc", "A\nabc\nB\n2\n", {2}},
-        {"no file for -2 or 1000", "A\n-2\nB\n1000\nC\n  12 extra\n", {12}},
-        {"empty file", "", {}},
-    };
-    for (const Case& c : cases) {
+    for (const auto& [content, want] : cases) {
         std::vector<int> numbers;
-        for (const auto& e : parseReadingList(c.content))
+        for (const auto& e : parseReadingList(content))
             numbers.push_back(e.number);
-        EXPECT_EQ(numbers, c.numbers) << c.what;
+        EXPECT_EQ(numbers, want) << content.toStdString();
     }
     const auto many = parseReadingList(listOf(150, 1));
     ASSERT_EQ(many.size(), 100u);
     EXPECT_EQ(many.back().title, "Reading 100");
     EXPECT_EQ(parseReadingList(QByteArray(400, 'T') + "\n4\n").front().title.size(), 298);
-}
-
-TEST(ReadingListFile, DoneCountsAsStored) {
-    const std::pair<const char*, std::vector<int>> cases[] = {
+    const std::pair<const char*, std::vector<int>> counts[] = {
         {"", {0, 0, 0, 0}},
-        {"2 0 1 ", {2, 0, 1, 0}},
         {"x y -5 99999999999", {0, 0, 0, kMaxDoneCount}},
         {"4  5 6 7 8", {4, 5, 6, 7}},
     };
-    for (const auto& [stored, counts] : cases)
-        EXPECT_EQ(parseDoneCounts(stored, 4), counts) << stored;
+    for (const auto& [stored, want] : counts)
+        EXPECT_EQ(parseDoneCounts(stored, 4), want) << stored;
 }
 
 class ReadingList : public ReadingTest {
@@ -68,8 +58,8 @@ protected:
     ReadingList() {
         reading("pr_bas.dat", "Bees\n11\nBridges\n12\nWriting\n13\n");
         reading("pr_adv.dat", listOf(30, 40));
-        WritePrivateProfileString("Ann", "LevelAdvanced", "0", ProfileName);
-        WritePrivateProfileString("Ann", "Other", "kept", ProfileName);
+        put("Ann", "LevelAdvanced", "0");
+        put("Ann", "Other", "kept");
         mon = new LessonMonitor(nullptr, 4);
     }
     ~ReadingList() override {
@@ -88,7 +78,7 @@ protected:
 };
 
 TEST_F(ReadingList, ShowsDoneCountsSelectsTheLeastReadAndStoresTheChoice) {
-    WritePrivateProfileString("Ann", "ReadingsDoneBasic", "2 0 1 ", ProfileName);
+    put("Ann", "ReadingsDoneBasic", "2 0 1 ");
     LstDialog d(mon, &line, "Choose Practice Reading");
     EXPECT_EQ(d.windowTitle(), "Choose Practice Reading");
     EXPECT_EQ(rows(d), (QStringList{"  2   Bees", "  0   Bridges", "  1   Writing"}));
@@ -106,8 +96,7 @@ TEST_F(ReadingList, ShowsDoneCountsSelectsTheLeastReadAndStoresTheChoice) {
 
 TEST_F(ReadingList, TheLeastReadFarDownIsScrolledIntoView) {
     mon->SetAdvanced(true);
-    QString counts = QString("2 ").repeated(20) + "1 " + QString("3 ").repeated(9);
-    WritePrivateProfileString("Ann", "ReadingsDoneAdvanced", counts.toLatin1(), ProfileName);
+    put("Ann", "ReadingsDoneAdvanced", QString("2 ").repeated(20) + "1 " + QString("3 ").repeated(9));
     LstDialog d(mon, &line, "Choose another reading");
     EXPECT_EQ(d.list()->currentRow(), 20);
     EXPECT_EQ(d.list()->verticalScrollBar()->value(), 15);
@@ -136,30 +125,21 @@ TEST_F(ReadingList, SwitchingModeRefillsAndOkSaysSo) {
 }
 
 TEST_F(ReadingList, OtherButtonsAndTheirResults) {
-    struct Case {
-        int command;
-        int result; // 0: the dialog stays open
-        const char* sound;
-        bool clearSelection;
-    };
-    const Case cases[] = {{52, -2, "sound/right.wav", false},
-                          {2, 1000, "sound/wrong.wav", false},
-                          {1, 1000, "sound/right.wav", true},
-                          {9, 0, "sound/right.wav", false}};
-    for (const Case& c : cases) {
+    // Command, result (0: the dialog stays open), sound; OK is pressed with nothing selected.
+    const std::tuple<int, int, const char*> cases[] = {
+        {52, -2, "right"}, {2, 1000, "wrong"}, {1, 1000, "right"}, {9, 0, "right"}};
+    for (const auto& [command, result, sound] : cases) {
+        SCOPED_TRACE(command);
         sounds.played.clear();
         QString chosen = "untouched";
         LstDialog d(mon, &chosen, "Choose Practice Reading");
         d.show();
-        // A mode switch stays in force whatever ends the dialog.
-        radio(d, 53)->click();
-        if (c.clearSelection) d.list()->clearSelection();
-        d.sendCommand(c.command);
-        EXPECT_EQ(d.isVisible(), c.result == 0) << c.command;
-        if (c.result != 0) {
-            EXPECT_EQ(d.result(), c.result) << c.command;
-        }
-        EXPECT_EQ(sounds.played, QStringList{c.sound}) << c.command;
+        radio(d, 53)->click(); // a mode switch stays in force whatever ends the dialog
+        d.list()->clearSelection();
+        d.sendCommand(command);
+        EXPECT_EQ(d.isVisible(), result == 0);
+        if (result != 0) EXPECT_EQ(d.result(), result);
+        EXPECT_EQ(sounds.played, QStringList{QString("sound/%1.wav").arg(sound)});
         EXPECT_EQ(chosen, "untouched");
         EXPECT_TRUE(mon->Advanced());
         EXPECT_EQ(ini("Ann", "ReadingsDoneAdvanced"), "<none>");

@@ -1,12 +1,16 @@
 #pragma once
 
 #include "support/reading_host.h"
+#include "support/reading_data.h"
 #include "support/shell_fixture.h"
 
 #include "platform/locations.h"
 #include "platform/message_box.h"
+#include "reading/scr.h"
+#include "reading/speedtestwindow.h"
 
 #include <QFile>
+#include <QFileDialog>
 #include <QTemporaryDir>
 
 // Readings of the test's own data tree (relative names are ours) and the user's
@@ -44,4 +48,72 @@ private:
     }
     QTemporaryDir data_;
     QTemporaryDir own_;
+};
+
+// A reading window of the program over the test's data tree.
+class ReadingWindowTest : public ReadingTest {
+protected:
+    ReadingWindowTest() {
+        reading("instr.dat", "Speed test instructions\n");
+        reading("instr_pr.dat", lines(80));
+        // With the end line, 968 + 32 = 1000 characters.
+        reading("st_bas/st1.dat", readingText(968, 'a'));
+        reading("st_bas/st2.dat", readingText(968, 'b'));
+        reading("pr_bas/p11.dat", readingText(968, 'p'));
+        put("Ann", "LevelAdvanced", "0");
+        put("Ann", "Other", "kept");
+    }
+    ~ReadingWindowTest() override { delete window; }
+
+    // A practice reading of `reading` (-2: the user's own file, asked for at the start).
+    void open(bool speedTest, int reading = 11, bool load = true) {
+        delete window;
+        window = new SpeedTestWindow(nullptr, speedTest ? "SkimSprinter Speed Test" : "Practice",
+                                     speedTest ? "SpeedTest" : "Readings",
+                                     speedTest ? -1 : reading, speedTest);
+        window->Create();
+        window->show();
+        if (load && reading != -2) window->EvTimer(0);
+    }
+    void space() { window->EvKeyUp(Qt::Key_Space, false); }
+    // Holds the down arrow until the end line is on the page.
+    void readToTheEnd() {
+        for (int i = 0; i < 2000 && !window->NearEnd; ++i)
+            window->EvKeyDown(Qt::Key_Down, i > 0);
+        ASSERT_TRUE(window->NearEnd);
+    }
+    // Starts at 1000 ms, reads the text in a minute and stops with the space bar.
+    void timeAMinute(bool full = false) {
+        clock.now = 1000;
+        space();
+        readToTheEnd();
+        clock.now = 61000;
+        script.answer("Speed Test Time",
+                      "Your speed is 200.00 words per minute  (16.67 characters per second)", IDOK);
+        script.answer("Save Results?",
+                      "Do you want to save this time (did the test go smoothly)?", IDYES);
+        if (full)
+            script.answer("SkimSprinter",
+                          "Future scores will not be recorded as so many speed tests have been "
+                          "done.  Change Your user name and start again.", IDOK);
+        script.answer("Results", "Do you want to look at your previous scores?", IDNO);
+        space();
+        EXPECT_TRUE(script.finished());
+        EXPECT_EQ(ini("Ann", "Other"), "kept");
+    }
+    bool enabled(int id) const { return window->menuItem(id)->isEnabled(); }
+    // Answers the file dialog with a path.
+    static ModalScript::Step choose(const QString& path) {
+        return [path](QWidget& w) {
+            auto* dialog = qobject_cast<QFileDialog*>(&w);
+            EXPECT_EQ(w.windowTitle(), "Choose a text file to read");
+            if (!dialog) return 0;
+            EXPECT_EQ(dialog->nameFilters().value(0), "Text Files (*.txt)");
+            dialog->selectFile(path);
+            return ModalScript::press(w, 1);
+        };
+    }
+
+    FakeClock clock;
+    SpeedTestWindow* window = nullptr;
 };

@@ -1,82 +1,37 @@
 #include "reading/reading_fixture.h"
-#include "support/reading_data.h"
 
 #include "platform/message_box.h"
 #include "platform/profile.h"
 #include "reading/scr.h"
+#include "reading/speed_result.h"
 #include "reading/speedtestwindow.h"
 #include "shell/globals.h"
 
 #include <QAction>
 #include <QFileDialog>
 
-namespace {
-const char* const kSpeed200 =
-    "Your speed is 200.00 words per minute  (16.67 characters per second)";
+#include <cmath>
+
+using SpeedTest = ReadingWindowTest;
+
+TEST(SpeedResult, RoundingAndTimedStretches) {
+    EXPECT_EQ(speedMessage(readingSpeed(2543, 97310)).toStdString(),
+              "Your speed is 313.60 words per minute  (26.13 characters per second)");
+    // Start and stop on one tick: counted as 1 ms, never an infinite speed to save.
+    EXPECT_TRUE(std::isfinite(readingSpeed(32, 0).wordsPerMinute));
+    // A stretch across a wrap of the millisecond clock.
+    EXPECT_EQ(timedMilliseconds(500, 0xFFFFFF00u, 0), 756u);
 }
-
-class SpeedTest : public ReadingTest {
-protected:
-    SpeedTest() {
-        reading("instr.dat", "Speed test instructions\n");
-        reading("instr_pr.dat", "Practice instructions\n");
-        // With the end line, 968 + 32 = 1000 characters.
-        reading("st_bas/st1.dat", readingText(968, 'a'));
-        reading("st_bas/st2.dat", readingText(968, 'b'));
-        reading("pr_bas/p11.dat", readingText(968, 'p'));
-        WritePrivateProfileString("Ann", "LevelAdvanced", "0", ProfileName);
-        WritePrivateProfileString("Ann", "Other", "kept", ProfileName);
-    }
-    ~SpeedTest() override { delete window; }
-
-    void open(bool speedTest) {
-        delete window;
-        window = new SpeedTestWindow(nullptr, speedTest ? "SkimSprinter Speed Test" : "Practice",
-                                     speedTest ? "SpeedTest" : "Readings", speedTest ? -1 : 11,
-                                     speedTest);
-        window->Create();
-        window->show();
-        window->EvTimer(0);
-    }
-    void space() { window->EvKeyUp(Qt::Key_Space, false); }
-    // Holds the down arrow until the end line is on the page.
-    void scrollToEnd() {
-        for (int i = 0; i < 2000 && !window->NearEnd; ++i)
-            window->EvKeyDown(Qt::Key_Down, i > 0);
-        ASSERT_TRUE(window->NearEnd);
-    }
-    bool enabled(int id) const { return window->menuItem(id)->isEnabled(); }
-    static void results(ModalScript& s) {
-        s.answer("Speed Test Time", kSpeed200, IDOK);
-        s.answer("Save Results?", "Do you want to save this time (did the test go smoothly)?",
-                 IDYES);
-        s.answer("Results", "Do you want to look at your previous scores?", IDNO);
-    }
-
-    FakeClock clock;
-    SpeedTestWindow* window = nullptr;
-};
 
 TEST_F(SpeedTest, ThousandCharactersInAMinuteAre200WordsPerMinute) {
     open(true);
     EXPECT_TRUE(window->Box->DisplayText.startsWith("Speed test instructions"));
-    clock.now = 1000;
-    space();
-    EXPECT_EQ(window->windowTitle(), "SkimSprinter Speed Test - [timing]");
-    EXPECT_EQ(window->Box->TextLength(), 1000);
-    EXPECT_TRUE(window->Box->DisplayText.endsWith("\n*** PRESS THE SPACE BAR NOW ***"));
-    EXPECT_EQ(sounds.played.last(), "sound/sttmon.wav");
-    EXPECT_FALSE(enabled(CM_TIMERSTART));
-    EXPECT_TRUE(enabled(CM_TIMERPAUSE) && enabled(CM_TIMERSTOP));
-    scrollToEnd();
-    clock.now = 61000;
-    ModalScript script;
-    results(script);
-    space();
+    EXPECT_EQ(window->windowTitle(), "SkimSprinter Speed Test");
+    timeAMinute();
     EXPECT_EQ(rawSetting(state, "SpeedTestScores"), " 200.00");
-    EXPECT_EQ(ini("Ann", "Other"), "kept");
     EXPECT_EQ(window->windowTitle(), "SkimSprinter Speed Test - [finished]");
     EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(sounds.count("sound/sttmon.wav"), 1);
     EXPECT_EQ(sounds.played.last(), "sound/sttmoff.wav");
 }
 
@@ -87,6 +42,8 @@ TEST_F(SpeedTest, PauseAndResumeAddTheTimedStretches) {
     clock.now = 1000;
     window->Command(CM_TIMERSTART);
     EXPECT_EQ(window->windowTitle(), "SkimSprinter Practice Reading - [timing]");
+    EXPECT_TRUE(window->Box->DisplayText.endsWith("\n*** PRESS THE SPACE BAR NOW ***"));
+    EXPECT_TRUE(!enabled(CM_TIMERSTART) && enabled(CM_TIMERPAUSE) && enabled(CM_TIMERSTOP));
     clock.now = 21000; // 20 s timed
     window->Command(CM_TIMERPAUSE);
     EXPECT_EQ(window->windowTitle(), "SkimSprinter Practice Reading - [paused]");
@@ -94,10 +51,11 @@ TEST_F(SpeedTest, PauseAndResumeAddTheTimedStretches) {
     clock.now = 500000; // a long pause, not counted
     space();            // resumes the timer without reloading
     EXPECT_EQ(window->Box->TextLength(), 1000);
-    scrollToEnd();
+    readToTheEnd();
     clock.now = 540000; // 40 s more
-    ModalScript script;
-    results(script);
+    script.answer("Speed Test Time", "Your speed is 200.00 words per minute", IDOK)
+        .answer("Save Results?", "save this time", IDYES)
+        .answer("Results", "previous scores", IDNO);
     window->Command(CM_TIMERSTOP);
     EXPECT_EQ(rawSetting(state, "SpeedTestScores"), " 200.00");
 }
@@ -108,13 +66,13 @@ TEST_F(SpeedTest, SpeedTestNumberMovesOnAndWraps) {
         {nullptr, 'a', 2}, {"2", 'b', 1}, {"0", 'a', 2}, {"-3", 'a', 2}, {"99999", 'a', 2},
     };
     for (const auto& [stored, textRead, after] : cases) {
+        SCOPED_TRACE(stored ? stored : "none");
         WritePrivateProfileString("Ann", "SpeedTestNumber", stored, ProfileName);
         open(true);
         space();
-        EXPECT_EQ(window->Box->DisplayText.at(0), QChar(textRead)) << (stored ? stored : "none");
-        EXPECT_EQ(iniInt("Ann", "SpeedTestNumber"), after) << (stored ? stored : "none");
+        EXPECT_EQ(window->Box->DisplayText.at(0), QChar(textRead));
+        EXPECT_EQ(iniInt("Ann", "SpeedTestNumber"), after);
         // Quitting abandons the test; the number has moved on all the same.
-        ModalScript script;
         script.answer("Exit Speed test", "You have aborted this timing.", IDOK);
         window->Command(CM_TIMERQUIT);
         EXPECT_FALSE(window->isVisible());
@@ -124,32 +82,17 @@ TEST_F(SpeedTest, SpeedTestNumberMovesOnAndWraps) {
 TEST_F(SpeedTest, ScoreListTakesOneMoreAt979AndNoneAt980) {
     for (int length : {979, 980}) {
         const QString stored = QString("215.35 ").repeated(140).left(length - 1) + "7";
-        WritePrivateProfileString("Ann", "SpeedTestScores", stored.toLatin1(), ProfileName);
+        put("Ann", "SpeedTestScores", stored);
         open(true);
-        clock.now = 1000;
-        space();
-        scrollToEnd();
-        clock.now = 61000;
-        ModalScript script;
-        script.answer("Speed Test Time", kSpeed200, IDOK);
-        script.answer("Save Results?", "save this time", IDYES);
-        if (length == 980)
-            script.answer("SkimSprinter",
-                          "Future scores will not be recorded as so many speed tests have been "
-                          "done.  Change Your user name and start again.",
-                          IDOK);
-        script.answer("Results", "previous scores", IDNO);
-        space();
+        timeAMinute(length == 980);
         EXPECT_EQ(rawSetting(state, "SpeedTestScores"),
                   length == 979 ? stored + " 200.00" : stored);
-        EXPECT_EQ(ini("Ann", "Other"), "kept");
     }
 }
 
 TEST_F(SpeedTest, StoppingEarlyAsksAndYesClosesWithoutASpeed) {
     reading("st_bas/st1.dat", readingText(6000, 'a'));
     open(true);
-    ModalScript script;
     script.answer("SkimSprinter",
                   "You have finished reading the instructions. Press the space bar to start.",
                   IDOK);
@@ -171,43 +114,29 @@ TEST_F(SpeedTest, StoppingEarlyAsksAndYesClosesWithoutASpeed) {
 }
 
 TEST_F(SpeedTest, OwnFileInASpeedTestIsTimedAndKeepsTheTestNumber) {
-    WritePrivateProfileString("Ann", "SpeedTestNumber", "2", ProfileName);
+    put("Ann", "SpeedTestNumber", "2");
     const QString mine = ownFile("mine.txt", readingText(968, 'm'));
     open(true);
-    ModalScript script;
-    script.then([mine](QWidget& w) {
-        if (auto* dialog = qobject_cast<QFileDialog*>(&w)) dialog->selectFile(mine);
-        return ModalScript::press(w, 1);
-    });
+    script.then(choose(mine));
     window->Command(CM_TEXTFILE);
     EXPECT_EQ(window->windowTitle(), "Text File (" + mine + ")");
     EXPECT_EQ(window->State, 0); // shown, waiting for the timed start
-    clock.now = 1000;
-    space();
+    timeAMinute();
     EXPECT_TRUE(window->Box->DisplayText.startsWith("mmm"));
-    scrollToEnd();
-    clock.now = 61000;
-    results(script);
-    space();
     EXPECT_EQ(rawSetting(state, "SpeedTestScores"), " 200.00");
     EXPECT_EQ(iniInt("Ann", "SpeedTestNumber"), 2);
 }
 
 TEST_F(SpeedTest, UseTextFileAsksAgainAtTheStartWhenTheDialogWasCancelled) {
     const QString mine = ownFile("mine.txt", "My own words.\n");
-    window = new SpeedTestWindow(nullptr, "Practice Reading ()", "Readings", -2, false);
-    window->Create();
-    ModalScript script;
+    open(false, -2);
     script.answer("Choose a text file to read", "", IDCANCEL);
     window->EvTimer(0);
-    EXPECT_TRUE(window->Box->DisplayText.startsWith("Practice instructions"));
+    EXPECT_TRUE(window->Box->DisplayText.startsWith("line 0"));
     script.answer("Choose a text file to read", "", IDCANCEL);
     space();
     EXPECT_EQ(window->State, 0);
-    script.then([mine](QWidget& w) {
-        qobject_cast<QFileDialog*>(&w)->selectFile(mine);
-        return ModalScript::press(w, 1);
-    });
+    script.then(choose(mine));
     space();
     EXPECT_EQ(window->State, 2);
     EXPECT_TRUE(window->Box->DisplayText.startsWith("My own words."));
