@@ -11,6 +11,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
+#include "bench_app.h"
 
 namespace {
 
@@ -80,10 +81,5 @@ BENCHMARK(BM_ExercisePageRedraw)
     ->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarksInApplication(argc, argv);
 }

@@ -23,6 +23,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
+#include "bench_app.h"
 
 namespace {
 
@@ -116,13 +117,5 @@ BENCHMARK(BM_FlashDuration)->Arg(25)->Arg(60)->Iterations(1)->UseManualTime();
 } // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QTemporaryDir state;
-    qputenv("XDG_CONFIG_HOME", (state.path() + "/config").toLocal8Bit());
-    qputenv("XDG_DATA_HOME", (state.path() + "/data").toLocal8Bit());
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarksInApplication(argc, argv);
 }

@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
+#include "bench_app.h"
 
 namespace {
 
@@ -156,13 +157,5 @@ BENCHMARK(BM_LoadOwnFile5MB)->Iterations(10)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QTemporaryDir state;
-    qputenv("XDG_CONFIG_HOME", (state.path() + "/config").toLocal8Bit());
-    qputenv("XDG_DATA_HOME", (state.path() + "/data").toLocal8Bit());
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarksInApplication(argc, argv);
 }
