@@ -26,15 +26,13 @@ TEST(Shadows, BandSpansTheMiddleOfTheTextHeight) {
     const struct {
         int height, top, bandHeight, corner;
     } cases[] = {
-        {25, 6, 15, 9},                   // 0.6 in single precision: 6.9999... gives 6, not 7
-        {20, 5, 12, 7}, {50, 13, 30, 18}, // not 14
-        {15, 4, 9, 5},  {0, 0, 0, 0},
+        {25, 6, 15, 9}, // 0.6 in single precision: 6.9999... gives 6, not 7
+        {20, 5, 12, 7}, {50, 13, 30, 18}, {0, 0, 0, 0},
     };
     for (const auto& c : cases) {
         const Band b = Shadows::band(c.height);
-        EXPECT_EQ(b.top, c.top) << c.height;
-        EXPECT_EQ(b.height, c.bandHeight) << c.height;
-        EXPECT_EQ(b.corner, c.corner) << c.height;
+        EXPECT_EQ(std::tuple(b.top, b.height, b.corner), std::tuple(c.top, c.bandHeight, c.corner))
+            << c.height;
     }
 }
 
@@ -51,19 +49,12 @@ TEST(Shadows, OneBarPerGroupAndGapsBetweenItsWords) {
     // Division 1: one bar over the visible text, leading white space skipped.
     const Line whole = shadows("  " + kTrain + "  ", 1);
     EXPECT_EQ(whole.bars, std::vector<QRect>{band(120, 560)});
-    EXPECT_EQ(whole.gaps.size(), 9u);
     EXPECT_EQ(whole.gaps.front(), band(150, 10));
-}
-
-TEST(Shadows, WhiteSpaceLongGroupsAndTabs) {
-    EXPECT_TRUE(shadows(u"", 4).bars.empty());
     const Line blank = shadows(u" \t  \t", 4);
-    EXPECT_TRUE(blank.bars.empty());
-    EXPECT_TRUE(blank.gaps.empty());
+    EXPECT_TRUE(blank.bars.empty() && blank.gaps.empty());
 
     // A group of 150 characters still gets its whole bar.
-    const QString longWord(150, u'x');
-    EXPECT_EQ(shadows(longWord, 4).bars, std::vector<QRect>{band(100, 1500)});
+    EXPECT_EQ(shadows(QString(150, u'x'), 4).bars, std::vector<QRect>{band(100, 1500)});
 
     // A tab at a break moves the next bar on by a tab's width; a tab inside a
     // group leaves a gap a tab wide.

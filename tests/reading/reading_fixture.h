@@ -38,6 +38,18 @@ protected:
         return b;
     }
 
+    // Answers the file dialog with a path.
+    static ModalScript::Step choose(const QString& path) {
+        return [path](QWidget& w) {
+            auto* dialog = qobject_cast<QFileDialog*>(&w);
+            EXPECT_EQ(w.windowTitle(), "Choose a text file to read");
+            if (!dialog) return 0;
+            EXPECT_EQ(dialog->nameFilters().value(0), "Text Files (*.txt)");
+            dialog->selectFile(path);
+            return ModalScript::press(w, 1);
+        };
+    }
+
 private:
     static QString write(const QString& path, const QByteArray& bytes) {
         QDir().mkpath(QFileInfo(path).path());
@@ -102,18 +114,6 @@ protected:
         EXPECT_EQ(ini("Ann", "Other"), "kept");
     }
     bool enabled(int id) const { return window->menuItem(id)->isEnabled(); }
-    // Answers the file dialog with a path.
-    static ModalScript::Step choose(const QString& path) {
-        return [path](QWidget& w) {
-            auto* dialog = qobject_cast<QFileDialog*>(&w);
-            EXPECT_EQ(w.windowTitle(), "Choose a text file to read");
-            if (!dialog) return 0;
-            EXPECT_EQ(dialog->nameFilters().value(0), "Text Files (*.txt)");
-            dialog->selectFile(path);
-            return ModalScript::press(w, 1);
-        };
-    }
-
     FakeClock clock;
     SpeedTestWindow* window = nullptr;
 };
