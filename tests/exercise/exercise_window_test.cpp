@@ -99,14 +99,19 @@ TEST_F(Exercise, TheSliderStartsAtTheStoredDivisionAndNothingLoadedIsInert) {
     EXPECT_FALSE(mon->activityDone[1]);
 }
 
-TEST_F(Exercise, CurrentLineDrawnAsShadowsInTheMiddle) {
+// The current line drawn as shadows in the middle; each press reveals one group.
+TEST_F(Exercise, EachPressRevealsOneGroupTheReleaseAfterTheLastMovesOnAndTheEndCloses) {
     open();
+    QTest::qWait(150); // the window's first exposure redraws the page
     ASSERT_EQ(box()->lineText, kLine1);
     const int h = box()->LineHeight;
     const int middle = (window->canvas().height() - 2 * box()->Margin - 2 * box()->Offset) / h / 2;
-    EXPECT_EQ(box()->popY, box()->Offset + box()->Margin + middle * h);
-    const Shadows::Line line = box()->shadowsOf(kLine1, box()->Offset + box()->Margin, box()->popY);
-    ASSERT_EQ(line.bars.size(), size_t(box()->groupCount));
+    const int y = box()->popY;
+    EXPECT_EQ(y, box()->Offset + box()->Margin + middle * h);
+    const Shadows::Line line = box()->shadowsOf(kLine1, box()->Offset + box()->Margin, y);
+    const int n = box()->groupCount;
+    ASSERT_GE(n, 3);
+    ASSERT_EQ(line.bars.size(), size_t(n));
     for (const QRect& bar : line.bars) {
         EXPECT_EQ(at(inBar(bar)), kGrey);
         EXPECT_EQ(at(QPoint(bar.center().x(), bar.top() - 1)), kWhite);
@@ -115,18 +120,10 @@ TEST_F(Exercise, CurrentLineDrawnAsShadowsInTheMiddle) {
     for (const QRect& gap : line.gaps)
         EXPECT_EQ(at(gap.center()), qRgb(192, 192, 192));
     // The next line has its shadows below; nothing above the middle yet.
-    EXPECT_EQ(at(inBar(firstBar(kLine2, box()->popY + h))), kGrey);
-    EXPECT_EQ(at(QPoint(line.bars.front().center().x(), box()->popY - h / 2)), kWhite);
-}
+    EXPECT_EQ(at(inBar(firstBar(kLine2, y + h))), kGrey);
+    const QRect bar = line.bars.front();
+    EXPECT_EQ(at(QPoint(bar.center().x(), y - h / 2)), kWhite);
 
-TEST_F(Exercise, EachPressRevealsOneGroupTheReleaseAfterTheLastMovesOnAndTheEndCloses) {
-    open();
-    QTest::qWait(150); // the window's first exposure redraws the page
-    const int n = box()->groupCount;
-    ASSERT_GE(n, 3);
-    const int y = box()->popY;
-    const QRect bar = firstBar(kLine1, y);
-    EXPECT_EQ(at(inBar(bar)), kGrey);
     press();
     EXPECT_EQ(box()->nextGroup, 1);
     EXPECT_NE(at(inBar(bar)), kGrey); // words on white now
@@ -163,7 +160,7 @@ TEST_F(Exercise, EachPressRevealsOneGroupTheReleaseAfterTheLastMovesOnAndTheEndC
     EXPECT_EQ(at(inBar(firstBar(kLine2, y))), kGrey);
     bool ink = false;
     for (int x = bar.left(); x <= bar.right(); ++x)
-        for (int row = y - box()->LineHeight; row < y; ++row)
+        for (int row = y - h; row < y; ++row)
             ink = ink || qGray(at(QPoint(x, row))) < 100;
     EXPECT_TRUE(ink);
 
@@ -204,7 +201,8 @@ TEST_F(Exercise, SliderActsWhenAMoveEnds) {
 // Odd readings: every one can be read to its end, which closes the window.
 TEST_F(Exercise, OddReadingsRunToTheirEnd) {
     const QByteArray words = QByteArray("quick brown foxes ").repeated(34);
-    const QString own = ownFile("own.txt", "Caf\xc3\xa9 au lait,\tth\xc3\xa9 vert.\n" + words + "\n");
+    const QString own =
+        ownFile("own.txt", "Caf\xc3\xa9 au lait,\tth\xc3\xa9 vert.\n" + words + "\n");
     const struct {
         const char* name;
         QByteArray text;
@@ -279,7 +277,8 @@ TEST_F(Exercise, QuickLessonRunsEveryActivityToTheLastQuestion) {
     }
     EXPECT_TRUE(mon->activityDone[1]);
 
-    for (const char* reading : {"First Practice Reading", "Second Practice Reading", "Speed Test"}) {
+    for (const char* reading :
+         {"First Practice Reading", "Second Practice Reading", "Speed Test"}) {
         prompt(reading, QByteArray(reading) != "Speed Test");
         mon->EvTimer(1);
         auto* readingWindow = qobject_cast<SpeedTestWindow*>(mon->activityWindow);

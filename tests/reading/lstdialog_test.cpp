@@ -1,16 +1,12 @@
 #include "reading/reading_fixture.h"
 
 #include "lesson/lessonmonitor.h"
-#include "platform/message_box.h"
-#include "platform/profile.h"
 #include "reading/lstdialog.h"
 #include "reading/reading_list.h"
-#include "shell/globals.h"
 
 #include <QListWidget>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -26,12 +22,12 @@ QByteArray listOf(int entries, int firstNumber) {
 
 TEST(ReadingListFile, EntriesDoneCountsAndWhatBadFilesGive) {
     const std::pair<QByteArray, std::vector<int>> cases[] = {
-        {"A\r\n3\rB\n7\n", {3, 7}},                      // CR LF and lone CR
-        {"A\n1\nB\n", {1}},                                // odd line count
-        {"A\n1\nB", {1}},                                   // last title without line end
-        {"A\n1\nB\n2", {1, 2}},                              // number without line end
-        {"A\nabc\nB\n2\n", {2}},                            // number line abc
-        {"A\n-2\nB\n1000\nC\n  12 extra\n", {12}},            // no file for -2 or 1000
+        {"A\r\n3\rB\n7\n", {3, 7}},                // CR LF and lone CR
+        {"A\n1\nB\n", {1}},                        // odd line count
+        {"A\n1\nB", {1}},                          // last title without line end
+        {"A\n1\nB\n2", {1, 2}},                    // number without line end
+        {"A\nabc\nB\n2\n", {2}},                   // number line abc
+        {"A\n-2\nB\n1000\nC\n  12 extra\n", {12}}, // no file for -2 or 1000
         {"", {}},
     };
     for (const auto& [content, want] : cases) {
@@ -96,7 +92,8 @@ TEST_F(ReadingList, ShowsDoneCountsSelectsTheLeastReadAndStoresTheChoice) {
 
 TEST_F(ReadingList, TheLeastReadFarDownIsScrolledIntoView) {
     mon->SetAdvanced(true);
-    put("Ann", "ReadingsDoneAdvanced", QString("2 ").repeated(20) + "1 " + QString("3 ").repeated(9));
+    put("Ann", "ReadingsDoneAdvanced",
+        QString("2 ").repeated(20) + "1 " + QString("3 ").repeated(9));
     LstDialog d(mon, &line, "Choose another reading");
     EXPECT_EQ(d.list()->currentRow(), 20);
     EXPECT_EQ(d.list()->verticalScrollBar()->value(), 15);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "support/reading_host.h"
 #include "support/reading_data.h"
+#include "support/reading_host.h"
 #include "support/shell_fixture.h"
 
 #include "platform/locations.h"
@@ -81,8 +81,8 @@ protected:
     void open(bool speedTest, int reading = 11, bool load = true) {
         delete window;
         window = new SpeedTestWindow(nullptr, speedTest ? "SkimSprinter Speed Test" : "Practice",
-                                     speedTest ? "SpeedTest" : "Readings",
-                                     speedTest ? -1 : reading, speedTest);
+                                     speedTest ? "SpeedTest" : "Readings", speedTest ? -1 : reading,
+                                     speedTest);
         window->Create();
         window->show();
         if (load && reading != -2) window->EvTimer(0);
@@ -102,12 +102,13 @@ protected:
         clock.now = 61000;
         script.answer("Speed Test Time",
                       "Your speed is 200.00 words per minute  (16.67 characters per second)", IDOK);
-        script.answer("Save Results?",
-                      "Do you want to save this time (did the test go smoothly)?", IDYES);
+        script.answer("Save Results?", "Do you want to save this time (did the test go smoothly)?",
+                      IDYES);
         if (full)
             script.answer("SkimSprinter",
                           "Future scores will not be recorded as so many speed tests have been "
-                          "done.  Change Your user name and start again.", IDOK);
+                          "done.  Change Your user name and start again.",
+                          IDOK);
         script.answer("Results", "Do you want to look at your previous scores?", IDNO);
         space();
         EXPECT_TRUE(script.finished());

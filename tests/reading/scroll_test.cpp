@@ -49,7 +49,8 @@ TEST_F(Scrolling, AStepMovesThePageAndAWholeLineEndsAsAFreshRedraw) {
                     ASSERT_EQ(host.image.pixel(x, y), qRgb(255, 255, 255)) << x << "," << y;
             }
         EXPECT_EQ(PaintLock, 0);
-        EXPECT_EQ(box.Display.topleftcharno, -1) << "the top of the text moves only on a whole line";
+        EXPECT_EQ(box.Display.topleftcharno, -1)
+            << "the top of the text moves only on a whole line";
         for (int i = 2; i < steps; ++i)
             EXPECT_TRUE(box.ScrollLine(-1));
         EXPECT_FALSE(box.ScrollLine(-1)) << "the last call completes the line";
@@ -57,7 +58,8 @@ TEST_F(Scrolling, AStepMovesThePageAndAWholeLineEndsAsAFreshRedraw) {
         EXPECT_EQ(host.presented, std::vector<QRect>(steps, r));
         EXPECT_EQ(host.presentedLocked, steps);
         // The top is the line feed after "line 0".
-        EXPECT_EQ(std::tuple(box.StepCount, box.Display.topleftcharno, box.StartChar), std::tuple(0, 6, 6));
+        EXPECT_EQ(std::tuple(box.StepCount, box.Display.topleftcharno, box.StartChar),
+                  std::tuple(0, 6, 6));
         // The page interior above the bottom line's band matches a clean redraw.
         const QRect above = r.adjusted(0, 0, 0, -box.LineHeight);
         const QImage scrolled = host.image.copy(above);
@@ -105,7 +107,8 @@ TEST_F(Scrolling, SmoothnessAndFontChangesSnapBackToWholeLines) {
     ScrollTextBox box(1);
     box.load(reading("s.dat", lines(60)));
     const std::pair<std::function<void()>, int> cases[] = {
-        {[&] { box.ScrollVerySmooth(); }, 16}, {[&] { box.ScrollCourse(); }, 2},
+        {[&] { box.ScrollVerySmooth(); }, 16},
+        {[&] { box.ScrollCourse(); }, 2},
         {[&] { box.FontLarger(); }, 2},
     };
     for (const auto& [change, steps] : cases) {
