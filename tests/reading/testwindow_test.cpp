@@ -22,8 +22,7 @@ TEST_F(ReadingWindow, SetUpPlaysTheSoundReadsTheSettingsAndStartsTheTimers) {
         {"3", "12", 113, 2, 12},
         // Values the window cannot use: four steps, nothing checked, the default font.
         {"7", "0", 0, 4, 14},
-        {"-1", "-5", 0, 4, 14},
-        {"99", "500", 0, 4, 14},
+        {"-1", "500", 0, 4, 14},
     };
     put("Ann", "OtherTargetNo", "33");
     for (const Case& c : cases) {
