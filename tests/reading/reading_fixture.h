@@ -62,6 +62,17 @@ private:
     QTemporaryDir own_;
 };
 
+// A text box alone on a canvas, 600 x 400 unless the test sets another size.
+class BoxTest : public ReadingTest {
+protected:
+    void setClient(QSize size) {
+        host.image = QImage(size, QImage::Format_RGB32);
+        host.image.fill(Qt::black);
+    }
+    ImageHost host;
+    ScrollTextBox box{1};
+};
+
 // A reading window of the program over the test's data tree.
 class ReadingWindowTest : public ReadingTest {
 protected:

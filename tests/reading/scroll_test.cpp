@@ -23,11 +23,12 @@ TEST(ScrollSteps, StepsOfALineAddUpToTheLineHeight) {
         }
 }
 
-using Scrolling = ReadingTest;
+class Scrolling : public BoxTest {
+protected:
+    Scrolling() { setClient(QSize(400, 300)); }
+};
 
 TEST_F(Scrolling, AStepMovesThePageAndAWholeLineEndsAsAFreshRedraw) {
-    ImageHost host(QSize(400, 300));
-    ScrollTextBox box(1);
     const QString text = reading("s.dat", lines(60));
     for (int steps : {4, 2, 8, 16}) {
         SCOPED_TRACE(steps);
@@ -69,8 +70,6 @@ TEST_F(Scrolling, AStepMovesThePageAndAWholeLineEndsAsAFreshRedraw) {
 }
 
 TEST_F(Scrolling, TheEndOfTheTextIsReportedAtEveryCompletingCallAndNothingMoves) {
-    ImageHost host(QSize(400, 300));
-    ScrollTextBox box(1);
     struct Case {
         const char* what;
         QByteArray text;
@@ -103,8 +102,6 @@ TEST_F(Scrolling, TheEndOfTheTextIsReportedAtEveryCompletingCallAndNothingMoves)
 }
 
 TEST_F(Scrolling, SmoothnessAndFontChangesSnapBackToWholeLines) {
-    ImageHost host(QSize(400, 300));
-    ScrollTextBox box(1);
     box.load(reading("s.dat", lines(60)));
     const std::pair<std::function<void()>, int> cases[] = {
         {[&] { box.ScrollVerySmooth(); }, 16},

@@ -10,11 +10,9 @@ int printed(const QFont& f, const QString& s) {
 }
 } // namespace
 
-using TextBoxTest = ReadingTest;
+using TextBoxTest = BoxTest;
 
 TEST_F(TextBoxTest, LoadingReadsLineEndsOfEveryKindAndTellsTheWindow) {
-    ImageHost host;
-    ScrollTextBox box(1);
     ASSERT_TRUE(box.load(reading("r.dat", "one\r\ntwo\rthree\nfour\n")));
     EXPECT_EQ(box.DisplayText, "one\ntwo\nthree\nfour\n");
     EXPECT_EQ(std::tuple(host.progressMax, host.progress, host.loaded),
@@ -39,8 +37,6 @@ TEST_F(TextBoxTest, LoadingReadsLineEndsOfEveryKindAndTellsTheWindow) {
 }
 
 TEST_F(TextBoxTest, AFileThatCannotBeReadIsReportedAndChangesNothing) {
-    ImageHost host;
-    ScrollTextBox box(1);
     box.load(reading("good.dat", "kept text\nsecond line\nthird line\n"));
     for (int i = 0; i < 5; ++i)
         box.LineUp(); // a line and a step on
@@ -60,8 +56,7 @@ TEST_F(TextBoxTest, AFileThatCannotBeReadIsReportedAndChangesNothing) {
 }
 
 TEST_F(TextBoxTest, BadFilesNeitherCrashNorHang) {
-    ImageHost host(QSize(500, 300));
-    ScrollTextBox box(1);
+    setClient(QSize(500, 300));
     const std::pair<QByteArray, int> cases[] = {
         {QByteArray(5000, '\n'), 5000}, {QByteArray(10000, 'a') + "\n", 1}, {"", 0}};
     for (const auto& [bytes, lineFeeds] : cases) {
@@ -81,8 +76,6 @@ TEST_F(TextBoxTest, BadFilesNeitherCrashNorHang) {
 }
 
 TEST_F(TextBoxTest, OwnParagraphsAreWrappedToFitTheScreenAgainAtEveryFont) {
-    ImageHost host;
-    ScrollTextBox box(1);
     QByteArray para;
     for (int i = 0; i < 400; ++i)
         para += "word" + QByteArray::number(i) + " ";
@@ -105,8 +98,6 @@ TEST_F(TextBoxTest, OwnParagraphsAreWrappedToFitTheScreenAgainAtEveryFont) {
 }
 
 TEST_F(TextBoxTest, LinesAreMeasuredForTheWidthAndTheAverage) {
-    ImageHost host;
-    ScrollTextBox box(1);
     struct Case {
         QByteArray bytes;
         int widestChars, average;
@@ -130,8 +121,7 @@ TEST_F(TextBoxTest, LinesAreMeasuredForTheWidthAndTheAverage) {
 }
 
 TEST_F(TextBoxTest, ThePageAndTheWindowFitTheWidestLineAndFontsStep) {
-    ImageHost host(QSize(300, 400));
-    ScrollTextBox box(1);
+    setClient(QSize(300, 400));
     box.load(reading("w.dat", "A short line.\nA somewhat longer line of the reading.\n"));
     const int client = box.TextWidth + 2 * box.Margin;
     EXPECT_EQ(host.outerWidths, std::vector<int>{client + ImageHost::kFrame});
@@ -160,11 +150,9 @@ TEST_F(TextBoxTest, ThePageAndTheWindowFitTheWidestLineAndFontsStep) {
 }
 
 TEST_F(TextBoxTest, TheBottomLineTheLastFullLineAndTheNearEndCall) {
-    ImageHost host(QSize(400, 200));
-    ScrollTextBox box(1);
     for (int height : {90, 200}) { // a page of one line, then of several
         SCOPED_TRACE(height);
-        host.image = QImage(400, height, QImage::Format_RGB32);
+        setClient(QSize(400, height));
         box.load(reading("d.dat", lines(40)));
         const int drawn = int(box.Display.lines().size());
         const int room =
