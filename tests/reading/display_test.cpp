@@ -31,7 +31,6 @@ TEST_F(DisplayMap, PageLinesAndTheLinesScrolledOffTheTop) {
     EXPECT_EQ(d.TopLine(0), name(2)); // the oldest of the three kept
     EXPECT_EQ(d.TopLine(2), name(4)); // the newest
     // Out of range: past what is kept, negative, or at MidLineStart and beyond.
-    ModalScript script;
     for (int i = 0; i < 3; ++i)
         script.answer("tle", "topline error", IDOK);
     EXPECT_EQ(d.TopLine(3), QString());

@@ -76,10 +76,8 @@ protected:
 TEST_F(ReadingList, ShowsDoneCountsSelectsTheLeastReadAndStoresTheChoice) {
     put("Ann", "ReadingsDoneBasic", "2 0 1 ");
     LstDialog d(mon, &line, "Choose Practice Reading");
-    EXPECT_EQ(d.windowTitle(), "Choose Practice Reading");
     EXPECT_EQ(rows(d), (QStringList{"  2   Bees", "  0   Bridges", "  1   Writing"}));
     EXPECT_EQ(d.list()->currentRow(), 1);
-    EXPECT_EQ(d.list()->font().family(), "Liberation Sans");
     EXPECT_TRUE(radio(d, 51)->isChecked());
 
     emit d.list()->itemDoubleClicked(d.list()->item(1));
@@ -106,7 +104,6 @@ TEST_F(ReadingList, SwitchingModeRefillsAndOkSaysSo) {
         radio(d, toAdvanced ? 53 : 51)->click();
         EXPECT_EQ(mon->Advanced(), toAdvanced);
         EXPECT_EQ(d.list()->count(), toAdvanced ? 30 : 3);
-        ModalScript script;
         if (toAdvanced)
             script.answer("Advanced Reading Selected",
                           "SkimSprinter will now run in advanced mode.  This includes the "
@@ -148,7 +145,6 @@ TEST_F(ReadingList, OtherButtonsAndTheirResults) {
 TEST_F(ReadingList, AMissingListEndsTheProgram) {
     QTemporaryDir empty;
     Locations::setDataDirOverride(empty.path());
-    ModalScript script;
     script.answer("SkimSprinter",
                   "practice text list file missing ... reinstall product ... exiting", IDOK);
     EXPECT_EQ(activityFactory().chooseReading(mon, line, "Choose Practice Reading"), 1000);

@@ -9,9 +9,7 @@
 
 using SpeedTest = ReadingWindowTest;
 
-TEST(SpeedResult, RoundingAndTimedStretches) {
-    EXPECT_EQ(speedMessage(readingSpeed(2543, 97310)).toStdString(),
-              "Your speed is 313.60 words per minute  (26.13 characters per second)");
+TEST(SpeedResult, NoInfiniteSpeedAndTimingAcrossAClockWrap) {
     // Start and stop on one tick: counted as 1 ms, never an infinite speed to save.
     EXPECT_TRUE(std::isfinite(readingSpeed(32, 0).wordsPerMinute));
     // A stretch across a wrap of the millisecond clock.
