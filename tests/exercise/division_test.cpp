@@ -47,7 +47,6 @@ TEST(Division, LinesCutAsTheUserSeesThem) {
         {QStringLiteral(" \t  "), 20, 10, 1, 0, {}}, // all white: start runs one past the end
         // Out-of-range divisions are clamped; an average of 0 counts as 1.
         {kTrain, 0, 60, 0, 56, {}},
-        {kTrain, -3, 60, 0, 56, {}},
         {kTrain, 99, 56, 0, 56, divide(kTrain, 20, 56).breaks},
         {kTrain, 4, 0, 0, 56, divide(kTrain, 4, 1).breaks},
         // Every candidate costs 1e8 or more: the search keeps none.
