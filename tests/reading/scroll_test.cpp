@@ -44,10 +44,11 @@ TEST_F(Scrolling, AStepMovesThePageAndAWholeLineEndsAsAFreshRedraw) {
         // Outside the rectangle nothing changed; the strip it uncovered is white.
         for (int y = 0; y < before.height(); ++y)
             for (int x = 0; x < before.width(); ++x) {
-                if (!r.contains(x, y))
+                if (!r.contains(x, y)) {
                     ASSERT_EQ(host.image.pixel(x, y), before.pixel(x, y)) << x << "," << y;
-                else if (y > r.bottom() - d)
+                } else if (y > r.bottom() - d) {
                     ASSERT_EQ(host.image.pixel(x, y), qRgb(255, 255, 255)) << x << "," << y;
+                }
             }
         EXPECT_EQ(PaintLock, 0);
         EXPECT_EQ(box.Display.topleftcharno, -1)
