@@ -16,6 +16,8 @@
 #include <QMenuBar>
 #include <QTemporaryDir>
 
+#include <utility>
+
 namespace {
 
 void writeList(const QString& root, const QString& name, const QStringList& records) {
@@ -29,8 +31,7 @@ void writeList(const QString& root, const QString& name, const QStringList& reco
 // n characters of four-letter words.
 QString sentenceOf(int n, char fill) {
     QString s = (QString(4, QChar(fill)) + ' ').repeated(n / 5 + 1).left(n);
-    if (s.endsWith(' '))
-        s[n - 1] = QChar(fill);
+    if (s.endsWith(' ')) s[n - 1] = QChar(fill);
     return s;
 }
 
@@ -57,8 +58,7 @@ protected:
     }
     ~Drill() override {
         delete window;
-        delete mon;
-        mon = nullptr;
+        delete std::exchange(mon, nullptr);
         Locations::setDataDirOverride({});
         score.resetToStart();
     }
@@ -67,8 +67,7 @@ protected:
     void open(int plan = 4) {
         delete window;
         ModalScript monitorStart;
-        if (plan != 4)
-            monitorStart.answer("Lesson Prompt", "Time to do the Drills", IDCANCEL);
+        if (plan != 4) monitorStart.answer("Lesson Prompt", "Time to do the Drills", IDCANCEL);
         if (!mon) {
             mon = new LessonMonitor(nullptr, plan);
             mon->SetupWindow();
@@ -82,12 +81,10 @@ protected:
 
     // Runs one drill through its timers; the answers must be scripted first.
     void flash() {
-        ASSERT_TRUE(window->timerActive(4));
-        window->EvTimer(4);
-        ASSERT_TRUE(window->timerActive(5));
-        window->EvTimer(5);
-        ASSERT_TRUE(window->timerActive(1));
-        window->EvTimer(1);
+        for (int id : {4, 5, 1}) {
+            ASSERT_TRUE(window->timerActive(id)) << id;
+            window->EvTimer(id);
+        }
     }
     // Starts a series and cancels it at the first question.
     void flashAndCancel() {
@@ -98,10 +95,8 @@ protected:
 
     // Marks answers and lets a speed command evaluate them, as an answer would.
     void evaluate(int rights, int wrongs) {
-        for (int i = 0; i < rights; ++i)
-            score.right();
-        for (int i = 0; i < wrongs; ++i)
-            score.wrong();
+        for (int i = 0; i < rights + wrongs; ++i)
+            i < rights ? score.right() : score.wrong();
         window->Command(13);
     }
 
@@ -110,8 +105,7 @@ protected:
         int n = 0;
         for (int y = 0; y < canvas.height(); ++y)
             for (int x = 0; x < canvas.width(); ++x)
-                if (canvas.pixelColor(x, y) == colour && ++n && box)
-                    *box |= QRect(x, y, 1, 1);
+                if (canvas.pixelColor(x, y) == colour && ++n && box) *box |= QRect(x, y, 1, 1);
         return n;
     }
 

@@ -6,7 +6,6 @@
 #include "graph/stored_results.h"
 
 #include <QCoreApplication>
-#include <QPointer>
 #include <QScrollBar>
 
 #include <algorithm>

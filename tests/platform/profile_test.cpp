@@ -182,15 +182,17 @@ TEST(ProfileWrite, BadArgumentsAreRefusedWithoutTouchingTheFile) {
     EXPECT_EQ(g_failures, "") << "a refused argument is no file failure";
 }
 
-TEST(ProfileFile, LivesInTheStateDirAndIsCreatedOnlyByAWrite) {
+// Every other test finds the settings where TempState puts them; the scores go beside them.
+TEST(Locations, ReadsCreateNothingAndOldStyleNamesResolveAgainstTheDataTree) {
     TempState state;
-    EXPECT_EQ(profileFilePath(kIni), state.iniPath());
     EXPECT_EQ(Locations::scoreDir(), state.dataHome() + "/skimsprinter");
     EXPECT_EQ(GetPrivateProfileInt("Anna", "Used", 0, kIni), 0);
-    EXPECT_FALSE(QFileInfo::exists(Locations::stateDir())) << "a read must not create anything";
     EXPECT_EQ(GetPrivateProfileInt("Anna", "Used", 9, nullptr), 9);
-    ASSERT_TRUE(WritePrivateProfileInt("Anna", "Used", 1, kIni));
-    EXPECT_EQ(state.readIni(), "[Anna]\nUsed=1\n");
+    EXPECT_FALSE(QFileInfo::exists(Locations::stateDir())) << "a read must not create anything";
+    Locations::setDataDirOverride("/opt/data");
+    EXPECT_EQ(Locations::dataPath("sound\\right.wav"), "/opt/data/sound/right.wav");
+    EXPECT_EQ(Locations::dataPath("/abs/file.txt"), "/abs/file.txt");
+    Locations::setDataDirOverride({});
 }
 
 TEST(ProfileFile, NewFilesFollowTheUmaskExistingOnesKeepTheirMode) {
@@ -323,13 +325,6 @@ TEST(ProfileProcesses, AWriterGivesUpOnALockHeldByAHungCopy) {
     EXPECT_EQ(writer.exitCode(), 1) << "the write must fail";
     EXPECT_EQ(state.readIni(), "[Anna]\nUsed=4\n");
     ASSERT_TRUE(WritePrivateProfileInt("Anna", "Used0", 1, kIni)) << "the lock is free again";
-}
-
-TEST(Locations, OldStyleNamesResolveAgainstTheDataTree) {
-    Locations::setDataDirOverride("/opt/data");
-    EXPECT_EQ(Locations::dataPath("sound\\right.wav"), "/opt/data/sound/right.wav");
-    EXPECT_EQ(Locations::dataPath("/abs/file.txt"), "/abs/file.txt");
-    Locations::setDataDirOverride({});
 }
 
 TEST(SettingsNotice, TheFirstFailedWriteOfARunTellsTheUserOnce) {

@@ -43,7 +43,6 @@ TEST(Sound, LengthComesFromTheHeaderReadWithinTheBytesPresent) {
                   expected)
             << name;
     }
-    EXPECT_GT(wavDurationMs(QStringLiteral(SKIM_BUILD_DATA_DIR "/sound/right.wav")), 0);
     EXPECT_EQ(wavDurationMs(QStringLiteral(SKIM_BUILD_DATA_DIR "/sound/missing.wav")), -1);
 }
 
