@@ -83,14 +83,10 @@ TEST_F(SpeedTest, SpeedTestNumberMovesOnAndWraps) {
 TEST_F(SpeedTest, StoppingEarlyAsksAndYesClosesWithoutASpeed) {
     reading("st_bas/st1.dat", readingText(6000, 'a'));
     open(true);
-    script.answer("SkimSprinter",
-                  "You have finished reading the instructions. Press the space bar to start.",
-                  IDOK);
+    script.answer("SkimSprinter", "finished reading the instructions. Press the space bar", IDOK);
     window->FinishedScrolling();
     space();
-    script.answer("Quit speed test?",
-                  "You have not finished this timing.  Do you want to abort this speed test?",
-                  IDNO);
+    script.answer("Quit speed test?", "not finished this timing.  Do you want to abort", IDNO);
     window->Command(CM_TIMERSTOP);
     EXPECT_EQ(window->State, 1);
     script.answer("Quit speed test?", "abort this speed test?", IDYES);

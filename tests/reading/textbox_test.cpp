@@ -94,24 +94,22 @@ TEST_F(TextBoxTest, OwnParagraphsAreWrappedToFitTheScreenAgainAtEveryFont) {
 }
 
 TEST_F(TextBoxTest, LinesAreMeasuredForTheWidthAndTheAverage) {
-    struct Case {
+    const struct {
         QByteArray bytes;
         int widestChars, average;
         QString widest;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"ab\nabcdef\nabcd\n", 6, 4, "abcdef"},
         {"ab\nabcd\nWWWWWWWWWWWW", 4, 3, "abcd"}, // an unended last line is not measured
         {"WWWW", 0, 70, ""},                      // no complete line
         {"iiii      \nmmm\n", 10, 6, "mmm"},      // trailing spaces do not widen the page
         {"mmm   \nii\n", 6, 4, "mmm   "},         // but the kept line has them
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.bytes.toStdString());
         box.load(reading("m.dat", c.bytes));
-        EXPECT_EQ(box.WidestLineChars, c.widestChars);
-        EXPECT_EQ(box.AverageLineChars, c.average);
-        EXPECT_EQ(box.WidestLine, c.widest);
+        EXPECT_EQ(std::tuple(box.WidestLineChars, box.AverageLineChars, box.WidestLine),
+                  std::tuple(c.widestChars, c.average, c.widest));
         EXPECT_EQ(box.TextWidth, printed(box.NormalFont, c.widest.trimmed()) + 2 * box.Margin);
     }
 }
@@ -127,8 +125,8 @@ TEST_F(TextBoxTest, ThePageAndTheWindowFitTheWidestLineAndFontsStep) {
     EXPECT_EQ(host.image.pixel(page.left(), page.center().y()), qRgb(0, 0, 0));
     EXPECT_EQ(host.image.pixel(page.left() - 2, page.center().y()), qRgb(0xC0, 0xC0, 0xC0));
     box.FontSmaller();
-    EXPECT_EQ(box.BoldFont.pixelSize(), 12);
-    EXPECT_EQ(iniInt("Ann", "SpeedTestFontSize"), 12);
+    EXPECT_EQ(std::pair(box.BoldFont.pixelSize(), iniInt("Ann", "SpeedTestFontSize")),
+              std::pair(12, 12));
     for (int i = 0; i < 30; ++i)
         box.FontSmaller();
     EXPECT_EQ(box.FontSize, TextBox::kMinFontSize);
