@@ -38,7 +38,6 @@ protected:
         return b;
     }
 
-    // Answers the file dialog with a path.
     static ModalScript::Step choose(const QString& path) {
         return [path](QWidget& w) {
             auto* dialog = qobject_cast<QFileDialog*>(&w);
@@ -97,7 +96,6 @@ protected:
         if (load && reading != -2) window->EvTimer(0);
     }
     void space() { window->EvKeyUp(Qt::Key_Space, false); }
-    // Holds the down arrow until the end line is on the page.
     void readToTheEnd() {
         for (int i = 0; i < 2000 && !window->NearEnd; ++i)
             window->EvKeyDown(Qt::Key_Down, i > 0);

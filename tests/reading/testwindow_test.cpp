@@ -145,7 +145,6 @@ TEST_F(ReadingWindow, AChosenTextFileOrListedReadingIsWhatGetsRead) {
     window->Command(CM_PRACTICEREADINGS);
     EXPECT_EQ(list.listCaptions, QStringList({"Choose another reading", "Choose another reading"}));
     EXPECT_TRUE(window->Box->DisplayText.startsWith("Reading three.\n"));
-    // "Use Text File" in the list asks for the file.
     list.readingAnswer = -2;
     script.then(choose(mine));
     window->Command(CM_PRACTICEREADINGS);

@@ -120,7 +120,6 @@ TEST_F(TextBoxTest, ThePageAndTheWindowFitTheWidestLineAndFontsStep) {
     const int client = box.TextWidth + 2 * box.Margin;
     EXPECT_EQ(host.outerWidths, std::vector<int>{client + ImageHost::kFrame});
     EXPECT_EQ(iniInt("Ann", "SpeedTestScreenWidth"), client + ImageHost::kFrame);
-    // White page in a black frame, grey around it.
     const QRect page = box.pageRect();
     EXPECT_EQ(host.image.pixel(page.left(), page.center().y()), qRgb(0, 0, 0));
     EXPECT_EQ(host.image.pixel(page.left() - 2, page.center().y()), qRgb(0xC0, 0xC0, 0xC0));
@@ -160,7 +159,6 @@ TEST_F(TextBoxTest, TheBottomLineTheLastFullLineAndTheNearEndCall) {
         EXPECT_EQ(box.Display.lines().front().text, QStringLiteral("line %1").arg(drawn - 1));
     }
     EXPECT_EQ(host.nearEnd, 0);
-    // The end of a short text on the page: the near-end call.
     box.load(reading("d.dat", "one\ntwo\nthree\n"));
     EXPECT_GT(host.nearEnd, 0);
 }

@@ -61,7 +61,6 @@ TEST_F(Prompts, HelpFromAModalPromptIsUsableAndThePromptStaysAnswerable) {
         EXPECT_TRUE(helpWindow.currentPage().endsWith("contents.html"));
         QTest::keyClick(&helpWindow, Qt::Key_Escape);
         EXPECT_FALSE(helpWindow.isVisible());
-        // The prompt is still open and takes its answer.
         EXPECT_TRUE(prompt.isVisible());
         auto* edit = prompt.findChild<QLineEdit*>();
         edit->selectAll();
