@@ -107,8 +107,9 @@ protected:
         space();
         readToTheEnd();
         clock.now = 61000;
-        script.answer("Speed Test Time",
-                      "Your speed is 200.00 words per minute  (16.67 characters per second)", IDOK)
+        script
+            .answer("Speed Test Time",
+                    "Your speed is 200.00 words per minute  (16.67 characters per second)", IDOK)
             .answer("Save Results?", "save this time (did the test go smoothly)?", IDYES);
         if (full) script.answer("SkimSprinter", "Future scores will not be recorded", IDOK);
         script.answer("Results", "look at your previous scores?", IDNO);
