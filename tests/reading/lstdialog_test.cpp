@@ -58,12 +58,6 @@ protected:
         put("Ann", "Other", "kept");
         mon = new LessonMonitor(nullptr, 4); // deleted with the other windows
     }
-    static QStringList rows(const LstDialog& d) {
-        QStringList r;
-        for (int i = 0; i < d.list()->count(); ++i)
-            r << d.list()->item(i)->text();
-        return r;
-    }
     QRadioButton* radio(LstDialog& d, int id) { return qobject_cast<QRadioButton*>(d.control(id)); }
 
     QString line;
@@ -72,7 +66,10 @@ protected:
 TEST_F(ReadingList, ShowsDoneCountsSelectsTheLeastReadAndStoresTheChoice) {
     put("Ann", "ReadingsDoneBasic", "2 0 1 ");
     LstDialog d(mon, &line, "Choose Practice Reading");
-    EXPECT_EQ(rows(d), (QStringList{"  2   Bees", "  0   Bridges", "  1   Writing"}));
+    QStringList rows;
+    for (int i = 0; i < d.list()->count(); ++i)
+        rows << d.list()->item(i)->text();
+    EXPECT_EQ(rows, (QStringList{"  2   Bees", "  0   Bridges", "  1   Writing"}));
     EXPECT_EQ(d.list()->currentRow(), 1);
     EXPECT_TRUE(radio(d, 51)->isChecked());
 

@@ -10,23 +10,18 @@
 
 using Windows = ShellTest;
 
-namespace {
-QPoint defaultPos(const char* name, QSize size) {
-    SWindow w(nullptr, "t", name);
-    w.resize(size);
-    int x = 0, y = 0;
-    w.DefaultPos(x, y);
-    return {x, y};
-}
-} // namespace
-
 TEST_F(Windows, DefaultPositionsOfOtherWindows) {
     // Desktop 1024 x 768, no lesson monitor. The prompts, graphs and the monitor are checked
     // where they open; readings are centred right of the monitor, never off the right edge.
     for (auto [name, size, pos] : {std::tuple{"Something", QSize(100, 100), QPoint(50, 50)},
                                    {"Readings", {490, 350}, {257, 132}},
-                                   {"SpeedTest", {990, 350}, {7, 132}}})
-        EXPECT_EQ(defaultPos(name, size), pos) << name;
+                                   {"SpeedTest", {990, 350}, {7, 132}}}) {
+        SWindow w(nullptr, "t", name);
+        w.resize(size);
+        int x = 0, y = 0;
+        w.DefaultPos(x, y);
+        EXPECT_EQ(QPoint(x, y), pos) << name;
+    }
 }
 
 TEST_F(Windows, StoredPositionOffEveryScreenGivesTheDefaultAndMovesAreWrittenAtOnce) {
