@@ -122,9 +122,7 @@ TEST_F(ReadingList, OtherButtonsAndTheirResults) {
         d.list()->clearSelection();
         d.sendCommand(command);
         EXPECT_EQ(d.isVisible(), result == 0);
-        if (result != 0) {
-            EXPECT_EQ(d.result(), result);
-        }
+        EXPECT_EQ(result ? d.result() : 0, result);
         EXPECT_EQ(sounds.played, QStringList{QString("sound/%1.wav").arg(sound)});
         EXPECT_EQ(chosen, "untouched");
         EXPECT_TRUE(mon->Advanced());
