@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <numeric>
 #include <random>
 
@@ -95,7 +94,6 @@ TEST(Division, FastSearchMatchesTheFullSearchOnRandomLines) {
     };
 
     int withManyChoices = 0;
-    std::map<int, int> perDivision;
     for (int compared = 0; compared < 10000;) {
         const QString text = line();
         const int division = pick(1, 20);
@@ -120,11 +118,8 @@ TEST(Division, FastSearchMatchesTheFullSearchOnRandomLines) {
         for (size_t g = 1; g < groups.size(); ++g)
             EXPECT_TRUE(IsSeparator(groups[g][0]));
         ++compared;
-        ++perDivision[division];
     }
     EXPECT_GT(withManyChoices, 400);
-    for (int d = 1; d <= 20; ++d)
-        EXPECT_GT(perDivision[d], 200) << d;
 }
 
 TEST(WordGroupsTool, ReadsEscapedLinesAndReportsTheCuts) {

@@ -29,13 +29,8 @@ protected:
         reading("pr_bas.dat", "The Morning Train\n1\n");
         put("Ann", "Used", "9");
         put("Ann", "LevelAdvanced", "0");
-        mon = new LessonMonitor(nullptr, 4);
+        mon = new LessonMonitor(nullptr, 4); // deleted with the other windows
         mon->SetupWindow();
-    }
-    ~Exercise() override {
-        delete window;
-        delete mon;
-        mon = nullptr;
     }
     void open(bool load = true, int readingNumber = 1) {
         delete window;
@@ -58,13 +53,22 @@ protected:
         key(QEvent::KeyRelease, k, repeat);
         if (settle) window->settleRelease();
     }
-    // Reveals the rest of the current line and lets go.
     void finishLine() {
         while (!box()->lineFinished) {
             press();
             if (!box()->lineFinished) release();
         }
         release();
+    }
+    // Presses and lets go until the window closes; counts the lines with groups to reveal.
+    int pressUntilClosed(int most) {
+        int withGroups = 0;
+        for (int presses = 0; window->isVisible() && presses < most; ++presses) {
+            withGroups += box()->nextGroup == 0 && box()->groupCount > 0;
+            press();
+            release();
+        }
+        return withGroups;
     }
     ExerciseBox* box() const { return window->box(); }
     QRgb at(QPoint p) { return window->canvas().pixel(p); }
@@ -93,10 +97,8 @@ TEST_F(Exercise, TheSliderStartsAtTheStoredDivisionAndNothingLoadedIsInert) {
     EXPECT_EQ(window->shadowSlider()->geometry(),
               ExerciseWindow::sliderRect(window->page()->size(), box()->Offset));
     EXPECT_EQ(iniInt("Ann", "ExerciseScreenHeight"), -12345);
-    press();
-    release();
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_FALSE(mon->activityDone[1]);
+    pressUntilClosed(1);
+    EXPECT_TRUE(window->isVisible() && !mon->activityDone[1]);
 }
 
 // The current line drawn as shadows in the middle; each press reveals one group.
@@ -186,14 +188,12 @@ TEST_F(Exercise, SliderActsWhenAMoveEnds) {
     slider->setValue(20); // a click on the groove: the move ends at once
     EXPECT_EQ(ini("Ann", "ExerciseDivision"), "1");
     EXPECT_TRUE(box()->division == 1 && box()->groupCount == 1);
-    EXPECT_EQ(box()->nextGroup, 0); // the line starts again hidden
-    EXPECT_EQ(box()->lineText, kLine1);
+    EXPECT_TRUE(box()->nextGroup == 0 && box()->lineText == kLine1) << "starts again hidden";
     slider->setSliderDown(true);
     slider->setValue(15);
     EXPECT_EQ(ini("Ann", "ExerciseDivision"), "1");
     slider->setSliderDown(false);
-    EXPECT_EQ(ini("Ann", "ExerciseDivision"), "6");
-    EXPECT_EQ(box()->division, 6);
+    EXPECT_TRUE(ini("Ann", "ExerciseDivision") == "6" && box()->division == 6);
     open();
     EXPECT_EQ(window->shadowSlider()->value(), 15);
 }
@@ -223,12 +223,7 @@ TEST_F(Exercise, OddReadingsRunToTheirEnd) {
         open(false, ownFile ? -2 : 1);
         if (ownFile) script.then(choose(own));
         window->EvTimer(0);
-        int withGroups = 0;
-        for (int presses = 0; window->isVisible() && presses < 500; ++presses) {
-            withGroups += box()->nextGroup == 0 && box()->groupCount > 0;
-            press();
-            release();
-        }
+        const int withGroups = pressUntilClosed(500);
         EXPECT_TRUE(!window->isVisible() && mon->activityDone[1]) << c.name;
         EXPECT_TRUE(ownFile ? withGroups >= c.lines : withGroups == c.lines) << c.name;
     }
@@ -248,8 +243,8 @@ TEST_F(Exercise, LeadingEmptyLineKeepsTheOrderOfLines) {
     EXPECT_EQ(current, (QStringList{"", kLine1, kLine2}));
 }
 
-// A Quick lesson in the program's own windows, the exercise read to its end.
-TEST_F(Exercise, QuickLessonRunsEveryActivityToTheLastQuestion) {
+// A Quick lesson in the program's own windows: the exercise read to its end moves it on.
+TEST_F(Exercise, QuickLessonRunsTheExerciseInItsOwnWindowToTheEnd) {
     delete mon;
     auto prompt = [&](const char* name, bool list) {
         script.answer("Lesson Prompt", QStringLiteral("Time to do the %1, press").arg(name), IDOK);
@@ -268,26 +263,13 @@ TEST_F(Exercise, QuickLessonRunsEveryActivityToTheLastQuestion) {
     prompt("Exercises", true);
     mon->EvTimer(1);
     window = qobject_cast<ExerciseWindow*>(mon->activityWindow);
-    ASSERT_NE(window, nullptr);
-    EXPECT_EQ(window->windowTitle(), "SkimSprinter Exercises");
+    ASSERT_TRUE(window && window->windowTitle() == "SkimSprinter Exercises");
     window->EvTimer(0);
-    for (int presses = 0; window->isVisible() && presses < 100; ++presses) {
-        press();
-        release();
-    }
+    pressUntilClosed(100);
     EXPECT_TRUE(mon->activityDone[1]);
-
-    for (const char* reading :
-         {"First Practice Reading", "Second Practice Reading", "Speed Test"}) {
-        prompt(reading, QByteArray(reading) != "Speed Test");
-        mon->EvTimer(1);
-        auto* readingWindow = qobject_cast<SpeedTestWindow*>(mon->activityWindow);
-        ASSERT_NE(readingWindow, nullptr) << reading;
-        readingWindow->close();
-    }
-    EXPECT_TRUE(mon->LessonFinished());
-    script.answer("Exit now?", "You have finished the Lesson, do you want to leave now?", IDNO);
+    // Next comes the first reading; the readings' part of the lesson is tested with them.
+    prompt("First Practice Reading", true);
     mon->EvTimer(1);
     EXPECT_TRUE(script.finished());
-    EXPECT_EQ(mon->lessonPlan, 4);
+    EXPECT_NE(qobject_cast<SpeedTestWindow*>(mon->activityWindow), nullptr);
 }

@@ -55,7 +55,6 @@ TEST(Shadows, OneBarPerGroupAndGapsBetweenItsWords) {
     const Line blank = shadows(u" \t  \t", 4);
     EXPECT_TRUE(blank.bars.empty() && blank.gaps.empty());
 
-    // A group of 150 characters still gets its whole bar.
     EXPECT_EQ(shadows(QString(150, u'x'), 4).bars, std::vector<QRect>{band(100, 1500)});
 
     // A tab at a break moves the next bar on by a tab's width; a tab inside a

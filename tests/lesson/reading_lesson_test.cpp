@@ -13,10 +13,6 @@ protected:
         reading("pr_bas/p12.dat", "Bridges stand up.\n");
         put("Ann", "Used", "5");
     }
-    ~ReadingLesson() override {
-        delete mon;
-        mon = nullptr;
-    }
     // The lesson prompt, then the reading list offering `line` first.
     void next(const char* activity, const char* line = nullptr) {
         script.answer("Lesson Prompt", QStringLiteral("Time to do the %1, press").arg(activity), IDOK);
@@ -44,8 +40,7 @@ TEST_F(ReadingLesson, QuickPlanRunsBothReadingsAndTheSpeedTestThenOffersToLeave)
 
     next("First Practice Reading", "  0   Bees");
     QPointer<SpeedTestWindow> first = readingWindow();
-    ASSERT_NE(first, nullptr);
-    EXPECT_EQ(first->windowTitle(), "Practice Reading (  0   Bees)");
+    ASSERT_TRUE(first && first->windowTitle() == "Practice Reading (  0   Bees)");
     EXPECT_TRUE(first->name() == "Readings" && first->ReadingNumber == 11);
     first->EvTimer(0);
     first->EvKeyUp(Qt::Key_Space, false); // start without the timer
@@ -55,15 +50,14 @@ TEST_F(ReadingLesson, QuickPlanRunsBothReadingsAndTheSpeedTestThenOffersToLeave)
 
     next("Second Practice Reading", "  0   Bridges");
     EXPECT_EQ(first, nullptr);
-    ASSERT_NE(readingWindow(), nullptr);
+    ASSERT_TRUE(readingWindow());
     EXPECT_EQ(readingWindow()->windowTitle(), "Practice Reading (  0   Bridges)");
     readingWindow()->close(); // the close box counts as done too
     EXPECT_TRUE(mon->activityDone[3]);
 
     next("Speed Test");
     window = readingWindow();
-    ASSERT_NE(window, nullptr);
-    EXPECT_EQ(window->windowTitle(), "SkimSprinter Speed Test");
+    ASSERT_TRUE(window && window->windowTitle() == "SkimSprinter Speed Test");
     EXPECT_TRUE(window->name() == "SpeedTest" && window->SpeedTest && window->ReadingNumber == -1);
     window->EvTimer(0);
     timeAMinute();
@@ -73,8 +67,7 @@ TEST_F(ReadingLesson, QuickPlanRunsBothReadingsAndTheSpeedTestThenOffersToLeave)
     // Staying on makes the rest unstructured.
     script.answer("Exit now?", "You have finished the Lesson, do you want to leave now?", IDNO);
     mon->EvTimer(1);
-    EXPECT_EQ(mon->lessonPlan, 4);
-    EXPECT_EQ(mon->currentActivity, -1);
+    EXPECT_TRUE(mon->lessonPlan == 4 && mon->currentActivity == -1);
     EXPECT_TRUE(terminated.statuses.empty());
     EXPECT_EQ(ini("Ann", "SpeedTestScores"), "200.00");
     EXPECT_EQ(ini("Ann", "ReadingsDoneBasic"), "1 1");

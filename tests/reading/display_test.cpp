@@ -15,19 +15,15 @@ TEST_F(DisplayMap, PageLinesAndTheLinesScrolledOffTheTop) {
     display d;
     d.SetMidLineStart(3);
     d.LineEatTop(); // nothing drawn yet: nothing happens
-    EXPECT_EQ(d.TopLinesDone(), 0);
-    EXPECT_EQ(d.YMidLine(), -1);
+    EXPECT_EQ(std::pair(d.TopLinesDone(), d.YMidLine()), std::pair(0, -1));
     for (int i = 0; i < 6; ++i)
         d.AddLine(40, 40 + 17 * i, 10 * i, 'f', 6, 0, name(i));
     // The back is the top line of the page; the first line recorded fixes MidLineY.
     EXPECT_EQ(d.lines().front().text, name(5));
-    EXPECT_EQ(d.CMidLine(), 0);
-    EXPECT_EQ(d.LMidLine(), 6);
-    EXPECT_EQ(d.YMidLine(), 40);
+    EXPECT_EQ(std::tuple(d.CMidLine(), d.LMidLine(), d.YMidLine()), std::tuple(0, 6, 40));
     for (int i = 0; i < 5; ++i)
         d.LineEatTop();
-    EXPECT_EQ(d.TopLinesDone(), 3);
-    EXPECT_EQ(d.CMidLine(), 50);
+    EXPECT_EQ(std::pair(d.TopLinesDone(), d.CMidLine()), std::pair(3, 50));
     EXPECT_EQ(d.TopLine(0), name(2)); // the oldest of the three kept
     EXPECT_EQ(d.TopLine(2), name(4)); // the newest
     // Out of range: past what is kept, negative, or at MidLineStart and beyond.
@@ -40,10 +36,8 @@ TEST_F(DisplayMap, PageLinesAndTheLinesScrolledOffTheTop) {
     // A new text starts the map again but leaves the page's lines to the owner.
     d.set_top_left(59);
     d.NewText();
-    EXPECT_EQ(d.topleftcharno, -1);
-    EXPECT_EQ(d.YMidLine(), -1);
-    EXPECT_EQ(d.TopLinesDone(), 0);
-    EXPECT_EQ(d.lines().size(), 1u);
+    EXPECT_EQ(std::tuple(d.topleftcharno, d.YMidLine(), d.TopLinesDone(), d.lines().size()),
+              std::tuple(-1, -1, 0, size_t(1)));
     d.AddLine(40, 77, 0, 'f', 1, 0, "y");
     EXPECT_EQ(d.YMidLine(), 77);
 }

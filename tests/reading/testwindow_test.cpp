@@ -13,11 +13,10 @@
 using ReadingWindow = ReadingWindowTest;
 
 TEST_F(ReadingWindow, SetUpPlaysTheSoundReadsTheSettingsAndStartsTheTimers) {
-    struct Case {
+    const struct {
         const char *scroll, *font;
         int check, steps, fontSize;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"0", "16", 116, 16, 16},
         {"3", "12", 113, 2, 12},
         // Values the window cannot use: four steps, nothing checked, the default font.
@@ -25,7 +24,7 @@ TEST_F(ReadingWindow, SetUpPlaysTheSoundReadsTheSettingsAndStartsTheTimers) {
         {"-1", "500", 0, 4, 14},
     };
     put("Ann", "OtherTargetNo", "33");
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.scroll) + " / " + c.font);
         put("Ann", "SpeedTestScroll", c.scroll);
         put("Ann", "SpeedTestFontSize", c.font);
@@ -115,9 +114,7 @@ TEST_F(ReadingWindow, MenuCommandsDoWhatTheySay) {
     window->Command(CM_STARTGO);
     EXPECT_EQ(window->State, 0);
     EXPECT_TRUE(window->Box->DisplayText.startsWith("line 0"));
-    script
-        .answer("How to scroll",
-                "To make this window scroll you must press the down arrow on the keyboard.", IDOK)
+    script.answer("How to scroll", "you must press the down arrow on the keyboard.", IDOK)
         .answer("No speed tests recorded.", "You have not yet done any speed tests", IDOK);
     window->Command(CM_SCROLLNOW);
     window->Command(CM_SPEEDRESULTS);
@@ -148,7 +145,6 @@ TEST_F(ReadingWindow, AChosenTextFileOrListedReadingIsWhatGetsRead) {
     window->Command(CM_PRACTICEREADINGS);
     EXPECT_EQ(list.listCaptions, QStringList({"Choose another reading", "Choose another reading"}));
     EXPECT_TRUE(window->Box->DisplayText.startsWith("Reading three.\n"));
-    // "Use Text File" in the list asks for the file.
     list.readingAnswer = -2;
     script.then(choose(mine));
     window->Command(CM_PRACTICEREADINGS);
@@ -157,18 +153,17 @@ TEST_F(ReadingWindow, AChosenTextFileOrListedReadingIsWhatGetsRead) {
 
 TEST_F(ReadingWindow, FileNamesFollowTheModeAndClosingTellsTheMonitorOnce) {
     mon = new LessonMonitor(nullptr, 4);
-    struct Case {
+    const struct {
         bool speed, advanced;
         int reading;
         const char* number;
         QString file;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {true, false, -1, "3", "st_bas/st3.dat"},  {true, true, -1, "3", "st_adv/st3.dat"},
         {true, false, -1, "-3", "st_bas/st1.dat"}, {false, false, 0, "3", "pr_bas/p0.dat"},
         {false, true, 7, "3", "pr_adv/p7.dat"},    {false, true, -1, "3", "unchanged"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         put("Ann", "SpeedTestNumber", c.number);
         mon->advanced = c.advanced ? 1 : 0;
         SpeedTestWindow w(nullptr, "", "", c.reading, c.speed);
@@ -185,8 +180,4 @@ TEST_F(ReadingWindow, FileNamesFollowTheModeAndClosingTellsTheMonitorOnce) {
         window->close();
         EXPECT_FALSE(mon->activityDone[activity]) << "reported once";
     }
-    delete window;
-    window = nullptr;
-    delete mon;
-    mon = nullptr;
 }

@@ -94,24 +94,22 @@ TEST_F(TextBoxTest, OwnParagraphsAreWrappedToFitTheScreenAgainAtEveryFont) {
 }
 
 TEST_F(TextBoxTest, LinesAreMeasuredForTheWidthAndTheAverage) {
-    struct Case {
+    const struct {
         QByteArray bytes;
         int widestChars, average;
         QString widest;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"ab\nabcdef\nabcd\n", 6, 4, "abcdef"},
         {"ab\nabcd\nWWWWWWWWWWWW", 4, 3, "abcd"}, // an unended last line is not measured
         {"WWWW", 0, 70, ""},                      // no complete line
         {"iiii      \nmmm\n", 10, 6, "mmm"},      // trailing spaces do not widen the page
         {"mmm   \nii\n", 6, 4, "mmm   "},         // but the kept line has them
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.bytes.toStdString());
         box.load(reading("m.dat", c.bytes));
-        EXPECT_EQ(box.WidestLineChars, c.widestChars);
-        EXPECT_EQ(box.AverageLineChars, c.average);
-        EXPECT_EQ(box.WidestLine, c.widest);
+        EXPECT_EQ(std::tuple(box.WidestLineChars, box.AverageLineChars, box.WidestLine),
+                  std::tuple(c.widestChars, c.average, c.widest));
         EXPECT_EQ(box.TextWidth, printed(box.NormalFont, c.widest.trimmed()) + 2 * box.Margin);
     }
 }
@@ -122,13 +120,12 @@ TEST_F(TextBoxTest, ThePageAndTheWindowFitTheWidestLineAndFontsStep) {
     const int client = box.TextWidth + 2 * box.Margin;
     EXPECT_EQ(host.outerWidths, std::vector<int>{client + ImageHost::kFrame});
     EXPECT_EQ(iniInt("Ann", "SpeedTestScreenWidth"), client + ImageHost::kFrame);
-    // White page in a black frame, grey around it.
     const QRect page = box.pageRect();
     EXPECT_EQ(host.image.pixel(page.left(), page.center().y()), qRgb(0, 0, 0));
     EXPECT_EQ(host.image.pixel(page.left() - 2, page.center().y()), qRgb(0xC0, 0xC0, 0xC0));
     box.FontSmaller();
-    EXPECT_EQ(box.BoldFont.pixelSize(), 12);
-    EXPECT_EQ(iniInt("Ann", "SpeedTestFontSize"), 12);
+    EXPECT_EQ(std::pair(box.BoldFont.pixelSize(), iniInt("Ann", "SpeedTestFontSize")),
+              std::pair(12, 12));
     for (int i = 0; i < 30; ++i)
         box.FontSmaller();
     EXPECT_EQ(box.FontSize, TextBox::kMinFontSize);
@@ -162,7 +159,6 @@ TEST_F(TextBoxTest, TheBottomLineTheLastFullLineAndTheNearEndCall) {
         EXPECT_EQ(box.Display.lines().front().text, QStringLiteral("line %1").arg(drawn - 1));
     }
     EXPECT_EQ(host.nearEnd, 0);
-    // The end of a short text on the page: the near-end call.
     box.load(reading("d.dat", "one\ntwo\nthree\n"));
     EXPECT_GT(host.nearEnd, 0);
 }

@@ -10,23 +10,18 @@
 
 using Windows = ShellTest;
 
-namespace {
-QPoint defaultPos(const char* name, QSize size) {
-    SWindow w(nullptr, "t", name);
-    w.resize(size);
-    int x = 0, y = 0;
-    w.DefaultPos(x, y);
-    return {x, y};
-}
-} // namespace
-
 TEST_F(Windows, DefaultPositionsOfOtherWindows) {
     // Desktop 1024 x 768, no lesson monitor. The prompts, graphs and the monitor are checked
     // where they open; readings are centred right of the monitor, never off the right edge.
     for (auto [name, size, pos] : {std::tuple{"Something", QSize(100, 100), QPoint(50, 50)},
                                    {"Readings", {490, 350}, {257, 132}},
-                                   {"SpeedTest", {990, 350}, {7, 132}}})
-        EXPECT_EQ(defaultPos(name, size), pos) << name;
+                                   {"SpeedTest", {990, 350}, {7, 132}}}) {
+        SWindow w(nullptr, "t", name);
+        w.resize(size);
+        int x = 0, y = 0;
+        w.DefaultPos(x, y);
+        EXPECT_EQ(QPoint(x, y), pos) << name;
+    }
 }
 
 TEST_F(Windows, StoredPositionOffEveryScreenGivesTheDefaultAndMovesAreWrittenAtOnce) {
@@ -51,8 +46,8 @@ TEST_F(Windows, StoredPositionOffEveryScreenGivesTheDefaultAndMovesAreWrittenAtO
     w.Create();
     w.show();
     w.move(40, 60);
-    EXPECT_EQ(iniInt("Eve", "SpeedGraphScreenX"), 40);
-    EXPECT_EQ(iniInt("Eve", "SpeedGraphScreenY"), 60);
+    EXPECT_EQ(QPoint(iniInt("Eve", "SpeedGraphScreenX"), iniInt("Eve", "SpeedGraphScreenY")),
+              QPoint(40, 60));
 }
 
 TEST_F(Windows, MainWindowAndWorkspaceUseTheSmallIconAtSixteenPixels) {
@@ -82,8 +77,7 @@ TEST_F(Windows, WorkspaceCoversTheDesktopStaysOpenAndTakesItsColourFromSettingsA
     workspace.move(200, 100);
     EXPECT_EQ(workspace.geometry(), QRect(0, 0, 1024, 768));
     // Nor closed: the run would go on with nothing on screen.
-    EXPECT_FALSE(workspace.close());
-    EXPECT_TRUE(workspace.isVisible());
+    EXPECT_TRUE(!workspace.close() && workspace.isVisible());
     EXPECT_EQ(workspace.background(), QColor(0, 0, 0)); // garbage reads as 0: black
     for (bool accept : {false, true}) {
         script.then([accept](QWidget& w) {
