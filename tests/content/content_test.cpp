@@ -68,8 +68,9 @@ TEST(DataTree, ListRecordsAreCleanAndPlentiful) {
                 RecordFile file;
                 ASSERT_TRUE(file.open(kDataDir + "/" + name, n));
                 // Where words run out lists may be short; elsewhere a day's drills rarely repeat.
-                if ((sentence && n >= 7) || (!sentence && n >= 3 && n <= 8))
+                if ((sentence && n >= 7) || (!sentence && n >= 3 && n <= 8)) {
                     EXPECT_GE(file.recordCount(), 100);
+                }
                 // At an offset inside each record, as the drill's random offsets are.
                 int faults = 0;
                 for (qint64 i = 0; i < file.recordCount() && faults < 5; ++i) {

@@ -55,6 +55,8 @@ TEST(FlashLayout, LineBreaks) {
     for (const auto& [text, page, breaks, maxWidth] : cases) {
         const Lines lines = breakLines(text, page, 100, monospace);
         EXPECT_EQ(lines.breaks, breaks) << text;
-        if (!breaks.empty()) EXPECT_EQ(lines.maxLineWidth, maxWidth) << text;
+        if (!breaks.empty()) {
+            EXPECT_EQ(lines.maxLineWidth, maxWidth) << text;
+        }
     }
 }

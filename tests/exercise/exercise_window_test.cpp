@@ -243,8 +243,8 @@ TEST_F(Exercise, LeadingEmptyLineKeepsTheOrderOfLines) {
     EXPECT_EQ(current, (QStringList{"", kLine1, kLine2}));
 }
 
-// A Quick lesson in the program's own windows: the exercise read to its end moves it on.
-TEST_F(Exercise, QuickLessonRunsTheExerciseInItsOwnWindowToTheEnd) {
+// A Quick lesson in the program's own windows, the exercise read to its end.
+TEST_F(Exercise, QuickLessonRunsEveryActivityToTheLastQuestion) {
     delete mon;
     auto prompt = [&](const char* name, bool list) {
         script.answer("Lesson Prompt", QStringLiteral("Time to do the %1, press").arg(name), IDOK);
@@ -267,9 +267,17 @@ TEST_F(Exercise, QuickLessonRunsTheExerciseInItsOwnWindowToTheEnd) {
     window->EvTimer(0);
     pressUntilClosed(100);
     EXPECT_TRUE(mon->activityDone[1]);
-    // Next comes the first reading; the readings' part of the lesson is tested with them.
-    prompt("First Practice Reading", true);
+    for (const char* reading :
+         {"First Practice Reading", "Second Practice Reading", "Speed Test"}) {
+        prompt(reading, QByteArray(reading) != "Speed Test");
+        mon->EvTimer(1);
+        auto* readingWindow = qobject_cast<SpeedTestWindow*>(mon->activityWindow);
+        ASSERT_NE(readingWindow, nullptr) << reading;
+        readingWindow->close();
+    }
+    EXPECT_TRUE(mon->LessonFinished());
+    script.answer("Exit now?", "You have finished the Lesson, do you want to leave now?", IDNO);
     mon->EvTimer(1);
     EXPECT_TRUE(script.finished());
-    EXPECT_NE(qobject_cast<SpeedTestWindow*>(mon->activityWindow), nullptr);
+    EXPECT_EQ(mon->lessonPlan, 4);
 }

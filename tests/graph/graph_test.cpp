@@ -80,19 +80,26 @@ TEST(GraphLayout, BarsStandInOrderInsideThePlotTallerForLargerValues) {
             EXPECT_GE(b.rect.top(), 33);
             EXPECT_EQ(b.rect.top() + b.rect.height(), 349); // on the axis
             EXPECT_EQ(b.number, QString::number(i + 1));
-            if (std::abs(values[i]) < 1e6f)
+            if (std::abs(values[i]) < 1e6f) {
                 EXPECT_EQ(b.value, QString::asprintf("%4d", int(std::lround(values[i]))));
-            if (i > 0) EXPECT_GT(b.rect.left(), g.bars[i - 1].rect.right());
-            for (size_t j = 0; j < values.size(); ++j)
-                if (values[i] > values[j])
+            }
+            if (i > 0) {
+                EXPECT_GT(b.rect.left(), g.bars[i - 1].rect.right());
+            }
+            for (size_t j = 0; j < values.size(); ++j) {
+                if (values[i] > values[j]) {
                     EXPECT_GE(b.rect.height(), g.bars[j].rect.height()) << i << " " << j;
+                }
+            }
         }
         const auto [low, high] = std::minmax_element(values.begin(), values.end());
         if (values.empty() || *low == *high || *high <= 0) continue;
         // The largest reaches the top; the smallest keeps about a quarter of the height.
         EXPECT_EQ(g.bars[size_t(high - values.begin())].rect.top(), 33);
         const int lowest = g.bars[size_t(low - values.begin())].rect.height();
-        if (*low >= 0 && *high < 1e6f) EXPECT_NEAR(lowest / 314.0, 0.25, 0.1) << lowest;
+        if (*low >= 0 && *high < 1e6f) {
+            EXPECT_NEAR(lowest / 314.0, 0.25, 0.1) << lowest;
+        }
     }
 }
 
