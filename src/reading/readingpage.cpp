@@ -1,24 +1,7 @@
 #include "reading/readingpage.h"
 
-#include <QPaintEvent>
-#include <QPainter>
-
-ReadingPage::ReadingPage(QWidget* parent) : QWidget(parent) {
-    setAttribute(Qt::WA_OpaquePaintEvent);
+ReadingPage::ReadingPage(QWidget* parent) : CanvasWidget(QColor(0xC0, 0xC0, 0xC0), parent) {
     setFocusPolicy(Qt::NoFocus);
-    fitCanvas();
-}
-
-void ReadingPage::fitCanvas() {
-    const QSize wanted = size().expandedTo(QSize(1, 1));
-    if (canvas_.size() == wanted) return;
-    QImage next(wanted, QImage::Format_RGB32);
-    next.fill(QColor(0xC0, 0xC0, 0xC0));
-    if (!canvas_.isNull()) {
-        QPainter p(&next);
-        p.drawImage(0, 0, canvas_);
-    }
-    canvas_ = next;
 }
 
 void ReadingPage::present(const QRect& rect) {
@@ -28,14 +11,11 @@ void ReadingPage::present(const QRect& rect) {
 }
 
 void ReadingPage::paintEvent(QPaintEvent* event) {
-    QPainter p(this);
-    const QRect r = event->rect();
-    p.drawImage(r, canvas_, r);
+    CanvasWidget::paintEvent(event);
     if (!presenting_ && onPaintRequest) onPaintRequest();
 }
 
 void ReadingPage::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    fitCanvas();
+    CanvasWidget::resizeEvent(event);
     if (onResize) onResize();
 }

@@ -1,20 +1,17 @@
 #pragma once
 
-#include <QImage>
-#include <QWidget>
+#include "platform/canvas_widget.h"
 
 #include <functional>
 
-// The client area of a reading window. It owns the canvas the text box draws
-// into; painting copies the canvas. Paint requests from the window system (not
-// the box's own presents) and size changes are passed on to the window.
-class ReadingPage : public QWidget {
+// The client area of a reading window: the canvas the text box draws into. Paint
+// requests from the window system (not the box's own presents) and size changes
+// are passed on to the window.
+class ReadingPage : public CanvasWidget {
     Q_OBJECT
 public:
     explicit ReadingPage(QWidget* parent = nullptr);
 
-    QImage& canvas() { return canvas_; }
-    void fitCanvas();
     // Shows a rectangle of the canvas at once.
     void present(const QRect& rect);
 
@@ -26,6 +23,5 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QImage canvas_;
     bool presenting_ = false;
 };
