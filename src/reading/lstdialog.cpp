@@ -79,8 +79,7 @@ void LstDialog::LoadUpList() {
     ItemCount = 0;
     (advanced ? Advanced : Basic)->setChecked(true);
 
-    QFile file(Locations::dataPath(advanced ? QStringLiteral("pr_adv.dat")
-                                            : QStringLiteral("pr_bas.dat")));
+    QFile file(Locations::dataPath(readingListFileName(advanced)));
     if (!file.open(QIODevice::ReadOnly)) {
         loaded_ = false;
         MessageBox(this,

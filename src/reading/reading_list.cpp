@@ -79,3 +79,21 @@ int leastReadIndex(const std::vector<int>& counts) {
     if (counts.empty()) return -1;
     return int(std::min_element(counts.begin(), counts.end()) - counts.begin());
 }
+
+namespace {
+QString modeTag(bool advanced) {
+    return advanced ? QStringLiteral("adv") : QStringLiteral("bas");
+}
+} // namespace
+
+QString readingListFileName(bool advanced) {
+    return QStringLiteral("pr_%1.dat").arg(modeTag(advanced));
+}
+
+QString practiceReadingFileName(bool advanced, int n) {
+    return QStringLiteral("pr_%1/p%2.dat").arg(modeTag(advanced)).arg(n);
+}
+
+QString speedTestFileName(bool advanced, int n) {
+    return QStringLiteral("st_%1/st%2.dat").arg(modeTag(advanced)).arg(n);
+}

@@ -47,3 +47,8 @@ int leastReadIndex(const std::vector<int>& counts);
 inline int listTopIndex(int best) {
     return best - 5 > 0 ? best - 5 : 0;
 }
+
+// Names of the reading files of a mode, relative to the data tree.
+QString readingListFileName(bool advanced);            // "pr_bas.dat"
+QString practiceReadingFileName(bool advanced, int n); // "pr_bas/p3.dat"
+QString speedTestFileName(bool advanced, int n);       // "st_bas/st2.dat"

@@ -1,4 +1,5 @@
 #include "reading/speedtestwindow.h"
+#include "reading/reading_list.h"
 
 #include "graph/graphc.h"
 #include "graph/stored_results.h"
@@ -22,7 +23,7 @@ namespace {
 
 // The mode as the window's file names take it.
 QString speedTestFile(int number) {
-    return QStringLiteral("st_%1/st%2.dat").arg(mon && mon->Advanced() ? "adv" : "bas").arg(number);
+    return speedTestFileName(mon && mon->Advanced(), number);
 }
 
 bool dataFileExists(const QString& name) {

@@ -1,4 +1,5 @@
 #include "reading/testwindow.h"
+#include "reading/reading_list.h"
 
 #include "graph/graphc.h"
 #include "graph/stored_results.h"
@@ -428,13 +429,9 @@ void TestWindow::SetLoadFile() {
         if (textFileChosen_) return;
         SpeedTestNumber = Settings::userInt("SpeedTestNumber", 1);
         if (SpeedTestNumber < 1) SpeedTestNumber = 1;
-        LoadFile = QStringLiteral("%1/st%2.dat")
-                       .arg(advanced ? QStringLiteral("st_adv") : QStringLiteral("st_bas"))
-                       .arg(SpeedTestNumber);
+        LoadFile = speedTestFileName(advanced, SpeedTestNumber);
     } else if (ReadingNumber >= 0) {
-        LoadFile = QStringLiteral("%1/p%2.dat")
-                       .arg(advanced ? QStringLiteral("pr_adv") : QStringLiteral("pr_bas"))
-                       .arg(ReadingNumber);
+        LoadFile = practiceReadingFileName(advanced, ReadingNumber);
     }
 }
 
