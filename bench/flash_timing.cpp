@@ -75,7 +75,7 @@ std::vector<double> runSeries(int displayMs) {
     mon = new LessonMonitor(nullptr, 4);
     mon->SetupWindow();
     Client = new MyZWindow;
-    window = new MyFrameWindow(mon, "SkimSprinter Drills");
+    window = new MyFrameWindow(mon, mon, "SkimSprinter Drills");
     Word = window;
     window->Create();
     window->show();

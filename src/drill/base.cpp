@@ -5,9 +5,10 @@
 #include "drill/myzwindow.h"
 #include "drill/score.h"
 #include "graph/graphc.h"
-#include "lesson/lessonmonitor.h"
+#include "lesson/lesson.h"
 #include "platform/art.h"
 #include "platform/clock.h"
+#include "platform/desktop.h"
 #include "platform/help.h"
 #include "platform/menu_table.h"
 #include "platform/message_box.h"
@@ -54,8 +55,8 @@ int bounded(int value, int low, int high, int fallback) {
 
 } // namespace
 
-Base::Base(QWidget* parent, const QString& caption, MyZWindow* client)
-    : QMainWindow(parent, Qt::Window), client_(client) {
+Base::Base(QWidget* parent, Lesson* lesson, const QString& caption, MyZWindow* client)
+    : QMainWindow(parent, Qt::Window), lesson_(lesson), client_(client) {
     setWindowTitle(caption);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -260,7 +261,7 @@ void Base::FinishOff() {
         ExercisesFinish();
         return;
     }
-    if (mon && score.FinishTries() >= mon->NumbDrills()) {
+    if (lesson_ && score.FinishTries() >= lesson_->NumbDrills()) {
         score.FinishTriesZero();
         MyPlaySound("sound/next.wav", nullptr, SND_SYNC | SND_FILENAME);
         const int leave = MessageBox(this,
@@ -387,7 +388,7 @@ void Base::setGauge(int image) {
 }
 
 void Base::showGaugePosition(int position) {
-    setGauge(9 * ((mon && mon->Advanced()) ? 1 : 0) + position);
+    setGauge(9 * ((lesson_ && lesson_->Advanced()) ? 1 : 0) + position);
 }
 
 void Base::Clear() {
@@ -442,8 +443,8 @@ bool Base::CanClose() {
     }
     // One line in each score file for every drill window closed.
     score.SaveScore(targetNo);
-    if (mon)
-        mon->Completed(0);
+    if (lesson_)
+        lesson_->Completed(0);
     return true;
 }
 
@@ -500,6 +501,9 @@ void Base::showEvent(QShowEvent* event) {
     if (shownOnce_)
         return;
     shownOnce_ = true;
+    // A window larger than the room below its place moves up rather than off the screen.
+    const QPoint corner = onScreenTopLeft(*this);
+    if (corner != frameGeometry().topLeft()) move(corner);
     sizeEventsToSkip = 0;
     lastOwnSize_ = size();
     ClearDCs(false);

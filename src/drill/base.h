@@ -9,6 +9,7 @@
 class QAction;
 class QLabel;
 class QTimer;
+class Lesson;
 class MyZWindow;
 class GraphC;
 
@@ -19,7 +20,8 @@ class GraphC;
 class Base : public QMainWindow {
     Q_OBJECT
 public:
-    Base(QWidget* parent, const QString& caption, MyZWindow* client);
+    // lesson: the lesson the drills run in (mode, sound, answers wanted); may be null.
+    Base(QWidget* parent, Lesson* lesson, const QString& caption, MyZWindow* client);
     ~Base() override;
 
     // Runs the set-up once; call before the first show.
@@ -124,6 +126,7 @@ protected:
     void setChecked(int id, bool on);
     void startTimer(int id, int ms);
 
+    Lesson* lesson_;
     MyZWindow* client_;
     QImage backBuffer_;
     QImage blankBitmap_;

@@ -6,7 +6,7 @@
 #include "drill/score.h"
 #include "graph/graphc.h"
 #include "graph/stored_results.h"
-#include "lesson/lessonmonitor.h"
+#include "lesson/lesson.h"
 #include "platform/input_dialog.h"
 #include "platform/message_box.h"
 #include "platform/modal.h"
@@ -40,7 +40,7 @@ void Base::ReCheckMenu() {
     setChecked(13, displayMs == 25);
     setChecked(14, displayMs != 60 && displayMs != 45 && displayMs != 35 && displayMs != 25);
     setChecked(15, (options & 1) != 0);
-    setChecked(39, mon ? mon->Mute() : !SoundOn);
+    setChecked(39, lesson_ ? lesson_->Mute() : !SoundOn);
     setChecked(51, (options & 256) != 0);
     ReCheckDerivedMenus();
     menuBar()->update();
@@ -128,8 +128,8 @@ void Base::L1() {
 }
 
 void Base::L8() {
-    if (mon)
-        mon->MuteToggle();
+    if (lesson_)
+        lesson_->MuteToggle();
     ReCheckMenu();
     sl();
 }

@@ -3,7 +3,7 @@
 #include "drill/myzwindow.h"
 #include "drill/record_file.h"
 #include "drill/score.h"
-#include "lesson/lessonmonitor.h"
+#include "lesson/lesson.h"
 #include "platform/art.h"
 #include "platform/clock.h"
 #include "platform/desktop.h"
@@ -34,8 +34,8 @@ constexpr int kMinFontHeight = 4;
 constexpr int kMaxFontHeight = 400;
 } // namespace
 
-MyFrameWindow::MyFrameWindow(QWidget* parent, const QString& caption)
-    : Base(parent, caption,
+MyFrameWindow::MyFrameWindow(QWidget* parent, Lesson* lesson, const QString& caption)
+    : Base(parent, lesson, caption,
            qobject_cast<MyZWindow*>(Client) ? static_cast<MyZWindow*>(Client) : new MyZWindow) {
     Client = client_;
     setWindowIcon(Art::icon(QStringLiteral("APPLICATION")));
@@ -45,8 +45,7 @@ MyFrameWindow::MyFrameWindow(QWidget* parent, const QString& caption)
     int x = Settings::userInt("SizesScreenX", -1);
     int y = Settings::userInt("SizesScreenY", -1);
     if (x == -1 || y == -1 || !cornerOnScreen(QPoint(x, y))) {
-        const QPoint p =
-            defaultPosition(QSize(w, h), desktopRect(), mon ? static_cast<QWidget*>(mon)->width() : 0);
+        const QPoint p = defaultPosition(QSize(w, h), desktopRect(), parent ? parent->width() : 0);
         x = p.x();
         y = p.y();
     }
@@ -73,7 +72,7 @@ void MyFrameWindow::SetupWindow() {
 }
 
 void MyFrameWindow::SetDisplayText(int n) {
-    const bool advanced = mon ? mon->Advanced() : true;
+    const bool advanced = lesson_ ? lesson_->Advanced() : true;
     // Without any list the program cannot go on.
     auto panic = [this](const QString& text, const QString& caption) {
         MessageBox(this, text, caption, MB_OK);
@@ -98,26 +97,28 @@ void MyFrameWindow::SetDisplayText(int n) {
             return;
         }
         lastTried = listFileName(advanced, true, n);
-        if (sentences.open(Locations::dataPath(lastTried), n))
-            break;
+        if (sentences.open(Locations::dataPath(lastTried), n)) break;
         if (!limitShown) {
             limitShown = true;
             if (advanced) {
-                MessageBox(this,
-                           QStringLiteral("Congratulations!  You have reached the level limit of the "
-                                          "advanced exercises.  Very few people reach this level. Try "
-                                          "decreasing the time delay using the \"Speed\" menu option."),
-                           QStringLiteral("Level Limit"), MB_OK);
+                MessageBox(
+                    this,
+                    QStringLiteral("Congratulations!  You have reached the level limit of the "
+                                   "advanced exercises.  Very few people reach this level. Try "
+                                   "decreasing the time delay using the \"Speed\" menu option."),
+                    QStringLiteral("Level Limit"), MB_OK);
             } else {
-                MessageBox(this,
-                           QStringLiteral("Congratulations!  You have reached the level limit of the "
-                                          "basic exercises.  Very few people reach this level. "),
-                           QStringLiteral("Level Limit"), MB_OK);
-                MessageBox(this,
-                           QStringLiteral("Try decreasing the time delay using the speed menu option, "
-                                          "or why not try the advanced exercises using the "
-                                          "\"Options | Advanced\" menu item?"),
-                           QStringLiteral("Level Limit"), MB_OK);
+                MessageBox(
+                    this,
+                    QStringLiteral("Congratulations!  You have reached the level limit of the "
+                                   "basic exercises.  Very few people reach this level. "),
+                    QStringLiteral("Level Limit"), MB_OK);
+                MessageBox(
+                    this,
+                    QStringLiteral("Try decreasing the time delay using the speed menu option, "
+                                   "or why not try the advanced exercises using the "
+                                   "\"Options | Advanced\" menu item?"),
+                    QStringLiteral("Level Limit"), MB_OK);
             }
         }
         --n;
@@ -171,9 +172,9 @@ QSize MyFrameWindow::WindowDims(int mode, int availableHeight) {
     if (mode == 1) {
         // A resize by the user fits the font, also before the first flash measured it.
         fontMade_ = true;
-        const int height = std::clamp(
-            FlashLayout::fittedFontHeight(availableHeight, nextTargetNo, lineCharWidth),
-            kMinFontHeight, kMaxFontHeight);
+        const int height =
+            std::clamp(FlashLayout::fittedFontHeight(availableHeight, nextTargetNo, lineCharWidth),
+                       kMinFontHeight, kMaxFontHeight);
         setFontHeight(height);
         Settings::writeUserInt("SizesFontHeight", height);
     } else if (!fontMade_) {
@@ -182,7 +183,8 @@ QSize MyFrameWindow::WindowDims(int mode, int availableHeight) {
     } else if (mode == 2 || mode == 3) {
         const int f = Settings::userInt("SizesFontHeight", 20);
         const int step = FlashLayout::tenthStep(f);
-        const int height = std::clamp(mode == 2 ? f - step : f + step, kMinFontHeight, kMaxFontHeight);
+        const int height =
+            std::clamp(mode == 2 ? f - step : f + step, kMinFontHeight, kMaxFontHeight);
         setFontHeight(height);
         Settings::writeUserInt("SizesFontHeight", height);
     }
@@ -193,22 +195,19 @@ void MyFrameWindow::ReSize(int mode, QSize* newSize) {
     const QSize dims = WindowDims(mode, client_->height());
     StretchWindow(dims.width(), dims.height());
     GreenScreenDraw(false, true);
-    if (newSize)
-        *newSize = QSize(client_->width(), client_->height() + statusBar()->height());
+    if (newSize) *newSize = QSize(client_->width(), client_->height() + statusBar()->height());
 }
 
 void MyFrameWindow::StretchWindow(int w, int h) {
     sizing = 1;
-    if (layout())
-        layout()->activate();
+    if (layout()) layout()->activate();
     const int extraW = width() - client_->width();
     const int extraH = height() - client_->height();
     const QSize target(w + std::max(0, extraW), h + std::max(0, extraH));
     lastOwnSize_ = target;
     resize(target);
     client_->resize(w, h);
-    if (layout())
-        layout()->activate();
+    if (layout()) layout()->activate();
     sizing = 0;
     Settings::writeUserInt("SizesScreenWidth", w + 10);
     Settings::writeUserInt("SizesScreenHeight", h + 2 * statusBar()->sizeHint().height());
@@ -217,8 +216,7 @@ void MyFrameWindow::StretchWindow(int w, int h) {
 
 void MyFrameWindow::CalculateLineBreaks() {
     SetDisplayText(nextTargetNo);
-    if (!drillRunning && displayText.isEmpty() && nextTargetNo < 1)
-        return;
+    if (!drillRunning && displayText.isEmpty() && nextTargetNo < 1) return;
     const QSize dims = FlashDims();
     StretchWindow(dims.width(), dims.height());
     Clear();
@@ -229,8 +227,7 @@ void MyFrameWindow::CalculateLineBreaks() {
             return QSize(fm.horizontalAdvance(s), fm.height());
         });
     lineBreaks = lines.breaks;
-    if (lineBreaks.size() > 19)
-        lineBreaks.resize(19);
+    if (lineBreaks.size() > 19) lineBreaks.resize(19);
     lineBreaks.push_back(-1);
     maxLineWidth = lines.maxLineWidth;
     lineHeight = displayText.isEmpty() ? fm.height() : lines.lineHeight;
@@ -273,8 +270,7 @@ void MyFrameWindow::DrawShadows() {
 }
 
 void MyFrameWindow::DrawWordGroups(QPainter& p, int x, int y, const QString& text) {
-    if (!(options & 256))
-        return;
+    if (!(options & 256)) return;
     const QColor grey(192, 192, 192);
     p.setPen(QPen(grey, 1));
     p.setBrush(grey);
@@ -312,14 +308,12 @@ void MyFrameWindow::CMDrillShadows() {
 }
 
 bool MyFrameWindow::sameAnswer(const QString& typed, const QString& flashed) {
-    if (typed.size() != flashed.size())
-        return false;
+    if (typed.size() != flashed.size()) return false;
     auto fold = [](QChar c) {
         return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ? QChar(c.unicode() + 32) : c;
     };
     for (qsizetype i = 0; i < typed.size(); ++i)
-        if (fold(typed[i]) != fold(flashed[i]))
-            return false;
+        if (fold(typed[i]) != fold(flashed[i])) return false;
     return true;
 }
 
@@ -327,8 +321,7 @@ int MyFrameWindow::question() {
     if (options & 1) {
         InputDialog dialog(this, QStringLiteral("Type out the flash text:"),
                            QStringLiteral("Spell It"), QString(), std::max(1, nextTargetNo));
-        if (Modal::runModal(dialog) != IDOK)
-            return 0;
+        if (Modal::runModal(dialog) != IDOK) return 0;
         if (sameAnswer(dialog.text(), displayText)) {
             playSound("sound/right.wav");
             return 4;
@@ -342,18 +335,16 @@ int MyFrameWindow::question() {
         YNC ready(this, QStringLiteral("YesNoCancel"),
                   QStringLiteral("Click on \"Yes\" or press the \"Y\" key to display text."),
                   QStringLiteral("Ready?"), 30, 0, 0);
-        if (Modal::runModal(ready) == IDCANCEL)
-            return 0;
+        if (Modal::runModal(ready) == IDCANCEL) return 0;
     }
-    YNC shown(this, QStringLiteral("YesNoCancel"),
-              QStringLiteral("\"%1\".  Did you get it right? (Press the \"Y\" key for yes, \"N\" key "
-                             "for no)")
-                  .arg(displayText),
-              QStringLiteral("The flashed text was ..."), 31, 0, 0);
+    YNC shown(
+        this, QStringLiteral("YesNoCancel"),
+        QStringLiteral("\"%1\".  Did you get it right? (Press the \"Y\" key for yes, \"N\" key "
+                       "for no)")
+            .arg(displayText),
+        QStringLiteral("The flashed text was ..."), 31, 0, 0);
     const int answer = Modal::runModal(shown);
-    if (answer == IDYES)
-        return 4;
-    if (answer == IDNO)
-        return 2;
+    if (answer == IDYES) return 4;
+    if (answer == IDNO) return 2;
     return 0;
 }

@@ -13,7 +13,7 @@
 class MyFrameWindow : public Base {
     Q_OBJECT
 public:
-    MyFrameWindow(QWidget* parent, const QString& caption);
+    MyFrameWindow(QWidget* parent, Lesson* lesson, const QString& caption);
 
     void SetupWindow() override;
 

@@ -1,7 +1,7 @@
 #include "exercise/exercisewindow.h"
 
 #include "exercise/edx.h"
-#include "lesson/lessonmonitor.h"
+#include "lesson/lesson.h"
 #include "platform/help.h"
 #include "reading/readingpage.h"
 #include "shell/globals.h"
@@ -26,8 +26,9 @@ bool isModifier(int key) {
 
 } // namespace
 
-ExerciseWindow::ExerciseWindow(QWidget* parent, const QString& caption, int readingNumber)
-    : TestWindow(parent, caption, QStringLiteral("Exercise"), readingNumber, false) {
+ExerciseWindow::ExerciseWindow(QWidget* parent, Lesson* lesson, const QString& caption,
+                               int readingNumber)
+    : TestWindow(parent, lesson, caption, QStringLiteral("Exercise"), readingNumber, false) {
     LoadFile.clear();
     // The reading gets empty lines at its end, so its last lines reach the middle.
     PadText = 1;
@@ -184,9 +185,9 @@ void ExerciseWindow::EvClose() {
 
 bool ExerciseWindow::CanClose() {
     // A window closed twice (by the end of the text, then by the monitor) reports once.
-    if (!reported_ && mon) {
+    if (!reported_ && lesson()) {
         reported_ = true;
-        mon->Completed(1);
+        lesson()->Completed(1);
     }
     return true;
 }

@@ -12,7 +12,7 @@ class QTimer;
 class ExerciseWindow : public TestWindow {
     Q_OBJECT
 public:
-    ExerciseWindow(QWidget* parent, const QString& caption, int readingNumber);
+    ExerciseWindow(QWidget* parent, Lesson* lesson, const QString& caption, int readingNumber);
     ~ExerciseWindow() override;
 
     void SetupWindow() override;

@@ -15,29 +15,28 @@ class ProgramActivityFactory : public ActivityFactory {
 public:
     int chooseReading(LessonMonitor* monitor, QString& chosenLine,
                       const QString& caption) override {
-        return LstDialog::choose(monitor, chosenLine, caption);
+        return LstDialog::choose(monitor, monitor, chosenLine, caption);
     }
     QWidget* createActivity(int activity, LessonMonitor* monitor, int readingNumber,
                             const QString& caption) override {
         if (activity == 1) {
-            auto* exercise = new ExerciseWindow(monitor, caption, readingNumber);
+            auto* exercise = new ExerciseWindow(monitor, monitor, caption, readingNumber);
             exercise->Create();
             return exercise;
         }
         if (activity >= 2 && activity <= 4) {
             const bool speedTest = activity == 4;
-            auto* reading = new SpeedTestWindow(
-                monitor, caption,
-                speedTest ? QStringLiteral("SpeedTest") : QStringLiteral("Readings"),
-                speedTest ? -1 : readingNumber, speedTest);
+            auto* reading = new SpeedTestWindow(monitor, monitor, caption,
+                                                speedTest ? QStringLiteral("SpeedTest")
+                                                          : QStringLiteral("Readings"),
+                                                speedTest ? -1 : readingNumber, speedTest);
             reading->Create();
             return reading;
         }
-        if (activity != 0)
-            return nullptr;
+        if (activity != 0) return nullptr;
         // The flash area first: the drill window takes it as its client.
         Client = new MyZWindow;
-        auto* drills = new MyFrameWindow(monitor, caption);
+        auto* drills = new MyFrameWindow(monitor, monitor, caption);
         Word = drills;
         drills->Create();
         return drills;
@@ -53,4 +52,6 @@ ActivityFactory& activityFactory() {
     return g_factory ? *g_factory : program;
 }
 
-void setActivityFactory(ActivityFactory* factory) { g_factory = factory; }
+void setActivityFactory(ActivityFactory* factory) {
+    g_factory = factory;
+}

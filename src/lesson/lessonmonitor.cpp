@@ -139,6 +139,10 @@ int LessonMonitor::NumbDrills() const {
     return drillTargets[lessonPlan];
 }
 
+bool LessonMonitor::CountsDrills() const {
+    return lessonPlan >= 0 && lessonPlan < 4;
+}
+
 void LessonMonitor::SetAdvanced(bool advancedMode) {
     advanced = advancedMode ? 1 : 0;
     Settings::writeUserInt("LevelAdvanced", advanced);
@@ -191,12 +195,13 @@ bool LessonMonitor::CheckChange(int a) {
                                   QStringLiteral("Quit?"), MB_YESNO);
     if (answer != IDYES)
         return true;
-    currentActivity = a;
     if (activityWindow) {
-        // Its close query reports Completed for the old activity.
+        // Closed while it is still the current activity, so its close query
+        // reports against its own row.
         activityWindow->close();
         deleteActivityWindow();
     }
+    currentActivity = a;
     return false;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lesson/lesson.h"
 #include "platform/template_dialog.h"
 
 #include <QPixmap>
@@ -12,7 +13,7 @@ class QTimer;
 // The control centre of a run: lists the five activities, starts their windows,
 // walks a structured lesson through them, counts the minutes, holds the mode
 // and the mute switch, and ends the program.
-class LessonMonitor : public TemplateDialog {
+class LessonMonitor : public TemplateDialog, public Lesson {
     Q_OBJECT
 public:
     LessonMonitor(QWidget* parent, int lessonPlan);
@@ -21,13 +22,14 @@ public:
     void SetupWindow();
 
     // Called by the activity windows from their close query.
-    void Completed(int activity);
-    int NumbDrills() const;
-    bool Advanced() const { return advanced != 0; }
-    void SetAdvanced(bool advancedMode);
+    void Completed(int activity) override;
+    int NumbDrills() const override;
+    bool CountsDrills() const override;
+    bool Advanced() const override { return advanced != 0; }
+    void SetAdvanced(bool advancedMode) override;
     void AdvancedToggle() { SetAdvanced(!Advanced()); }
-    bool Mute() const;
-    void MuteToggle();
+    bool Mute() const override;
+    void MuteToggle() override;
     bool LessonFinished() const;
 
     bool CheckChange(int activity);

@@ -2,16 +2,15 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWidget>
 
 namespace {
 QRect g_override;
 }
 
 QRect desktopRect() {
-    if (!g_override.isEmpty())
-        return g_override;
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        return screen->geometry();
+    if (!g_override.isEmpty()) return g_override;
+    if (QScreen* screen = QGuiApplication::primaryScreen()) return screen->geometry();
     return QRect(0, 0, 1024, 768);
 }
 
@@ -31,6 +30,27 @@ bool cornerOnScreen(QPoint topLeft, int side) {
     return covered >= qint64(side) * side;
 }
 
+QPoint keepInside(const QRect& frame, const QRect& available) {
+    if (available.isEmpty()) return frame.topLeft();
+    int x = std::min(frame.x(), available.right() + 1 - frame.width());
+    int y = std::min(frame.y(), available.bottom() + 1 - frame.height());
+    x = std::max(x, available.left());
+    y = std::max(y, available.top());
+    return {x, y};
+}
+
+QPoint onScreenTopLeft(const QWidget& window) {
+    const QRect frame = window.frameGeometry();
+    QRect available = g_override;
+    if (available.isEmpty()) {
+        const QScreen* screen = QGuiApplication::screenAt(frame.center());
+        if (!screen) screen = window.screen();
+        if (!screen) screen = QGuiApplication::primaryScreen();
+        if (screen) available = screen->availableGeometry();
+    }
+    return keepInside(frame, available);
+}
+
 bool graphicalSessionAvailable(int argc, const char* const* argv) {
     for (int i = 1; i < argc; ++i) {
         const QByteArray arg(argv[i]);
@@ -43,4 +63,6 @@ bool graphicalSessionAvailable(int argc, const char* const* argv) {
            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
-void setDesktopRectOverride(const QRect& rect) { g_override = rect; }
+void setDesktopRectOverride(const QRect& rect) {
+    g_override = rect;
+}

@@ -1,6 +1,6 @@
 #include "reading/lstdialog.h"
 
-#include "lesson/lessonmonitor.h"
+#include "lesson/lesson.h"
 #include "platform/help.h"
 #include "platform/locations.h"
 #include "platform/message_box.h"
@@ -30,8 +30,9 @@ const char* doneKey(bool advanced) {
 
 } // namespace
 
-LstDialog::LstDialog(QWidget* parent, QString* chosenLine, const QString& caption)
-    : TemplateDialog(parent, "READINGS"), ChosenLine(chosenLine), Caption(caption) {
+LstDialog::LstDialog(QWidget* parent, Lesson* lesson, QString* chosenLine, const QString& caption)
+    : TemplateDialog(parent, "READINGS"), ChosenLine(chosenLine), Caption(caption),
+      lesson_(lesson) {
     WasAdvanced = currentAdvanced();
     List = qobject_cast<QListWidget*>(control(kListId));
     Basic = qobject_cast<QRadioButton*>(control(kBasicId));
@@ -54,13 +55,13 @@ LstDialog::LstDialog(QWidget* parent, QString* chosenLine, const QString& captio
 LstDialog::~LstDialog() = default;
 
 bool LstDialog::currentAdvanced() const {
-    if (mon) return mon->Advanced();
+    if (lesson_) return lesson_->Advanced();
     return Settings::userInt("LevelAdvanced", 2) != 0;
 }
 
 void LstDialog::setMode(bool advanced) {
-    if (mon)
-        mon->SetAdvanced(advanced);
+    if (lesson_)
+        lesson_->SetAdvanced(advanced);
     else
         Settings::writeUserInt("LevelAdvanced", advanced ? 1 : 0);
 }
@@ -159,8 +160,9 @@ void LstDialog::CMMode() {
     LoadUpList();
 }
 
-int LstDialog::choose(QWidget* parent, QString& chosenLine, const QString& caption) {
-    LstDialog dialog(parent, &chosenLine, caption);
+int LstDialog::choose(QWidget* parent, Lesson* lesson, QString& chosenLine,
+                      const QString& caption) {
+    LstDialog dialog(parent, lesson, &chosenLine, caption);
     if (!dialog.listLoaded()) return kResultCancel;
     return Modal::runModal(dialog);
 }

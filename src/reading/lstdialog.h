@@ -6,6 +6,7 @@
 
 #include <vector>
 
+class Lesson;
 class QListWidget;
 class QRadioButton;
 
@@ -16,8 +17,9 @@ class QRadioButton;
 class LstDialog : public TemplateDialog {
     Q_OBJECT
 public:
-    // chosenLine receives the list line of the chosen reading; it may be null.
-    LstDialog(QWidget* parent, QString* chosenLine, const QString& caption);
+    // chosenLine receives the list line of the chosen reading; it may be null. Without a
+    // lesson the mode is read from and written to the settings.
+    LstDialog(QWidget* parent, Lesson* lesson, QString* chosenLine, const QString& caption);
     ~LstDialog() override;
 
     void SetupWindow();
@@ -36,7 +38,7 @@ public:
     const std::vector<int>& doneCounts() const { return DoneCounts; }
 
     // Runs the list modally: the chosen reading's number, -2 or 1000.
-    static int choose(QWidget* parent, QString& chosenLine, const QString& caption);
+    static int choose(QWidget* parent, Lesson* lesson, QString& chosenLine, const QString& caption);
 
     static constexpr int kResultTextFile = -2;
     static constexpr int kResultCancel = 1000;
@@ -56,4 +58,5 @@ private:
     QRadioButton* Advanced;
     QRadioButton* Basic;
     bool loaded_ = false;
+    Lesson* lesson_;
 };

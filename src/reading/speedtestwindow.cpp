@@ -3,7 +3,7 @@
 
 #include "graph/graphc.h"
 #include "graph/stored_results.h"
-#include "lesson/lessonmonitor.h"
+#include "lesson/lesson.h"
 #include "platform/clock.h"
 #include "platform/help.h"
 #include "platform/locations.h"
@@ -21,11 +21,6 @@ const char* const SpeedTestWindow::kEndLine = "\n*** PRESS THE SPACE BAR NOW ***
 
 namespace {
 
-// The mode as the window's file names take it.
-QString speedTestFile(int number) {
-    return speedTestFileName(mon && mon->Advanced(), number);
-}
-
 bool dataFileExists(const QString& name) {
     QFile f(Locations::dataPath(name));
     return f.open(QIODevice::ReadOnly);
@@ -33,9 +28,9 @@ bool dataFileExists(const QString& name) {
 
 } // namespace
 
-SpeedTestWindow::SpeedTestWindow(QWidget* parent, const QString& title, const QString& name,
-                                 int readingNumber, bool speedTest)
-    : TestWindow(parent, title, name, readingNumber, speedTest) {
+SpeedTestWindow::SpeedTestWindow(QWidget* parent, Lesson* lesson, const QString& title,
+                                 const QString& name, int readingNumber, bool speedTest)
+    : TestWindow(parent, lesson, title, name, readingNumber, speedTest) {
     commands.add(CM_TIMERSTART, [this] { CMTimerStart(); });
     commands.add(CM_TIMERPAUSE, [this] { CMTimerPause(); });
     commands.add(CM_TIMERSTOP, [this] { CMTimerStop(); });
@@ -63,11 +58,13 @@ void SpeedTestWindow::loadReading() {
     if (SpeedTest && !ownFile) {
         // A number that names no text (hand-edited, or the texts changed) starts again at 1.
         const int number = Settings::userInt("SpeedTestNumber", 1);
-        if (number < 1 || !dataFileExists(speedTestFile(number)))
+        if (number < 1 || !dataFileExists(speedTestFileName(advanced(), number)))
             Settings::writeUserInt("SpeedTestNumber", 1);
     }
     // Leaves a file the user chose in place.
     SetLoadFile();
+    // Only a new text puts its end off the page again; a resumed timing keeps it.
+    NearEnd = false;
     if (Box->load(LoadFile)) {
         Box->addto(QString::fromLatin1(kEndLine));
         Box->TextAllRedraw(nullptr, 0);
@@ -79,7 +76,7 @@ void SpeedTestWindow::loadReading() {
 void SpeedTestWindow::advanceSpeedTestNumber() {
     const int next = SpeedTestNumber + 1;
     Settings::writeUserInt("SpeedTestNumber", next);
-    LoadFile = speedTestFile(next);
+    LoadFile = speedTestFileName(advanced(), next);
     if (!dataFileExists(LoadFile)) Settings::writeUserInt("SpeedTestNumber", 1);
 }
 
@@ -90,7 +87,6 @@ bool SpeedTestWindow::readingChosen() {
 }
 
 void SpeedTestWindow::CMTimerStart() {
-    NearEnd = false;
     if (State != 0 || !readingChosen()) return;
     Timed = 1;
     if (!readingLoaded_) loadReading();

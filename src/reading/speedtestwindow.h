@@ -9,8 +9,8 @@
 class SpeedTestWindow : public TestWindow {
     Q_OBJECT
 public:
-    SpeedTestWindow(QWidget* parent, const QString& title, const QString& name, int readingNumber,
-                    bool speedTest);
+    SpeedTestWindow(QWidget* parent, Lesson* lesson, const QString& title, const QString& name,
+                    int readingNumber, bool speedTest);
     ~SpeedTestWindow() override;
 
     void SetupWindow() override;

@@ -3,14 +3,14 @@
 
 #include "graph/graphc.h"
 #include "graph/stored_results.h"
-#include "lesson/activity_factory.h"
-#include "lesson/lessonmonitor.h"
+#include "lesson/lesson.h"
 #include "platform/art.h"
 #include "platform/desktop.h"
 #include "platform/help.h"
 #include "platform/menu_table.h"
 #include "platform/message_box.h"
 #include "platform/modal.h"
+#include "reading/lstdialog.h"
 #include "reading/readingpage.h"
 #include "reading/scr.h"
 #include "shell/globals.h"
@@ -36,6 +36,9 @@ constexpr int kRedrawTimer = 1;
 constexpr int kHintTimer = 2;
 constexpr int kHintMs = 30000;
 constexpr int kRedrawMs = 50;
+// The folder of the last own text the user chose.
+constexpr const char* kTextFolderKey = "TextFileFolder";
+constexpr int kTextFolderBuffer = 4096;
 
 // Frame decoration around the client of a top-level window; a window not yet
 // shown borrows the decoration of its visible parent frame.
@@ -48,10 +51,10 @@ QSize frameExtra(const QWidget* w) {
 
 } // namespace
 
-TestWindow::TestWindow(QWidget* parent, const QString& title, const QString& name,
+TestWindow::TestWindow(QWidget* parent, Lesson* lesson, const QString& title, const QString& name,
                        int readingNumber, bool speedTest)
     : SWindow(parent, title, name, new ReadingPage), SpeedTest(speedTest),
-      ReadingNumber(readingNumber), page_(static_cast<ReadingPage*>(client())) {
+      ReadingNumber(readingNumber), lesson_(lesson), page_(static_cast<ReadingPage*>(client())) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setFocusPolicy(Qt::StrongFocus);
@@ -216,11 +219,15 @@ void TestWindow::CMContents() {
 }
 
 bool TestWindow::CanClose() {
-    if (!reported_ && mon) {
+    if (!reported_ && lesson_) {
         reported_ = true;
-        mon->Completed(SpeedTest ? 4 : 2);
+        lesson_->Completed(SpeedTest ? 4 : 2);
     }
     return true;
+}
+
+bool TestWindow::advanced() const {
+    return lesson_ && lesson_->Advanced();
 }
 
 bool TestWindow::commandEnabled(int id) const {
@@ -375,22 +382,28 @@ bool TestWindow::chooseTextFile() {
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setNameFilters({QStringLiteral("Text Files (*.txt)"), QStringLiteral("All Files (*)")});
+    // Where this user last found a text, else their home folder; never the
+    // folder the program happened to be started from.
+    const QString folder = Settings::userString(kTextFolderKey, "", kTextFolderBuffer);
+    dialog.setDirectory(!folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath());
     const int result = Modal::runModal(dialog);
+    QDir::setCurrent(cwd);
     const QStringList chosen = dialog.selectedFiles();
     if (result != QDialog::Accepted || chosen.isEmpty() || chosen.first().isEmpty() ||
         QFileInfo(chosen.first()).isDir())
         return false;
     const QString path = QFileInfo(chosen.first()).absoluteFilePath();
+    // A file that cannot be read is told once and changes nothing.
+    if (!Box || !Box->load(path)) return false;
+    Settings::writeUserString(kTextFolderKey, QFileInfo(path).absolutePath());
     setWindowTitle(QStringLiteral("Text File (%1)").arg(path));
     LoadFile = path;
     textFileChosen_ = true;
     if (ReadingNumber != -2) {
         // The chosen file is what gets read from now on, in a speed test too.
         ReadingNumber = -1;
-        if (Box) Box->load(LoadFile);
         CMStartGo();
     }
-    QDir::setCurrent(cwd);
     return true;
 }
 
@@ -403,7 +416,7 @@ void TestWindow::CMPracticeReadings() {
     if (!TerminateTiming()) return;
     QString line;
     const int chosen =
-        activityFactory().chooseReading(mon, line, QStringLiteral("Choose another reading"));
+        LstDialog::choose(this, lesson_, line, QStringLiteral("Choose another reading"));
     if (chosen == 1000) return;
     if (chosen == -2) {
         // "Use Text File": ask for it now rather than reading the old text again.
@@ -424,7 +437,7 @@ void TestWindow::ViewSpeedTestResults() {
 }
 
 void TestWindow::SetLoadFile() {
-    const bool advanced = mon && mon->Advanced();
+    const bool advanced = this->advanced();
     if (SpeedTest) {
         if (textFileChosen_) return;
         SpeedTestNumber = Settings::userInt("SpeedTestNumber", 1);
@@ -452,6 +465,7 @@ void TestWindow::showEvent(QShowEvent* event) {
     const QSize extra = frameExtra(this);
     if (!extra.isNull())
         resize(outerSize_.width() - extra.width(), outerSize_.height() - extra.height());
+    keepOnScreen();
 }
 
 void TestWindow::keyPressEvent(QKeyEvent* event) {

@@ -11,6 +11,7 @@ class QMenuBar;
 class QProgressBar;
 class QTimer;
 class ReadingPage;
+class Lesson;
 class ScrollTextBox;
 
 // Command ids of the "SPEED" menu.
@@ -46,8 +47,9 @@ class TestWindow : public SWindow, public ReadingHost {
     Q_OBJECT
 public:
     // title: caption; name: the remembered-position name and prefix of its height key.
-    TestWindow(QWidget* parent, const QString& title, const QString& name, int readingNumber,
-               bool speedTest);
+    // lesson: the lesson the window reports to and takes the mode from; may be null.
+    TestWindow(QWidget* parent, Lesson* lesson, const QString& title, const QString& name,
+               int readingNumber, bool speedTest);
     ~TestWindow() override;
 
     void SetupWindow() override;
@@ -106,6 +108,9 @@ public:
     bool timerActive(int id) const;
     ReadingPage* page() const { return page_; }
     QString name() const { return positionName(); }
+    Lesson* lesson() const { return lesson_; }
+    // The mode of the lesson (basic without one).
+    bool advanced() const;
 
     // The progress bar's place for an offset and a width (client width on a
     // resize, window width at set-up, where the bar is a little taller).
@@ -145,6 +150,7 @@ private:
     // The file dialog; false when nothing was chosen.
     bool chooseTextFile();
 
+    Lesson* lesson_;
     ReadingPage* page_;
     QMap<int, QAction*> menu_;
     QTimer* timers_[3] = {nullptr, nullptr, nullptr};

@@ -298,12 +298,13 @@ void TextBox::printTextNoWrap(QPainter& dc, int start, int how) {
             MyTextOut(dc, p + 1, x, y, count, i, DisplayText);
             drawnBand_ |= QRect(x, y, clipRect().right() - x + 1, LineHeight);
         }
+        // The end of the text is on the page, also when this line fills it.
+        if (end + 31 >= length - 1) win->EnableTimerStop();
         y += LineHeight;
         if (y >= Offset + TextHeight - LineHeight) break;
         if (how == 0) LastFullLine = i;
         ++i;
         p = end;
-        if (p + 31 >= length - 1) win->EnableTimerStop();
         if (last) break;
     }
 }

@@ -1,9 +1,9 @@
 #include "shell/swindow.h"
 
+#include "lesson/lessonmonitor.h"
 #include "platform/desktop.h"
 #include "shell/globals.h"
 #include "shell/settings.h"
-#include "lesson/lessonmonitor.h"
 
 #include <QEventLoop>
 #include <QMoveEvent>
@@ -11,7 +11,9 @@
 
 namespace {
 // Reading windows are centred in the room right of the lesson monitor.
-int monitorClientWidth() { return mon ? static_cast<QWidget*>(mon)->width() : 0; }
+int monitorClientWidth() {
+    return mon ? static_cast<QWidget*>(mon)->width() : 0;
+}
 } // namespace
 
 SWindow::SWindow(QWidget* parent, const QString& caption, const QString& positionName,
@@ -35,8 +37,7 @@ SWindow::SWindow(QWidget* parent, const QString& caption, const QString& positio
 SWindow::~SWindow() = default;
 
 void SWindow::Create() {
-    if (created_)
-        return;
+    if (created_) return;
     created_ = true;
     SetupWindow();
 }
@@ -51,8 +52,7 @@ void SWindow::SetPos() {
     int y = Settings::userInt(Settings::positionKey(positionName_, "ScreenY").toLatin1(), -1);
     // A place left on a screen that is gone (or a hand edit) would leave the window where
     // nobody can reach it.
-    if (x == -1 || y == -1 || !cornerOnScreen(QPoint(x, y)))
-        DefaultPos(x, y);
+    if (x == -1 || y == -1 || !cornerOnScreen(QPoint(x, y))) DefaultPos(x, y);
     known_ = QPoint(x, y);
     move(x, y);
 }
@@ -88,18 +88,29 @@ void SWindow::DefaultPos(int& x, int& y) const {
     }
 }
 
+void SWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    keepOnScreen();
+}
+
+void SWindow::keepOnScreen() {
+    const QPoint corner = onScreenTopLeft(*this);
+    if (corner == frameGeometry().topLeft()) return;
+    // The program's own correction, not a place the user chose.
+    known_ = corner;
+    move(corner);
+}
+
 void SWindow::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
-    if (created_)
-        EvMove();
+    if (created_) EvMove();
 }
 
 void SWindow::EvMove() {
     const QPoint topLeft = frameGeometry().topLeft();
     // Only a real move is remembered: not the placing at set-up, nor the window
     // showing up where it was put.
-    if (pos() == known_)
-        return;
+    if (pos() == known_) return;
     known_ = pos();
     Settings::writeUserInt(Settings::positionKey(positionName_, "ScreenX").toLatin1(), topLeft.x());
     Settings::writeUserInt(Settings::positionKey(positionName_, "ScreenY").toLatin1(), topLeft.y());
@@ -114,8 +125,7 @@ int SWindow::runModalLoop() {
     activateWindow();
     QEventLoop loop;
     loop_ = &loop;
-    if (!ending_)
-        loop.exec();
+    if (!ending_) loop.exec();
     loop_ = nullptr;
     return modalResult_;
 }
@@ -124,6 +134,5 @@ void SWindow::endModal(int result) {
     modalResult_ = result;
     ending_ = true;
     hide();
-    if (loop_)
-        loop_->quit();
+    if (loop_) loop_->quit();
 }

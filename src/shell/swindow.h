@@ -25,6 +25,9 @@ public:
 
 protected:
     void moveEvent(QMoveEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    // Moves the window up or left until its frame lies on the screen; not remembered.
+    void keepOnScreen();
     virtual void EvMove();
 
     // A frame window run modally: shown application-modal until endModal.

@@ -73,7 +73,7 @@ protected:
             mon->SetupWindow();
         }
         Client = new MyZWindow;
-        window = new MyFrameWindow(mon, "SkimSprinter Drills");
+        window = new MyFrameWindow(mon, mon, "SkimSprinter Drills");
         Word = window;
         window->Create();
         window->show();

@@ -34,7 +34,7 @@ protected:
     }
     void open(bool load = true, int readingNumber = 1) {
         delete window;
-        window = new ExerciseWindow(mon, "SkimSprinter Exercises", readingNumber);
+        window = new ExerciseWindow(mon, mon, "SkimSprinter Exercises", readingNumber);
         window->Create();
         window->show();
         if (load) window->EvTimer(0);

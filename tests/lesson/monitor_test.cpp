@@ -120,6 +120,26 @@ TEST_F(Monitor, TheReadingListsAnswerGoesToTheWindow) {
     EXPECT_TRUE(mon->activityDone[3] && !mon->activityDone[2]);
 }
 
+TEST_F(Monitor, SwitchingActivitiesTicksTheRowOfTheOneThatClosed) {
+    open(4, 5);
+    const struct {
+        int button;
+        const char* running;
+        int ticked;
+    } steps[] = {{104, "Second Practice Reading", 3},
+                 {102, "Speed Test", 4},
+                 {103, "First Practice Reading", 2}};
+    mon->sendCommand(103);
+    for (const auto& s : steps) {
+        std::fill(std::begin(mon->activityDone), std::end(mon->activityDone), false);
+        script.answer("Quit?", QStringLiteral("Are you sure you want to quit the %1").arg(s.running),
+                      IDYES);
+        mon->sendCommand(s.button);
+        for (int row = 0; row < 5; ++row)
+            EXPECT_EQ(mon->activityDone[row], row == s.ticked) << s.running << " row " << row;
+    }
+}
+
 TEST_F(Monitor, IntroductoryMessagesOnlyInTheFirstThreeRuns) {
     for (int used : {1, 2, 3}) {
         open(4, used);

@@ -65,7 +65,7 @@ protected:
 
 TEST_F(ReadingList, ShowsDoneCountsSelectsTheLeastReadAndStoresTheChoice) {
     put("Ann", "ReadingsDoneBasic", "2 0 1 ");
-    LstDialog d(mon, &line, "Choose Practice Reading");
+    LstDialog d(mon, mon, &line, "Choose Practice Reading");
     QStringList rows;
     for (int i = 0; i < d.list()->count(); ++i)
         rows << d.list()->item(i)->text();
@@ -85,7 +85,7 @@ TEST_F(ReadingList, TheLeastReadFarDownIsScrolledIntoView) {
     mon->SetAdvanced(true);
     put("Ann", "ReadingsDoneAdvanced",
         QString("2 ").repeated(20) + "1 " + QString("3 ").repeated(9));
-    LstDialog d(mon, &line, "Choose another reading");
+    LstDialog d(mon, mon, &line, "Choose another reading");
     EXPECT_EQ(d.list()->currentRow(), 20);
     EXPECT_EQ(d.list()->verticalScrollBar()->value(), 15);
 }
@@ -93,7 +93,7 @@ TEST_F(ReadingList, TheLeastReadFarDownIsScrolledIntoView) {
 TEST_F(ReadingList, SwitchingModeRefillsAndOkSaysSo) {
     for (bool toAdvanced : {true, false}) {
         mon->SetAdvanced(!toAdvanced);
-        LstDialog d(mon, &line, "Choose Practice Reading");
+        LstDialog d(mon, mon, &line, "Choose Practice Reading");
         radio(d, toAdvanced ? 53 : 51)->click();
         EXPECT_EQ(mon->Advanced(), toAdvanced);
         EXPECT_EQ(d.list()->count(), toAdvanced ? 30 : 3);
@@ -116,7 +116,7 @@ TEST_F(ReadingList, OtherButtonsAndTheirResults) {
         SCOPED_TRACE(command);
         sounds.played.clear();
         QString chosen = "untouched";
-        LstDialog d(mon, &chosen, "Choose Practice Reading");
+        LstDialog d(mon, mon, &chosen, "Choose Practice Reading");
         d.show();
         radio(d, 53)->click(); // a mode switch stays in force whatever ends the dialog
         d.list()->clearSelection();

@@ -2,6 +2,7 @@
 
 #include "support/reading_data.h"
 #include "support/reading_host.h"
+#include "support/fake_lesson.h"
 #include "support/shell_fixture.h"
 
 #include "platform/locations.h"
@@ -88,7 +89,7 @@ protected:
     // A practice reading of `reading` (-2: the user's own file, asked for at the start).
     void open(bool speedTest, int reading = 11, bool load = true) {
         delete window;
-        window = new SpeedTestWindow(nullptr, speedTest ? "SkimSprinter Speed Test" : "Practice",
+        window = new SpeedTestWindow(nullptr, &lesson, speedTest ? "SkimSprinter Speed Test" : "Practice",
                                      speedTest ? "SpeedTest" : "Readings", speedTest ? -1 : reading,
                                      speedTest);
         window->Create();
@@ -119,5 +120,6 @@ protected:
     }
     bool enabled(int id) const { return window->menuItem(id)->isEnabled(); }
     FakeClock clock;
+    FakeLesson lesson;
     SpeedTestWindow* window = nullptr;
 };

@@ -43,6 +43,9 @@ TEST_F(SpeedTest, PauseAndResumeAddTheTimedStretches) {
     EXPECT_EQ(window->windowTitle(), "SkimSprinter Practice Reading - [timing]");
     EXPECT_TRUE(window->Box->DisplayText.endsWith("\n*** PRESS THE SPACE BAR NOW ***"));
     EXPECT_TRUE(!enabled(CM_TIMERSTART) && enabled(CM_TIMERPAUSE) && enabled(CM_TIMERSTOP));
+    // Paused and resumed with the end already on the page, the end of the text
+    // still ends the timing with a speed.
+    readToTheEnd();
     clock.now = 21000; // 20 s timed
     window->Command(CM_TIMERPAUSE);
     EXPECT_EQ(window->windowTitle(), "SkimSprinter Practice Reading - [paused]");
@@ -50,12 +53,14 @@ TEST_F(SpeedTest, PauseAndResumeAddTheTimedStretches) {
     clock.now = 500000; // a long pause, not counted
     space();            // resumes the timer without reloading
     EXPECT_EQ(window->Box->TextLength(), 1000);
-    readToTheEnd();
     clock.now = 540000; // 40 s more
     script.answer("Speed Test Time", "Your speed is 200.00 words per minute", IDOK)
         .answer("Save Results?", "save this time", IDYES)
         .answer("Results", "previous scores", IDNO);
-    window->Command(CM_TIMERSTOP);
+    for (int i = 0; i < 2000 && window->isVisible(); ++i)
+        window->EvKeyDown(Qt::Key_Down, true);
+    EXPECT_TRUE(script.finished());
+    EXPECT_EQ(window->windowTitle(), "SkimSprinter Practice Reading - [finished]");
     EXPECT_EQ(rawSetting(state, "SpeedTestScores"), " 200.00");
 }
 
@@ -119,4 +124,21 @@ TEST_F(SpeedTest, UseTextFileAsksAgainAtTheStartWhenTheDialogWasCancelled) {
     space();
     EXPECT_EQ(window->State, 2);
     EXPECT_TRUE(window->Box->DisplayText.startsWith("My own words."));
+}
+
+// A page so low that it holds one line still tells the window when the end is on it.
+using OneLinePage = BoxTest;
+TEST_F(OneLinePage, TheEndOfTheTextIsReportedWhenItsLineFillsThePage) {
+    setClient(QSize(600, 70));
+    box.load(reading("short.dat", "first\nsecond\n"));
+    box.addto(QString::fromLatin1(SpeedTestWindow::kEndLine));
+    host.nearEnd = 0;
+    box.TextAllRedraw(nullptr, 0);
+    ASSERT_EQ(box.Display.lines().size(), 1u);
+    EXPECT_EQ(host.nearEnd, 0);
+    box.ScrollCourse();
+    for (int i = 0; i < 40 && host.finished == 0; ++i)
+        box.ScrollLine(-1);
+    EXPECT_EQ(host.finished, 1);
+    EXPECT_GT(host.nearEnd, 0);
 }

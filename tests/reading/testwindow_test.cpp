@@ -1,6 +1,5 @@
 #include "reading_fixture.h"
 
-#include "lesson/lessonmonitor.h"
 #include "platform/profile.h"
 #include "reading/readingpage.h"
 #include "reading/testwindow.h"
@@ -122,7 +121,7 @@ TEST_F(ReadingWindow, MenuCommandsDoWhatTheySay) {
 
 TEST_F(ReadingWindow, AChosenTextFileOrListedReadingIsWhatGetsRead) {
     const QString mine = ownFile("mine.txt", "My own words.\n");
-    TestActivityFactory list;
+    reading("pr_bas.dat", "Reading three\n3\n");
     reading("pr_bas/p3.dat", "Reading three.\n");
     open(false);
     // A timing the user keeps: no file dialog at all.
@@ -137,22 +136,26 @@ TEST_F(ReadingWindow, AChosenTextFileOrListedReadingIsWhatGetsRead) {
     script.then([](QWidget&) { return 0; });
     window->Command(CM_TEXTFILE); // cancelled: nothing changes
     EXPECT_TRUE(window->Box->DisplayText.startsWith("My own words.\n"));
-    list.readingAnswer = 1000;
+    // The reading list of the window: cancel, a listed reading, then "Use Text File".
+    auto list = [this](int button) {
+        script.then([button](QWidget& w) {
+            EXPECT_EQ(w.windowTitle(), "Choose another reading");
+            return ModalScript::press(w, button);
+        });
+    };
+    list(IDCANCEL);
     window->Command(CM_PRACTICEREADINGS);
     EXPECT_TRUE(window->Box->DisplayText.startsWith("My own words.\n"));
-    list.readingAnswer = 3;
-    list.readingLine = "  3   Reading three";
+    list(IDOK);
     window->Command(CM_PRACTICEREADINGS);
-    EXPECT_EQ(list.listCaptions, QStringList({"Choose another reading", "Choose another reading"}));
     EXPECT_TRUE(window->Box->DisplayText.startsWith("Reading three.\n"));
-    list.readingAnswer = -2;
+    list(52);
     script.then(choose(mine));
     window->Command(CM_PRACTICEREADINGS);
     EXPECT_TRUE(window->Box->DisplayText.startsWith("My own words.\n"));
 }
 
-TEST_F(ReadingWindow, FileNamesFollowTheModeAndClosingTellsTheMonitorOnce) {
-    mon = new LessonMonitor(nullptr, 4);
+TEST_F(ReadingWindow, FileNamesFollowTheModeAndClosingTellsTheLessonOnce) {
     const struct {
         bool speed, advanced;
         int reading;
@@ -165,19 +168,50 @@ TEST_F(ReadingWindow, FileNamesFollowTheModeAndClosingTellsTheMonitorOnce) {
     };
     for (const auto& c : cases) {
         put("Ann", "SpeedTestNumber", c.number);
-        mon->advanced = c.advanced ? 1 : 0;
-        SpeedTestWindow w(nullptr, "", "", c.reading, c.speed);
+        lesson.advanced = c.advanced;
+        SpeedTestWindow w(nullptr, &lesson, "", "", c.reading, c.speed);
         w.LoadFile = "unchanged";
         w.SetLoadFile();
         EXPECT_EQ(w.LoadFile, c.file);
     }
     for (bool speed : {false, true}) {
+        lesson.completed.clear();
         open(speed, -1, false);
-        const int activity = speed ? 4 : 2;
         window->close();
-        EXPECT_TRUE(mon->activityDone[activity]);
-        mon->activityDone[activity] = false;
         window->close();
-        EXPECT_FALSE(mon->activityDone[activity]) << "reported once";
+        EXPECT_EQ(lesson.completed, std::vector<int>{speed ? 4 : 2}) << "reported once";
     }
+}
+
+TEST_F(ReadingWindow, ARefusedFileChangesNothingAndTheDialogOpensWhereTheLastTextWas) {
+    const QString bad = ownFile("bad.txt", QByteArray("bin\0ary", 7));
+    const QString good = ownFile("texts/good.txt", "Good words.\n");
+    auto pick = [this](const QString& path, const QString& folder) {
+        script.then([path, folder](QWidget& w) {
+            auto* dialog = qobject_cast<QFileDialog*>(&w);
+            if (!dialog) return 0;
+            EXPECT_EQ(dialog->directory().absolutePath(), QDir(folder).absolutePath());
+            dialog->selectFile(path);
+            return ModalScript::press(w, 1);
+        });
+    };
+    open(false);
+    const QString caption = window->windowTitle();
+    const QImage page = window->canvas().copy();
+    pick(bad, QDir::homePath());
+    script.answer("Could not read file", "is not a plain text file", IDOK);
+    window->Command(CM_TEXTFILE);
+    EXPECT_TRUE(script.finished()) << "one message";
+    EXPECT_EQ(window->windowTitle(), caption);
+    EXPECT_EQ(window->canvas(), page);
+    EXPECT_TRUE(window->State == 0 && !window->textFileChosen());
+    EXPECT_EQ(ini("Ann", "TextFileFolder"), "<none>");
+
+    pick(good, QDir::homePath());
+    window->Command(CM_TEXTFILE);
+    EXPECT_EQ(window->windowTitle(), "SkimSprinter Practice Reading [started]");
+    EXPECT_TRUE(window->Box->DisplayText.startsWith("Good words.\n"));
+    pick(good, QFileInfo(good).absolutePath());
+    window->Command(CM_TEXTFILE);
+    EXPECT_TRUE(script.finished());
 }

@@ -1,6 +1,7 @@
 #include "support/shell_fixture.h"
 
 #include "platform/art.h"
+#include "platform/desktop.h"
 #include "platform/modal.h"
 #include "shell/blockwindow.h"
 #include "shell/firstwindow.h"
@@ -48,6 +49,26 @@ TEST_F(Windows, StoredPositionOffEveryScreenGivesTheDefaultAndMovesAreWrittenAtO
     w.move(40, 60);
     EXPECT_EQ(QPoint(iniInt("Eve", "SpeedGraphScreenX"), iniInt("Eve", "SpeedGraphScreenY")),
               QPoint(40, 60));
+}
+
+TEST_F(Windows, AShownWindowIsMovedOntoTheScreenNotRemembered) {
+    const QRect screen(0, 0, 1024, 768);
+    const std::pair<QRect, QPoint> frames[] = {
+        {{20, 644, 400, 430}, {20, 338}}, // a graph below the bottom edge moves up
+        {{900, 100, 300, 200}, {724, 100}},
+        {{-50, -20, 100, 100}, {0, 0}},
+        {{10, 10, 2000, 1000}, {0, 0}}, // too large: the title bar stays on the screen
+        {{30, 40, 100, 100}, {30, 40}},
+    };
+    for (const auto& [frame, corner] : frames)
+        EXPECT_EQ(keepInside(frame, screen), corner) << frame.x() << "," << frame.y();
+    PersonName = "Eve";
+    SWindow graph(nullptr, "Graph", "SpeedGraph");
+    graph.Create(); // placed by its default for its size before the graph is laid out
+    graph.resize(400, 430);
+    graph.show();
+    EXPECT_TRUE(screen.contains(graph.frameGeometry())) << graph.frameGeometry().y();
+    EXPECT_EQ(iniInt("Eve", "SpeedGraphScreenY"), -12345);
 }
 
 TEST_F(Windows, MainWindowAndWorkspaceUseTheSmallIconAtSixteenPixels) {
