@@ -77,7 +77,12 @@ Base::Base(QWidget* parent, Lesson* lesson, const QString& caption, MyZWindow* c
     statusBar()->addWidget(levelGauge_);
     statusBar()->addWidget(separator);
     statusBar()->addWidget(levelText_, 1);
+    drillCount_ = new QLabel(this);
+    drillCount_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    drillCount_->setAlignment(Qt::AlignCenter);
+    statusBar()->addPermanentWidget(drillCount_);
     showGaugePosition(5);
+    showDrillCount();
 
     auto oneShot = [this](int id) {
         auto* t = new QTimer(this);
@@ -205,6 +210,7 @@ void Base::setMenusEnabled(bool enabled) {
 void Base::Drills() {
     setMenusEnabled(false);
     drillRunning = 1;
+    showDrillCount();
     PrepareDrill();
 }
 
@@ -257,6 +263,7 @@ void Base::FinishOff() {
     else
         score.wrong();
     ShowScore();
+    showDrillCount();
     if (answer == 3) {
         ExercisesFinish();
         return;
@@ -275,6 +282,15 @@ void Base::FinishOff() {
         }
     }
     Drills();
+}
+
+void Base::showDrillCount() {
+    // Only a structured lesson asks for a number of answers.
+    const bool counted = lesson_ && lesson_->CountsDrills();
+    drillCount_->setVisible(counted);
+    if (counted)
+        drillCount_->setText(
+            QStringLiteral("%1 of %2").arg(score.FinishTries()).arg(lesson_->NumbDrills()));
 }
 
 void Base::ExercisesFinish() {

@@ -84,6 +84,8 @@ public:
     QAction* menuItem(int id) const { return menu_.value(id, nullptr); }
     bool timerActive(int id) const;
     QLabel* levelTextLabel() const { return levelText_; }
+    // "12 of 60": the answers given of those a structured lesson asks for.
+    QLabel* drillCountLabel() const { return drillCount_; }
     int gaugeImage() const { return gaugeImage_; }
     MyZWindow* flashArea() const { return client_; }
 
@@ -120,6 +122,7 @@ protected:
     void EvMove();
     void EvSize(bool minimized, QSize size);
     void setGauge(int image);
+    void showDrillCount();
     // The gauge image of a position: the advanced strip starts at image 9.
     void showGaugePosition(int position);
     void setMenusEnabled(bool enabled);
@@ -136,6 +139,7 @@ protected:
 private:
     QLabel* levelGauge_;
     QLabel* levelText_;
+    QLabel* drillCount_;
     QMap<int, QAction*> menu_;
     QTimer* timer1_;
     QTimer* timer4_;

@@ -118,6 +118,7 @@ protected:
 
 TEST_F(Drill, OneDrillShowsBlueThenRedCrossHairsThenTheTextThenAsks) {
     open();
+    EXPECT_FALSE(window->drillCountLabel()->isVisible()) << "no count without a structured lesson";
     random.longs = {0};
     window->Command(48);
     EXPECT_FALSE(window->menuBar()->actions()[0]->isEnabled());
@@ -333,14 +334,21 @@ TEST_F(Drill, MenuCommandsChangeAndStoreTheirSettings) {
 
 TEST_F(Drill, TheDayIsDoneAfterThePlansDrillCount) {
     open(0);
+    QLabel* count = window->drillCountLabel();
+    EXPECT_TRUE(count->isVisible() && count->text() == "0 of 60") << count->text().toStdString();
     random.longs = {0};
     for (int i = 0; i < 59; ++i)
         score.wrong();
     score.Reset();
     window->Command(48);
+    EXPECT_EQ(count->text(), "59 of 60");
     script.type("Type out the flash text:", "zz", IDOK);
     script.answer("Actually, it was...", "aa", IDOK);
-    script.answer("Exercises done", "Well done, you have finished your drills for today.", IDYES);
+    script.then([count](QWidget& w) {
+        EXPECT_EQ(count->text(), "60 of 60");
+        EXPECT_EQ(w.windowTitle(), "Exercises done");
+        return ModalScript::press(w, IDYES);
+    });
     flash();
     EXPECT_TRUE(script.finished());
     EXPECT_FALSE(window->isVisible());
