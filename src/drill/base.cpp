@@ -48,8 +48,7 @@ qint64 monotonicMs() {
 // Hand-edited values are brought into the range the program can work with:
 // too small gives the default, too large the largest that works.
 int bounded(int value, int low, int high, int fallback) {
-    if (value < low)
-        return fallback;
+    if (value < low) return fallback;
     return std::min(value, high);
 }
 
@@ -134,15 +133,12 @@ Base::~Base() {
     timer5_->stop();
     delete drillGraph;
     drillGraph = nullptr;
-    if (Word == this)
-        Word = nullptr;
-    if (Client == client_)
-        Client = nullptr;
+    if (Word == this) Word = nullptr;
+    if (Client == client_) Client = nullptr;
 }
 
 void Base::Create() {
-    if (created_)
-        return;
+    if (created_) return;
     created_ = true;
     SetupWindow();
 }
@@ -175,10 +171,14 @@ void Base::startTimer(int id, int ms) {
 
 bool Base::timerActive(int id) const {
     switch (id) {
-    case kFlashTimer: return timer1_->isActive();
-    case kFirstPreparation: return timer4_->isActive();
-    case kSecondPreparation: return timer5_->isActive();
-    default: return false;
+    case kFlashTimer:
+        return timer1_->isActive();
+    case kFirstPreparation:
+        return timer4_->isActive();
+    case kSecondPreparation:
+        return timer5_->isActive();
+    default:
+        return false;
     }
 }
 
@@ -217,8 +217,7 @@ void Base::Drills() {
 void Base::PrepareDrill() {
     CalculateNextTargetNo();
     CalculateLineBreaks();
-    if (!drillRunning)
-        return; // the text could not be read and the run is ending
+    if (!drillRunning) return; // the text could not be read and the run is ending
     CrossHairs(0);
     DrawShadows();
     client_->present();
@@ -226,8 +225,7 @@ void Base::PrepareDrill() {
 }
 
 void Base::GettingClose() {
-    if (options & 256)
-        Clear();
+    if (options & 256) Clear();
     CrossHairs(1);
     client_->present();
     startTimer(kSecondPreparation, preparationMs);
@@ -271,11 +269,11 @@ void Base::FinishOff() {
     if (lesson_ && score.FinishTries() >= lesson_->NumbDrills()) {
         score.FinishTriesZero();
         MyPlaySound("sound/next.wav", nullptr, SND_SYNC | SND_FILENAME);
-        const int leave = MessageBox(this,
-                                     QStringLiteral("Well done, you have finished your drills for "
-                                                    "today.  Do you want to leave the drills?"),
-                                     QStringLiteral("Exercises done"),
-                                     MB_YESNO | MB_ICONEXCLAMATION);
+        const int leave =
+            MessageBox(this,
+                       QStringLiteral("Well done, you have finished your drills for "
+                                      "today.  Do you want to leave the drills?"),
+                       QStringLiteral("Exercises done"), MB_YESNO | MB_ICONEXCLAMATION);
         if (leave == IDYES) {
             CMQuit();
             return;
@@ -329,8 +327,7 @@ void Base::GreenScreenDraw(bool fromPaint, bool noSound) {
     }
     client_->present();
     bool play = !fromPaint || GreenFirstPaint;
-    if (noSound)
-        play = false;
+    if (noSound) play = false;
     if (play) {
         playSound("sound/green.wav");
         GreenFirstPaint = false;
@@ -338,8 +335,7 @@ void Base::GreenScreenDraw(bool fromPaint, bool noSound) {
 }
 
 void Base::ShowScore() {
-    if (!autoLevel)
-        return;
+    if (!autoLevel) return;
     int change = 0;
     int amount = 0;
     QString text;
@@ -348,8 +344,7 @@ void Base::ShowScore() {
         drillGraph->Populate(score.LevelHistory(), score.LevelsChangedVal());
         drillGraph->update();
     }
-    if (change != 0)
-        GreenScreenDraw(false, true);
+    if (change != 0) GreenScreenDraw(false, true);
     if (change == 1) {
         targetNo -= amount;
         SaveTarget();
@@ -382,8 +377,7 @@ void Base::ShowScore() {
         targetNo += amount;
         SaveTarget();
     }
-    if (change != 0)
-        ReSize(0);
+    if (change != 0) ReSize(0);
     showGaugePosition(score.Level());
     levelText_->setText(targetNo == 1 ? QStringLiteral("One letter.")
                                       : QStringLiteral("Level=%1 (letters).").arg(targetNo));
@@ -397,8 +391,7 @@ void Base::SaveTarget() {
 void Base::setGauge(int image) {
     gaugeImage_ = std::clamp(image, 0, 17);
     static QImage strip;
-    if (strip.isNull())
-        strip = Art::image(QStringLiteral("LEVEL"), QSize(576, 32));
+    if (strip.isNull()) strip = Art::image(QStringLiteral("LEVEL"), QSize(576, 32));
     if (!strip.isNull())
         levelGauge_->setPixmap(QPixmap::fromImage(strip.copy(gaugeImage_ * 32, 0, 32, 32)));
 }
@@ -433,15 +426,16 @@ void Base::ClearDCs(bool) {
     backBuffer_.fill(kBlankScreen);
 }
 
-void Base::CMQuit() { close(); }
+void Base::CMQuit() {
+    close();
+}
 
 bool Base::CanClose() {
     timer1_->stop();
     timer4_->stop();
     timer5_->stop();
     // A close of a window already closed (hidden, waiting to be deleted) records nothing twice.
-    if (closed_)
-        return true;
+    if (closed_) return true;
     closed_ = true;
     // The graph of the current drills belongs to this window's drills.
     delete drillGraph;
@@ -459,8 +453,7 @@ bool Base::CanClose() {
     }
     // One line in each score file for every drill window closed.
     score.SaveScore(targetNo);
-    if (lesson_)
-        lesson_->Completed(0);
+    if (lesson_) lesson_->Completed(0);
     return true;
 }
 
@@ -473,24 +466,21 @@ void Base::closeEvent(QCloseEvent* event) {
 
 void Base::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
-    if (created_)
-        EvMove();
+    if (created_) EvMove();
 }
 
 void Base::EvMove() {
     // Showing up where the window was put is not a move of the user's.
-    if (frameGeometry().x() == windowX && frameGeometry().y() == windowY)
-        return;
+    if (frameGeometry().x() == windowX && frameGeometry().y() == windowY) return;
     windowX = frameGeometry().x();
     windowY = frameGeometry().y();
-    Settings::writeUserInt("SizesScreenX", windowX);
-    Settings::writeUserInt("SizesScreenY", windowY);
+    settled_.writeUserInt("SizesScreenX", windowX);
+    settled_.writeUserInt("SizesScreenY", windowY);
 }
 
 void Base::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    if (!created_ || !shownOnce_)
-        return;
+    if (!created_ || !shownOnce_) return;
     EvSize(isMinimized(), size());
 }
 
@@ -512,10 +502,14 @@ void Base::EvSize(bool minimized, QSize newSize) {
     GreenScreenDraw(false, true);
 }
 
+void Base::hideEvent(QHideEvent* event) {
+    QMainWindow::hideEvent(event);
+    settled_.flush();
+}
+
 void Base::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (shownOnce_)
-        return;
+    if (shownOnce_) return;
     shownOnce_ = true;
     // A window larger than the room below its place moves up rather than off the screen.
     const QPoint corner = onScreenTopLeft(*this);

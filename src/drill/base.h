@@ -2,7 +2,9 @@
 
 #include "platform/commands.h"
 
+#include "shell/settled_settings.h"
 #include <QImage>
+
 #include <QMainWindow>
 #include <QMap>
 
@@ -119,6 +121,7 @@ protected:
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void EvMove();
     void EvSize(bool minimized, QSize size);
     void setGauge(int image);
@@ -135,6 +138,8 @@ protected:
     QImage blankBitmap_;
     QImage titleImage_;
     QSize lastOwnSize_;
+    // The window's place and size, written when a drag has settled.
+    SettledSettings settled_;
 
 private:
     QLabel* levelGauge_;

@@ -209,8 +209,8 @@ void MyFrameWindow::StretchWindow(int w, int h) {
     client_->resize(w, h);
     if (layout()) layout()->activate();
     sizing = 0;
-    Settings::writeUserInt("SizesScreenWidth", w + 10);
-    Settings::writeUserInt("SizesScreenHeight", h + 2 * statusBar()->sizeHint().height());
+    settled_.writeUserInt("SizesScreenWidth", w + 10);
+    settled_.writeUserInt("SizesScreenHeight", h + 2 * statusBar()->sizeHint().height());
     ClearDCs(false);
 }
 

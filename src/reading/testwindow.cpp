@@ -315,7 +315,7 @@ void TestWindow::EvSize() {
     Box->NewSize();
     placeProgress();
     const int outerHeight = height() + frameExtra(this).height();
-    Settings::writeUserInt(Settings::positionKey(positionName(), "ScreenHeight").toLatin1(),
+    settled().writeUserInt(Settings::positionKey(positionName(), "ScreenHeight").toLatin1(),
                            outerHeight);
     update();
     page_->update();

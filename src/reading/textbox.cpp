@@ -189,7 +189,9 @@ bool TextBox::NewSize() {
     if (FontWidths()) return true;
     if (!win) return false;
     const int outer = win->outerWidthFor(TextWidth + 2 * Offset);
-    Settings::writeUserInt("SpeedTestScreenWidth", outer);
+    // Resizing the height refits the width too; an unchanged width is not written again.
+    if (Settings::userInt("SpeedTestScreenWidth", -1) != outer)
+        Settings::writeUserInt("SpeedTestScreenWidth", outer);
     SizeLock = 1;
     win->setOuterWidth(outer);
     SizeLock = 0;

@@ -101,6 +101,11 @@ void SWindow::keepOnScreen() {
     move(corner);
 }
 
+void SWindow::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    settled_.flush();
+}
+
 void SWindow::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
     if (created_) EvMove();
@@ -112,8 +117,8 @@ void SWindow::EvMove() {
     // showing up where it was put.
     if (pos() == known_) return;
     known_ = pos();
-    Settings::writeUserInt(Settings::positionKey(positionName_, "ScreenX").toLatin1(), topLeft.x());
-    Settings::writeUserInt(Settings::positionKey(positionName_, "ScreenY").toLatin1(), topLeft.y());
+    settled_.writeUserInt(Settings::positionKey(positionName_, "ScreenX").toLatin1(), topLeft.x());
+    settled_.writeUserInt(Settings::positionKey(positionName_, "ScreenY").toLatin1(), topLeft.y());
 }
 
 int SWindow::runModalLoop() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/settled_settings.h"
+
 #include <QPoint>
 #include <QString>
 #include <QWidget>
@@ -26,9 +28,13 @@ public:
 protected:
     void moveEvent(QMoveEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // A closed window writes its place and size at once.
+    void hideEvent(QHideEvent* event) override;
     // Moves the window up or left until its frame lies on the screen; not remembered.
     void keepOnScreen();
     virtual void EvMove();
+    // Where the window's place and size keys go.
+    SettledSettings& settled() { return settled_; }
 
     // A frame window run modally: shown application-modal until endModal.
     int runModalLoop();
@@ -44,5 +50,5 @@ private:
     QWidget* client_;
     bool created_ = false;
     QPoint known_{-1, -1}; // where the window was put or last stored
-
+    SettledSettings settled_;
 };
