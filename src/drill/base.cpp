@@ -144,7 +144,6 @@ void Base::Create() {
 }
 
 void Base::SetupWindow() {
-    titleImage_ = Art::image(QStringLiteral("TITLE"), QSize(800, 195));
     preparationMs = bounded(Settings::userInt("TimesPreparationTimeMs", 500), 0, 10000, 500);
     displayMs = bounded(Settings::userInt("TimesDisplayTimeMs", 25), 5, 1000, 25);
     bitBlit = Settings::userInt("OtherBitBlit", 0) != 0 ? 1 : 0;
@@ -308,8 +307,9 @@ void Base::CalculateNextTargetNo() {
 
 void Base::CrossHairs(int second) {
     QImage& canvas = client_->canvas();
+    const QSize size = logicalSize(canvas);
     const FlashLayout::CrossHairs c =
-        FlashLayout::crossHairs(canvas.width(), canvas.height(), second != 0);
+        FlashLayout::crossHairs(size.width(), size.height(), second != 0);
     QPainter p(&canvas);
     p.setPen(QPen(c.colour, c.penWidth, Qt::SolidLine, Qt::FlatCap));
     for (const QLine& line : c.lines)
@@ -320,10 +320,15 @@ void Base::GreenScreenDraw(bool fromPaint, bool noSound) {
     QImage& canvas = client_->canvas();
     {
         QPainter p(&canvas);
+        // The picture is drawn for the canvas's own pixels, stretched to fill it.
+        if (titleImage_.size() != canvas.size()) {
+            titleImage_ = Art::image(QStringLiteral("TITLE"), canvas.size());
+            titleImage_.setDevicePixelRatio(canvas.devicePixelRatio());
+        }
         if (!titleImage_.isNull())
-            p.drawImage(canvas.rect(), titleImage_);
+            p.drawImage(logicalRect(canvas), titleImage_);
         else
-            p.fillRect(canvas.rect(), QColor(0, 96, 64));
+            p.fillRect(logicalRect(canvas), QColor(0, 96, 64));
     }
     client_->present();
     bool play = !fromPaint || GreenFirstPaint;
@@ -391,9 +396,14 @@ void Base::SaveTarget() {
 void Base::setGauge(int image) {
     gaugeImage_ = std::clamp(image, 0, 17);
     static QImage strip;
-    if (strip.isNull()) strip = Art::image(QStringLiteral("LEVEL"), QSize(576, 32));
-    if (!strip.isNull())
-        levelGauge_->setPixmap(QPixmap::fromImage(strip.copy(gaugeImage_ * 32, 0, 32, 32)));
+    const int r = Art::screenRatio();
+    if (strip.isNull() || strip.height() != 32 * r)
+        strip = Art::image(QStringLiteral("LEVEL"), QSize(576, 32), r);
+    if (!strip.isNull()) {
+        QImage cell = strip.copy(gaugeImage_ * 32 * r, 0, 32 * r, 32 * r);
+        cell.setDevicePixelRatio(r);
+        levelGauge_->setPixmap(QPixmap::fromImage(cell));
+    }
 }
 
 void Base::showGaugePosition(int position) {
@@ -419,11 +429,12 @@ void Base::DrawToScreen() {
 
 void Base::ClearDCs(bool) {
     client_->fitCanvas();
-    const QSize size = client_->canvas().size();
-    blankBitmap_ = QImage(size, QImage::Format_RGB32);
+    // Of the canvas's own pixels, so both cover it exactly.
+    const QImage& canvas = client_->canvas();
+    blankBitmap_ = QImage(canvas.size(), QImage::Format_RGB32);
+    blankBitmap_.setDevicePixelRatio(canvas.devicePixelRatio());
     blankBitmap_.fill(kBlankScreen);
-    backBuffer_ = QImage(size, QImage::Format_RGB32);
-    backBuffer_.fill(kBlankScreen);
+    backBuffer_ = blankBitmap_.copy();
 }
 
 void Base::CMQuit() {

@@ -1,6 +1,7 @@
 #include "drill/mydialog.h"
 
 #include "platform/art.h"
+#include "platform/canvas_widget.h"
 #include "platform/help.h"
 #include "shell/globals.h"
 
@@ -40,7 +41,8 @@ QRect MyDialog::pictureRect(QSize client) {
 void MyDialog::paintEvent(QPaintEvent* event) {
     TemplateDialog::paintEvent(event);
     const QRect target = pictureRect(size());
-    const QImage picture = Art::image(bitmapName_, target.size());
+    const QImage picture =
+        Art::image(bitmapName_, target.size(), canvasRatio(devicePixelRatioF()));
     if (picture.isNull())
         return;
     QPainter p(this);

@@ -1,5 +1,6 @@
 #include "exercise/edx.h"
 
+#include "platform/canvas_widget.h"
 #include "reading/readinghost.h"
 #include "shell/globals.h"
 #include "shell/settings.h"
@@ -62,7 +63,7 @@ void ExerciseBox::printTextNoWrap(QPainter& dc, int start, int how) {
     LineHeight = QFontMetrics(NormalFont).height();
     const int h = std::max(LineHeight, 1);
     const int a = Offset + Margin;
-    const int clientHeight = win ? win->canvas().height() : 0;
+    const int clientHeight = win ? logicalSize(win->canvas()).height() : 0;
     const int pageLines = (clientHeight - 2 * Margin - 2 * Offset) / h;
     const int middle = std::max(pageLines / 2, 0);
     int y = a + middle * h;

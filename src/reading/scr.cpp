@@ -1,5 +1,6 @@
 #include "reading/scr.h"
 
+#include "platform/canvas_widget.h"
 #include "reading/readinghost.h"
 #include "shell/globals.h"
 
@@ -19,7 +20,9 @@ QRect scrollRectangle(const QSize& client, int offset, int margin) {
 }
 
 void scrollImageUp(QImage& image, const QRect& rect, int d) {
-    const QRect r = rect & image.rect();
+    // Logical pixels in, the image's own rows moved.
+    const QRect r = devicePixels(image, rect) & image.rect();
+    d *= canvasRatio(image.devicePixelRatio());
     if (d <= 0 || r.isEmpty() || d >= r.height()) return;
     const int bytesPerPixel = image.depth() / 8;
     const qsizetype rowBytes = qsizetype(r.width()) * bytesPerPixel;
@@ -33,10 +36,10 @@ namespace {
 
 // White rows written directly: a painter per scroll step costs more than the step.
 void fillWhite(QImage& image, const QRect& rect) {
-    const QRect r = rect & image.rect();
+    const QRect r = devicePixels(image, rect) & image.rect();
     if (r.isEmpty()) return;
     if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32) {
-        QPainter(&image).fillRect(r, Qt::white);
+        QPainter(&image).fillRect(rect, Qt::white);
         return;
     }
     for (int y = r.top(); y <= r.bottom(); ++y)
@@ -112,7 +115,7 @@ bool ScrollTextBox::ScrollLine(int direction) {
     const int s = std::max(1, StepsPerLine);
     const int k = StepCount % s;
     QImage& image = win->canvas();
-    const QRect rect = scrollRectangle(image.size(), Offset, Margin);
+    const QRect rect = scrollRectangle(logicalSize(image), Offset, Margin);
     if (k == 0) {
         const int next = FindNewStartChar(StartChar, 1);
         if (next >= DisplayText.size()) {
@@ -125,9 +128,10 @@ bool ScrollTextBox::ScrollLine(int direction) {
     scrollImageUp(image, rect, d);
     if (k != 0) {
         // The strip uncovered at the bottom.
-        const int bottom = image.height() - Offset - 1;
+        const QSize client = logicalSize(image);
+        const int bottom = client.height() - Offset - 1;
         fillWhite(image, QRect(QPoint(Offset + 1, bottom - d),
-                               QPoint(image.width() - Offset - 2, bottom - 1)));
+                               QPoint(client.width() - Offset - 2, bottom - 1)));
     } else {
         // The new bottom line, drawn before the page is shown so one repaint does.
         QPainter p(&image);

@@ -1,5 +1,6 @@
 #include "reading/textbox.h"
 
+#include "platform/canvas_widget.h"
 #include "platform/desktop.h"
 #include "platform/locations.h"
 #include "platform/message_box.h"
@@ -195,7 +196,7 @@ bool TextBox::NewSize() {
     SizeLock = 1;
     win->setOuterWidth(outer);
     SizeLock = 0;
-    TextHeight = win->canvas().height() - 2 * Offset;
+    TextHeight = logicalSize(win->canvas()).height() - 2 * Offset;
     return false;
 }
 
@@ -236,7 +237,8 @@ void TextBox::wrapOwnText() {
 }
 
 QRect TextBox::pageRect() const {
-    const int right = win ? win->canvas().width() - Offset : Offset + TextWidth + Offset;
+    const int right =
+        win ? logicalSize(win->canvas()).width() - Offset : Offset + TextWidth + Offset;
     return QRect(QPoint(Offset, Offset), QPoint(right - 1, Offset + TextHeight - 1));
 }
 
@@ -256,7 +258,8 @@ void TextBox::TextAllRedraw(QPainter* dc, int how) {
         Display.LinesErase();
         dc->setPen(QPen(Qt::black, 0));
         dc->setBrush(GreyBrush);
-        dc->drawRect(0, 0, image.width() - 1, image.height() - 1);
+        const QSize client = logicalSize(image);
+        dc->drawRect(0, 0, client.width() - 1, client.height() - 1);
         dc->setBrush(WhiteBrush);
         const QRect page = pageRect();
         dc->drawRect(page.x(), page.y(), page.width() - 1, page.height() - 1);
@@ -268,7 +271,8 @@ void TextBox::TextAllRedraw(QPainter* dc, int how) {
         // A bottom-line redraw shows only the band it wrote (the page when an
         // override drew elsewhere).
         const QRect band = drawnBand_.isEmpty() ? clipRect() : drawnBand_;
-        win->present(how == 0 ? image.rect() : band & clipRect() & image.rect());
+        const QRect all = logicalRect(image);
+        win->present(how == 0 ? all : band & clipRect() & all);
     }
 }
 
