@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <numeric>
 #include <random>
 
@@ -60,6 +61,19 @@ TEST(Division, LinesCutAsTheUserSeesThem) {
                 << c.text.left(60).toStdString() << " / " << c.division;
         }
     EXPECT_FALSE(divide(kTrain, 20, 56).breaks.empty());
+}
+
+// Lines far longer than any reading: from 113025452 characters on, division 20 and
+// an average of 1 want more groups than an int holds; each still gets groups of one.
+TEST(Division, IncrementOfHugeLinesIsOneCharacter) {
+    const struct {
+        int n, division, average, increment;
+    } cases[] = {
+        {56, 4, 56, 14},     {113025451, 20, 1, 1},    {113025452, 20, 1, 1},
+        {INT_MAX, 20, 1, 1}, {INT_MAX, 1, 1, INT_MAX},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CalculateIncrement(c.n, c.division, c.average), c.increment) << c.n;
 }
 
 // The fast search against the full one on random lines of every shape.
