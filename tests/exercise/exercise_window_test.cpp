@@ -278,6 +278,35 @@ TEST_F(Exercise, ARedrawWhileTheKeyIsDownKeepsThePlaceAndThePage) {
     }
 }
 
+// The window loses the keyboard while a key is down and the release goes elsewhere:
+// the key is forgotten, so the next press reveals; a finished line stays put until a
+// release here moves it on.
+TEST_F(Exercise, AKeyHeldWhenTheWindowLosesTheKeyboardIsForgotten) {
+    open();
+    QWidget elsewhere;
+    elsewhere.show();
+    auto leaveAndComeBack = [&] {
+        elsewhere.activateWindow();
+        QTRY_VERIFY(elsewhere.isActiveWindow());
+        window->activateWindow();
+        QTRY_VERIFY(window->isActiveWindow());
+    };
+    press();
+    leaveAndComeBack();
+    press();
+    EXPECT_EQ(box()->nextGroup, 2);
+    while (!box()->lineFinished) {
+        release();
+        press();
+    }
+    leaveAndComeBack();
+    press();
+    EXPECT_TRUE(box()->lineText == kLine1 && box()->lineFinished);
+    release();
+    EXPECT_EQ(box()->lineText, kLine2);
+    EXPECT_EQ(finishedLines(), QStringList{kLine1});
+}
+
 // Odd readings: every one can be read to its end, which closes the window.
 TEST_F(Exercise, OddReadingsRunToTheirEnd) {
     const QByteArray words = QByteArray("quick brown foxes ").repeated(34);
