@@ -10,23 +10,13 @@
 #include "exercise/wordgroupsline.h"
 
 #include <iostream>
+#include <iterator>
 #include <string>
 
 int main() {
-    std::string raw;
-    int lineNumber = 0;
-    int status = 0;
-    while (std::getline(std::cin, raw)) {
-        ++lineNumber;
-        if (!raw.empty() && raw.back() == '\r') raw.pop_back();
-        const auto request = WordGroupsLine::parse(QString::fromUtf8(raw));
-        if (!request) {
-            std::cerr << "word_groups: line " << lineNumber
-                      << ": expected division<TAB>average<TAB>text\n";
-            status = 1;
-            continue;
-        }
-        std::cout << WordGroupsLine::report(*request).toStdString() << '\n';
-    }
-    return status;
+    const std::string input{std::istreambuf_iterator<char>(std::cin), {}};
+    const WordGroupsLine::Output output = WordGroupsLine::run(input);
+    std::cout << output.out;
+    std::cerr << output.err;
+    return output.status;
 }

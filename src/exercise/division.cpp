@@ -93,7 +93,11 @@ int CalculateIncrement(int n, int division, int averageChars) {
     const float t = static_cast<float>(n) / static_cast<float>(averageChars);
     const float u = static_cast<float>(division - 1) * t + 1.0f;
     const float whole = std::trunc(u);
-    const int r = static_cast<int>(whole) + static_cast<int>(std::trunc((u - whole) + 0.5));
+    const double wanted = whole + std::trunc((u - whole) + 0.5);
+    // More groups than characters cut nothing finer, and on a line of a hundred
+    // million characters their number no longer fits an int.
+    const int most = std::max(n, 1);
+    const int r = wanted >= most ? most : wanted >= 1 ? static_cast<int>(wanted) : 1;
     return static_cast<int>(std::ceil(static_cast<double>(n) / r));
 }
 

@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QTextLayout>
 
+#include <utility>
+
 namespace {
 
 const QColor kShadow(128, 128, 128);
@@ -22,11 +24,19 @@ QString plain(QStringView text) {
     return t;
 }
 
-// Text at the top-left corner (x, y), black on an opaque white ground `width` wide.
-void drawWords(QPainter& dc, const QFontMetrics& fm, int x, int y, int width, QStringView text) {
-    dc.fillRect(QRect(x, y, width, fm.height()), Qt::white);
+// The words of a line whose left edge is at x, black on an opaque white ground, where
+// the pixel columns [from, to) from that edge lie. Each piece is cut from a drawing of
+// the whole line, so a line revealed group by group and the same line drawn at once
+// are the same pixels, and a redraw changes nothing the reader sees.
+void drawWords(QPainter& dc, const QFontMetrics& fm, int x, int y, int from, int to,
+               QStringView line) {
+    const QRect piece(x + from, y, to - from, fm.height());
+    dc.save();
+    dc.setClipRect(piece, Qt::IntersectClip);
+    dc.fillRect(piece, Qt::white);
     dc.setPen(Qt::black);
-    dc.drawText(QPoint(x, y + fm.ascent()), plain(text));
+    dc.drawText(QPoint(x, y + fm.ascent()), plain(line));
+    dc.restore();
 }
 
 } // namespace
@@ -81,7 +91,13 @@ void ExerciseBox::printTextNoWrap(QPainter& dc, int start, int how) {
         if (how == 0 || (how == 2 && i == lastLineDrawn + 1)) {
             Display.AddLine(a, y, lineStart, 'f', n, 0, DisplayText.mid(lineStart, n));
             MyTextOut(dc, lineStart, a, y, n, i, DisplayText);
-            if (how == 0 && i == 0) StorePopWordGroup(a, y, DisplayText, lineStart, n, true);
+            if (how == 0 && i == 0) {
+                // A finished line stays in words until the release moves it on.
+                const bool finished = lineFinished;
+                StorePopWordGroup(a, y, DisplayText, lineStart, n, true);
+                while (finished && nextGroup < groupCount)
+                    revealNextGroup(&dc);
+            }
         }
         // After a scroll the next line is the page's top record. On a page of a
         // single line that is the line just drawn.
@@ -96,12 +112,16 @@ void ExerciseBox::printTextNoWrap(QPainter& dc, int start, int how) {
 }
 
 bool ExerciseBox::load(const QString& fileName) {
+    // A new text starts hidden; one that could not be read leaves everything as it was.
+    const bool finished = std::exchange(lineFinished, false);
     const bool loaded = ScrollTextBox::load(fileName);
+    if (!loaded) lineFinished = finished;
     startAtTheTop();
     return loaded;
 }
 
 void ExerciseBox::set(const QString& text) {
+    lineFinished = false;
     ScrollTextBox::set(text);
     startAtTheTop();
 }
@@ -149,33 +169,39 @@ void ExerciseBox::StorePopWordGroup(int x, int y, const QString& text, int p, in
     groupStart = 0;
 }
 
-bool ExerciseBox::PopWordGroup() {
-    if (nextGroup >= groupCount) return true;
-    const QString& group = groups[nextGroup];
+QRect ExerciseBox::revealNextGroup(QPainter* dc) {
+    const int groupEnd = groupStart + static_cast<int>(groups[nextGroup].size());
     const QFontMetrics fm(NormalFont);
-    const int groupEnd = groupStart + static_cast<int>(group.size());
-    popX = lineX + lineOffsets[groupStart];
-    const int width = lineOffsets[groupEnd] - lineOffsets[groupStart];
-    if (win && popY >= 0) {
-        {
-            QPainter dc(&win->canvas());
-            dc.setClipRect(clipRect());
-            dc.setFont(NormalFont);
-            drawWords(dc, fm, popX, popY, width, group);
-        }
-        win->present(QRect(popX, popY, width, fm.height()));
+    const int from = lineOffsets[groupStart];
+    const int to = lineOffsets[groupEnd];
+    if (dc) {
+        dc->save();
+        dc->setClipRect(clipRect());
+        dc->setFont(NormalFont);
+        drawWords(*dc, fm, lineX, popY, from, to, lineText);
+        dc->restore();
     }
-    popX += width;
+    popX = lineX + to;
     groupStart = groupEnd;
     ++nextGroup;
+    return QRect(lineX + from, popY, to - from, fm.height());
+}
+
+bool ExerciseBox::PopWordGroup() {
+    if (nextGroup >= groupCount) return true;
+    if (win && popY >= 0) {
+        QPainter dc(&win->canvas());
+        const QRect drawn = revealNextGroup(&dc);
+        dc.end();
+        win->present(drawn);
+    } else {
+        revealNextGroup(nullptr);
+    }
     return nextGroup >= groupCount;
 }
 
 void ExerciseBox::LineUp() {
-    if (PopWordGroup()) {
-        Display.LineEatTop();
-        lineFinished = true;
-    }
+    if (PopWordGroup()) lineFinished = true;
 }
 
 bool ExerciseBox::onlyWhiteAfterCurrentLine() const {
@@ -197,6 +223,8 @@ void ExerciseBox::ScrollIt() {
         if (win) win->FinishedScrolling();
         return;
     }
+    // The line leaves the middle only now: until the release a redraw still finds it there.
+    Display.LineEatTop();
     while (ScrollLine(-1)) {
     }
 }
@@ -215,7 +243,7 @@ void ExerciseBox::DrawExposedLines(QPainter& dc) {
     dc.setFont(NormalFont);
     for (int k = 0; k < shown; ++k) {
         const QString line = Display.TopLine(kept - shown + k);
-        drawWords(dc, fm, a, a + (middle - shown + k) * h, offsetsOf(line).back(), line);
+        drawWords(dc, fm, a, a + (middle - shown + k) * h, 0, offsetsOf(line).back(), line);
     }
     dc.restore();
     Display.SetMidLineStart(middle);

@@ -80,6 +80,9 @@ private:
     int lineX = 0;                // x of the current line
     std::vector<int> lineOffsets; // its characters' offsets
     int groupStart = 0;           // index in lineText of the next group
+    // Draws the next group's words with dc (none: nowhere to draw) and moves past
+    // it; the rectangle it covers.
+    QRect revealNextGroup(QPainter* dc);
     void startAtTheTop();
     // True when nothing but white space follows the current line.
     bool onlyWhiteAfterCurrentLine() const;

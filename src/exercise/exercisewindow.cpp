@@ -137,6 +137,15 @@ void ExerciseWindow::keyReleaseEvent(QKeyEvent* event) {
     releaseTimer_->start(kReleaseWaitMs);
 }
 
+void ExerciseWindow::focusOutEvent(QFocusEvent* event) {
+    TestWindow::focusOutEvent(event);
+    // The held key's release will go elsewhere. It is forgotten, not taken as released:
+    // nothing moves while the reader looks away, and a finished line moves on at the
+    // next release here. A release already seen still counts.
+    settleRelease();
+    keyHeld = 0;
+}
+
 void ExerciseWindow::settleRelease() {
     if (!releasePending_) return;
     releasePending_ = false;

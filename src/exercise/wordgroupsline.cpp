@@ -2,14 +2,35 @@
 
 #include "exercise/division.h"
 
+#include <algorithm>
+
 namespace WordGroupsLine {
 
 namespace {
 
 std::optional<int> wholeNumber(QStringView field) {
+    field = field.trimmed();
+    // toInt reads "4\0xyz" as 4: only a sign and digits make a number.
+    const bool plain = std::all_of(field.begin(), field.end(), [](QChar c) {
+        return (c >= u'0' && c <= u'9') || c == u'-' || c == u'+';
+    });
     bool ok = false;
-    const int value = field.trimmed().toInt(&ok);
-    return ok ? std::optional<int>(value) : std::nullopt;
+    const int value = field.toInt(&ok);
+    return plain && ok ? std::optional<int>(value) : std::nullopt;
+}
+
+// CR LF, LF and a lone CR each end a line; a last line without an end counts too.
+std::vector<QByteArrayView> lines(QByteArrayView input) {
+    std::vector<QByteArrayView> out;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < input.size(); ++i) {
+        if (input[i] != '\n' && input[i] != '\r') continue;
+        out.push_back(input.sliced(start, i - start));
+        if (input[i] == '\r' && i + 1 < input.size() && input[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+    if (start < input.size()) out.push_back(input.sliced(start));
+    return out;
 }
 
 } // namespace
@@ -55,6 +76,23 @@ QString report(const Request& request) {
     for (int b : breaks)
         out += QStringLiteral(" %1").arg(b);
     return out;
+}
+
+Output run(QByteArrayView input) {
+    Output output;
+    int lineNumber = 0;
+    for (QByteArrayView raw : lines(input)) {
+        ++lineNumber;
+        const auto request = parse(QString::fromUtf8(raw));
+        if (!request) {
+            output.err += "word_groups: line " + std::to_string(lineNumber) +
+                          ": expected division<TAB>average<TAB>text\n";
+            output.status = 1;
+            continue;
+        }
+        output.out += report(*request).toStdString() + '\n';
+    }
+    return output;
 }
 
 } // namespace WordGroupsLine

@@ -4,6 +4,7 @@
 #include <QStringView>
 
 #include <optional>
+#include <string>
 
 // One line of the word_groups tool: "division<TAB>average<TAB>text", where the
 // text writes a tab as \t and a backslash as \\.
@@ -21,5 +22,13 @@ std::optional<Request> parse(QStringView line);
 QString unescape(QStringView text);
 // "start end :" with the trimmed bounds, then " b" for every break.
 QString report(const Request& request);
+
+// What the tool writes for its whole input.
+struct Output {
+    std::string out; // a report for every good line
+    std::string err; // a message for every bad one
+    int status = 0;  // 1 when any line was bad
+};
+Output run(QByteArrayView input);
 
 } // namespace WordGroupsLine

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <numeric>
 #include <random>
 
@@ -60,6 +61,19 @@ TEST(Division, LinesCutAsTheUserSeesThem) {
                 << c.text.left(60).toStdString() << " / " << c.division;
         }
     EXPECT_FALSE(divide(kTrain, 20, 56).breaks.empty());
+}
+
+// Lines far longer than any reading: from 113025452 characters on, division 20 and
+// an average of 1 want more groups than an int holds; each still gets groups of one.
+TEST(Division, IncrementOfHugeLinesIsOneCharacter) {
+    const struct {
+        int n, division, average, increment;
+    } cases[] = {
+        {56, 4, 56, 14},     {113025451, 20, 1, 1},    {113025452, 20, 1, 1},
+        {INT_MAX, 20, 1, 1}, {INT_MAX, 1, 1, INT_MAX},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CalculateIncrement(c.n, c.division, c.average), c.increment) << c.n;
 }
 
 // The fast search against the full one on random lines of every shape.
@@ -122,21 +136,34 @@ TEST(Division, FastSearchMatchesTheFullSearchOnRandomLines) {
     EXPECT_GT(withManyChoices, 400);
 }
 
-TEST(WordGroupsTool, ReadsEscapedLinesAndReportsTheCuts) {
-    auto run = [](const QString& line) {
-        const auto request = WordGroupsLine::parse(line);
-        return request ? WordGroupsLine::report(*request) : QStringLiteral("(rejected)");
+// The tool's whole input against what it writes: CR LF, LF and a lone CR each end a
+// line, and a field that is not exactly a whole number is an error.
+TEST(WordGroupsTool, ReadsLinesAndReportsTheCutsOrTheError) {
+    using namespace std::literals;
+    const auto bytes = [](std::string_view s) { return QByteArray(s.data(), qsizetype(s.size())); };
+    const QByteArray train = kTrain.toLatin1();
+    const auto error = [](int line) {
+        return "word_groups: line " + std::to_string(line) +
+               ": expected division<TAB>average<TAB>text\n";
     };
-    const std::pair<QString, const char*> cases[] = {
-        {"4\t60\t" + kTrain, "0 56 : 11 26 36"},
-        {"1\t60\t" + kTrain, "0 56 :"},
-        {"4\t60\t  " + kTrain + "\\t", "2 58 : 13 28 38"},
-        {"4\t60\t", "0 0 :"},
-        {"4\t60", "(rejected)"},
-        {"four\t60\tx", "(rejected)"},
-        {"4\t6.5\tx", "(rejected)"},
+    const struct {
+        QByteArray input;
+        std::string out, err;
+    } cases[] = {
+        {"4\t60\t" + train + "\n1\t60\t" + train, "0 56 : 11 26 36\n0 56 :\n", ""},
+        {"4\t60\t  " + train + "\\t\n4\t60\t\n", "2 58 : 13 28 38\n0 0 :\n", ""},
+        {"1\t9\ta\r\n1\t9\tbc\r1\t9\td\r\r\n", "0 1 :\n0 2 :\n0 1 :\n", error(4)},
+        {"1\t9\ta\n\r1\t9\tb", "0 1 :\n0 1 :\n", error(2)},
+        {"4\t60\n4\t60\tx", "0 1 :\n", error(1)},
+        {"four\t60\tx\n4\t6.5\tx\n", "", error(1) + error(2)},
+        {bytes("4\0xyz\t60\tx\n4\t60\0\tx\n"sv), "", error(1) + error(2)},
+        {"", "", ""},
     };
-    for (const auto& [line, report] : cases)
-        EXPECT_EQ(run(line), report) << line.toStdString();
+    for (const auto& c : cases) {
+        const WordGroupsLine::Output output = WordGroupsLine::run(c.input);
+        EXPECT_EQ(std::tuple(output.out, output.err, output.status),
+                  std::tuple(c.out, c.err, c.err.empty() ? 0 : 1))
+            << c.input.toStdString();
+    }
     EXPECT_EQ(WordGroupsLine::unescape(u"a\\tb\\\\t\\n\\"), QStringLiteral("a\tb\\t\\n\\"));
 }

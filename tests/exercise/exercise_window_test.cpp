@@ -17,6 +17,19 @@ namespace {
 const QString kLine1 = QStringLiteral("The morning train left the station a little after seven.");
 const QString kLine2 = QStringLiteral("It was full of people going to work in the city.");
 const QString kLine4 = QStringLiteral("Nobody spoke much.");
+// A longer reading, each line its own words.
+const QStringList kWalk = {
+    QStringLiteral("We walked along the river before the sun was up."),
+    QStringLiteral("The water was still and grey under a thin mist."),
+    QStringLiteral("A heron stood on one leg near the far bank."),
+    QStringLiteral("It did not move when the first boat went past."),
+    QStringLiteral("Further on, the path turned away into the woods."),
+    QStringLiteral("Birds called from the trees on every side of us."),
+    QStringLiteral("We stopped for bread and cheese by an old gate."),
+    QStringLiteral("Then the mist lifted and the fields turned gold."),
+    QStringLiteral("By noon we could see the roofs of the next town."),
+    QStringLiteral("Our feet were sore, but nobody wanted to stop."),
+};
 const QRgb kGrey = qRgb(128, 128, 128);
 const QRgb kWhite = qRgb(255, 255, 255);
 
@@ -71,6 +84,27 @@ protected:
         return withGroups;
     }
     ExerciseBox* box() const { return window->box(); }
+    QStringList finishedLines() const {
+        QStringList done;
+        for (int i = 0; i < box()->Display.TopLinesDone(); ++i)
+            done << box()->Display.TopLine(i);
+        return done;
+    }
+    // One pixel taller, or shorter when that would move the middle line, then the
+    // redraw the window asks for.
+    void resizeByOnePixelAndRedraw() {
+        const int h = box()->LineHeight;
+        const int page = window->canvas().height() - 2 * box()->Margin - 2 * box()->Offset;
+        window->resize(window->width(), window->height() + ((page + 1) / h == page / h ? 1 : -1));
+        QApplication::processEvents();
+        window->EvTimer(1);
+    }
+    // The finished lines, the middle line and three below it: what a one-pixel resize
+    // leaves where it was.
+    bool samePage(const QImage& a, const QImage& b) const {
+        const QRect r = QRect(0, 0, a.width(), box()->popY + 4 * box()->LineHeight) & b.rect();
+        return a.copy(r) == b.copy(r);
+    }
     QRgb at(QPoint p) { return window->canvas().pixel(p); }
     // A point of a bar clear of the gaps drawn over it: its first word.
     static QPoint inBar(const QRect& r) { return QPoint(r.left() + 2, r.center().y()); }
@@ -196,6 +230,81 @@ TEST_F(Exercise, SliderActsWhenAMoveEnds) {
     EXPECT_TRUE(ini("Ann", "ExerciseDivision") == "6" && box()->division == 6);
     open();
     EXPECT_EQ(window->shadowSlider()->value(), 15);
+}
+
+// A resize while the key is down, a few lines into the reading, at the start, in the
+// middle and at the end of a line: the page keeps its place and what it shows, and a
+// finished line stays finished until the release moves on by exactly one line.
+TEST_F(Exercise, ARedrawWhileTheKeyIsDownKeepsThePlaceAndThePage) {
+    reading("pr_bas/p1.dat", kWalk.join('\n').toLatin1() + '\n');
+    const struct {
+        const char* where;
+        int division, presses; // 0: every group of the line
+    } cases[] = {{"start", 4, 1}, {"middle", 4, 2}, {"end", 4, 0}, {"end, one group", 1, 1}};
+    for (const auto& c : cases) {
+        put("Ann", "ExerciseDivision", QString::number(c.division));
+        open();
+        finishLine();
+        finishLine();
+        ASSERT_EQ(box()->lineText, kWalk[2]) << c.where;
+        const QImage hidden = window->canvas().copy();
+        const int presses = c.presses ? c.presses : box()->groupCount;
+        for (int i = 0; i < presses; ++i) {
+            if (i > 0) release();
+            press();
+        }
+        const bool finished = box()->lineFinished;
+        ASSERT_EQ(finished, c.presses == 0 || c.division == 1) << c.where;
+        const QImage held = window->canvas().copy();
+
+        // A line not finished starts again hidden; a finished one stays in words.
+        resizeByOnePixelAndRedraw();
+        EXPECT_EQ(box()->lineText, kWalk[2]) << c.where;
+        EXPECT_EQ(box()->nextGroup, finished ? box()->groupCount : 0) << c.where;
+        EXPECT_EQ(box()->lineFinished, finished) << c.where;
+        EXPECT_TRUE(samePage(window->canvas(), finished ? held : hidden)) << c.where;
+
+        release();
+        const int current = finished ? 3 : 2;
+        EXPECT_EQ(box()->lineText, kWalk[current]) << c.where;
+        EXPECT_EQ(finishedLines(), kWalk.mid(0, current)) << c.where;
+        // What the user sees is the page a fresh drawing of that place gives.
+        const QImage shown = window->canvas().copy();
+        box()->TextAllRedraw(nullptr, 0);
+        EXPECT_TRUE(samePage(shown, window->canvas())) << c.where;
+        press();
+        EXPECT_NE(at(inBar(firstBar(kWalk[current], box()->popY))), kGrey) << c.where;
+        release();
+    }
+}
+
+// The window loses the keyboard while a key is down and the release goes elsewhere:
+// the key is forgotten, so the next press reveals; a finished line stays put until a
+// release here moves it on.
+TEST_F(Exercise, AKeyHeldWhenTheWindowLosesTheKeyboardIsForgotten) {
+    open();
+    QWidget elsewhere;
+    elsewhere.show();
+    auto leaveAndComeBack = [&] {
+        elsewhere.activateWindow();
+        QTRY_VERIFY(elsewhere.isActiveWindow());
+        window->activateWindow();
+        QTRY_VERIFY(window->isActiveWindow());
+    };
+    press();
+    leaveAndComeBack();
+    press();
+    EXPECT_EQ(box()->nextGroup, 2);
+    while (!box()->lineFinished) {
+        release();
+        press();
+    }
+    leaveAndComeBack();
+    press();
+    EXPECT_TRUE(box()->lineText == kLine1 && box()->lineFinished);
+    release();
+    EXPECT_EQ(box()->lineText, kLine2);
+    EXPECT_EQ(finishedLines(), QStringList{kLine1});
 }
 
 // Odd readings: every one can be read to its end, which closes the window.
