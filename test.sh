@@ -6,5 +6,5 @@ cd "$(dirname "$0")"
 cmake --preset test
 cmake --build --preset test
 export QT_QPA_PLATFORM=offscreen
-export ASAN_OPTIONS=detect_leaks=0
+export ASAN_OPTIONS=detect_leaks=1
 ctest --preset test

@@ -133,6 +133,8 @@ TEST_F(Exercise, TheSliderStartsAtTheStoredDivisionAndNothingLoadedIsInert) {
     EXPECT_EQ(iniInt("Ann", "ExerciseScreenHeight"), -12345);
     pressUntilClosed(1);
     EXPECT_TRUE(window->isVisible() && !mon->activityDone[1]);
+    window->Command(CM_CONTENTS);
+    EXPECT_EQ(help.topics, std::vector<int>{47});
 }
 
 // The current line drawn as shadows in the middle; each press reveals one group.
