@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Builds the Release tree and runs every benchmark (not part of the tests).
+# Builds the Release tree with the benchmarks (build-bench/) and runs every benchmark (not part of the tests).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
-cmake --preset release
-cmake --build --preset release
-for b in build/bench/*; do
+cmake --preset bench
+cmake --build --preset bench
+for b in build-bench/bench/*; do
   if [ -x "$b" ] && [ -f "$b" ]; then
     echo "== $(basename "$b")"
     "$b"
