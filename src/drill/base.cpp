@@ -79,6 +79,7 @@ Base::Base(QWidget* parent, Lesson* lesson, const QString& caption, MyZWindow* c
     drillCount_ = new QLabel(this);
     drillCount_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     drillCount_->setAlignment(Qt::AlignCenter);
+    drillCount_->setMinimumWidth(drillCount_->fontMetrics().horizontalAdvance("999 of 999") + 8);
     statusBar()->addPermanentWidget(drillCount_);
     showGaugePosition(5);
     showDrillCount();

@@ -145,11 +145,12 @@ void ExerciseBox::DrawWordGroups(QPainter& dc, int x, int y, const QString& line
     const Shadows::Line shadows = shadowsOf(line, x, y);
     const qreal radius = shadows.corner / 2.0;
     dc.setRenderHint(QPainter::Antialiasing, false);
-    dc.setPen(kShadow);
+    // Filled without an outline: a pen would reach past the bar on a dense screen and
+    // peek out beside the words that cover it.
+    dc.setPen(Qt::NoPen);
     dc.setBrush(kShadow);
-    // The outline pen covers one pixel more than the rectangle it is given.
     for (const QRect& bar : shadows.bars)
-        dc.drawRoundedRect(bar.adjusted(0, 0, -1, -1), radius, radius);
+        dc.drawRoundedRect(bar, radius, radius);
     for (const QRect& gap : shadows.gaps)
         dc.fillRect(gap, kGap);
     dc.setBrush(Qt::NoBrush);
