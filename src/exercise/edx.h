@@ -21,8 +21,6 @@ public:
     // how 0 draws everything and restarts the current line; 2 draws the line
     // uncovered at the bottom by a scroll and makes the next line current.
     void printTextNoWrap(QPainter& dc, int start, int how) override;
-    bool load(const QString& fileName) override;
-    void set(const QString& text) override;
     // Draws the shadows of a line instead of its text.
     void MyTextOut(QPainter& dc, int start, int x, int y, int count, int lineIndex,
                    const QString& text) override;
@@ -80,7 +78,6 @@ private:
     int lineX = 0;                // x of the current line
     std::vector<int> lineOffsets; // its characters' offsets
     int groupStart = 0;           // index in lineText of the next group
-    void startAtTheTop();
     // True when nothing but white space follows the current line.
     bool onlyWhiteAfterCurrentLine() const;
 };
