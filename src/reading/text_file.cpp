@@ -4,24 +4,24 @@
 #include <QStringDecoder>
 
 QString decodeText(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError()) text = QString::fromLatin1(bytes);
-    if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
-    // CR LF and a lone CR end a line like a line feed.
-    QString out;
-    out.reserve(text.size());
-    const int n = static_cast<int>(text.size());
-    for (int i = 0; i < n; ++i) {
-        const QChar c = text[i];
-        if (c == '\r') {
-            out.append('\n');
-            if (i + 1 < n && text[i + 1] == '\n') ++i;
-        } else {
-            out.append(c);
-        }
+    QString text;
+    if (bytes.startsWith("\xff\xfe") || bytes.startsWith("\xfe\xff")) {
+        const auto encoding =
+            bytes[0] == '\xff' ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE;
+        text = QStringDecoder(encoding, QStringDecoder::Flag::Stateless).decode(bytes.mid(2));
+    } else {
+        // The mark goes first, so it never shows as Latin-1 when the rest is not UTF-8.
+        const QByteArray body = bytes.startsWith("\xef\xbb\xbf") ? bytes.mid(3) : bytes;
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        text = utf8.decode(body);
+        if (utf8.hasError()) text = QString::fromLatin1(body);
     }
-    return out;
+    // CR LF and a lone CR end a line like a line feed.
+    if (text.contains(u'\r')) {
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        text.replace(u'\r', u'\n');
+    }
+    return text;
 }
 
 TextFileResult readTextFile(const QString& path) {
@@ -40,11 +40,12 @@ TextFileResult readTextFile(const QString& path) {
         result.error = TextFileError::TooLarge;
         return result;
     }
-    if (bytes.contains('\0')) {
-        result.error = TextFileError::NotText;
-        return result;
-    }
+    // Checked after decoding: UTF-16 has NUL bytes in every Latin character.
     result.text = decodeText(bytes);
+    if (result.text.contains(QChar(0))) {
+        result.error = TextFileError::NotText;
+        result.text.clear();
+    }
     return result;
 }
 

@@ -4,8 +4,8 @@
 
 #include <functional>
 
-// Reading a text into the box: CR LF and lone CR become line feeds; UTF-8, or
-// Latin-1 when the bytes are not valid UTF-8.
+// Reading a text into the box: CR LF and lone CR become line feeds; UTF-16 after
+// its byte-order mark, else UTF-8, or Latin-1 when the bytes are not valid UTF-8.
 enum class TextFileError { None, CannotOpen, NotText, TooLarge };
 
 struct TextFileResult {

@@ -3,6 +3,7 @@
 #include "reading/scr.h"
 
 #include <QFontMetrics>
+#include <QStringEncoder>
 
 namespace {
 int printed(const QFont& f, const QString& s) {
@@ -21,10 +22,19 @@ TEST_F(TextBoxTest, LoadingReadsLineEndsOfEveryKindAndTellsTheWindow) {
     host.pad = true;
     box.load(reading("r.dat", "x\n"));
     EXPECT_EQ(box.TextLength(), 32);
-    // Own files: UTF-8, else Latin-1; characters are counted, not bytes.
-    const std::pair<QByteArray, const char*> own[] = {{"caf\xc3\xa9 \xe2\x82\xac\n", "café €\n"},
-                                                      {"caf\xe9\n", "café\n"},
-                                                      {"\xf0\x9f\x98\x80!\n", "😀!\n"}};
+    // Own files: UTF-8, else Latin-1, or UTF-16 after its byte-order mark; a mark is
+    // never shown. Characters are counted, not bytes.
+    auto utf16 = [](QStringEncoder::Encoding encoding, const char* mark) {
+        QStringEncoder encode(encoding);
+        return mark + QByteArray(encode(u"café\r\n€\r"));
+    };
+    const std::pair<QByteArray, const char*> own[] = {
+        {"caf\xc3\xa9 \xe2\x82\xac\n", "café €\n"},
+        {"caf\xe9\n", "café\n"},
+        {QByteArray("\xef\xbb\xbf") + "caf\xe9\n", "café\n"},
+        {utf16(QStringEncoder::Utf16LE, "\xff\xfe"), "café\n€\n"},
+        {utf16(QStringEncoder::Utf16BE, "\xfe\xff"), "café\n€\n"},
+        {"\xf0\x9f\x98\x80!\n", "😀!\n"}};
     host.pad = false;
     for (const auto& [bytes, text] : own) {
         box.load(ownFile("u.txt", bytes));
