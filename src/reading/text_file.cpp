@@ -152,6 +152,12 @@ namespace {
 
 constexpr int kTabStop = 8;
 
+bool blank(QStringView line) {
+    for (const QChar c : line)
+        if (c != u' ' && c != u'\t') return false;
+    return true;
+}
+
 // Tabs become spaces up to the next stop of eight characters.
 QString expandTabs(QStringView para) {
     QString out;
@@ -176,8 +182,8 @@ QString expandTabs(QStringView para) {
 }
 
 // Lays out one line of the text (without its line feed or tabs) at the end of
-// `out`.
-void wrapParagraph(QStringView para, const ClusterWidth& clusterWidth, qreal limit, QString& out) {
+// `out`; true when it had to be broken.
+bool wrapParagraph(QStringView para, const ClusterWidth& clusterWidth, qreal limit, QString& out) {
     const qsizetype base = out.size();
     out.append(para);
     std::vector<qsizetype> cuts; // where words wider than a line are cut
@@ -222,6 +228,7 @@ void wrapParagraph(QStringView para, const ClusterWidth& clusterWidth, qreal lim
         }
         out.append(QStringView(laid).sliced(from));
     }
+    return lineStart > 0;
 }
 
 } // namespace
@@ -237,9 +244,14 @@ QString wrapLines(const QString& text, const ClusterWidth& width, qreal limit) {
         if (feed < 0) feed = n;
         QStringView para = all.sliced(from, feed - from);
         if (para.contains(u'\t')) para = expanded = expandTabs(para);
-        wrapParagraph(para, width, limit, out);
+        const bool broken = wrapParagraph(para, width, limit, out);
         if (feed == n) break;
         out.append(u'\n');
+        // Paragraphs written one per line would run together once broken.
+        qsizetype nextEnd = all.indexOf(u'\n', feed + 1);
+        if (nextEnd < 0) nextEnd = n;
+        if (broken && feed + 1 < n && !blank(all.sliced(feed + 1, nextEnd - feed - 1)))
+            out.append(u'\n');
         from = feed + 1;
     }
     return out;

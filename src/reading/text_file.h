@@ -35,5 +35,6 @@ qreal summedWidth(QStringView line, const ClusterWidth& width);
 // of eight characters, so they are measured as drawn. A line wider than `limit`
 // (by summed cluster widths) breaks at its last space that fits, which becomes the
 // line feed (spaces at the edge stay on the line they end), or, in a word wider
-// than a line on its own, between clusters where it reaches the edge.
+// than a line on its own, between clusters where it reaches the edge. A paragraph
+// that had to be broken is followed by an empty line unless one follows already.
 QString wrapLines(const QString& text, const ClusterWidth& width, qreal limit);

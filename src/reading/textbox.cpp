@@ -57,10 +57,13 @@ int lineWidth(const QFontMetrics& fm, const QString& line) {
     return fm.horizontalAdvance(line.left(end));
 }
 
-// Own texts are wrapped a little inside the limit, so rounding of the summed
-// advances never makes a wrapped line too wide.
-int wrapWidth() {
-    return static_cast<int>(0.9 * desktopRect().width() * 0.98);
+// Own texts are wrapped at about 70 characters of running text, so a line is read
+// in one sweep; never wider than the screen allows. The font's own average width
+// is that of all its glyphs, well above that of ordinary words.
+qreal ownTextMeasure(const QFont& font) {
+    static const QString sample = QStringLiteral("the quick brown fox jumps over the lazy dog");
+    const qreal perChar = QFontMetricsF(font).horizontalAdvance(sample) / sample.size();
+    return std::min(70 * perChar, 0.9 * desktopRect().width());
 }
 
 } // namespace
@@ -110,7 +113,7 @@ bool TextBox::load(const QString& fileName) {
     if (own) {
         ownSource_ = read.text;
         ClusterWidths widths(NormalFont);
-        DisplayText = wrapLines(ownSource_, std::ref(widths), wrapWidth());
+        DisplayText = wrapLines(ownSource_, std::ref(widths), ownTextMeasure(NormalFont));
     }
     measuredLength_ = static_cast<int>(DisplayText.size());
     if (win && win->padText()) DisplayText.append(QString(kPadLines, '\n'));
@@ -136,10 +139,18 @@ void TextBox::addto(const QString& text) {
 }
 
 int TextBox::TextLength() const {
-    int n = 0;
-    for (const QChar c : DisplayText)
-        if (!c.isLowSurrogate()) ++n;
-    return n;
+    auto characters = [](QStringView text) {
+        int n = 0;
+        for (const QChar c : text)
+            if (!c.isLowSurrogate()) ++n;
+        return n;
+    };
+    // Speeds count what the reader read: not the line feeds and spaces of an own
+    // text's layout.
+    if (ownText_)
+        return characters(ownSource_) +
+               characters(QStringView(DisplayText).sliced(measuredLength_));
+    return characters(DisplayText);
 }
 
 void TextBox::SetFileWidth() {
@@ -240,7 +251,7 @@ void TextBox::AlterFont(int size) {
 
 void TextBox::wrapOwnText() {
     ClusterWidths widths(NormalFont);
-    const QString wrapped = wrapLines(ownSource_, std::ref(widths), wrapWidth());
+    const QString wrapped = wrapLines(ownSource_, std::ref(widths), ownTextMeasure(NormalFont));
     DisplayText = wrapped + DisplayText.mid(measuredLength_);
     measuredLength_ = static_cast<int>(wrapped.size());
     // The top of the page goes back to the start of the line it falls in.

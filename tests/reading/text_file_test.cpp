@@ -23,12 +23,15 @@ QStringList clusters(const QString& text) {
 
 } // namespace
 
-TEST(WrapLines, LongLinesBreakAtSpacesToTheLimit) {
+TEST(WrapLines, ParagraphsBreakAtSpacesToTheLimitAndStayApart) {
     const QString e = QStringLiteral("e\u0301"), smile = QStringLiteral("\U0001F600");
     const struct {
         QString text, wrapped;
     } cases[] = {
         {"ten chars!\nshort\n", "ten chars!\nshort\n"},
+        // A wrapped paragraph gets an empty line after it unless one follows.
+        {"aaaa bbbb cccc dddd\nnext\n", "aaaa bbbb\ncccc dddd\n\nnext\n"},
+        {"aaaa bbbb cccc\n  \nnext", "aaaa bbbb\ncccc\n  \nnext"},
         {"aaaa bbbb cccc\n", "aaaa bbbb\ncccc\n"},
         // Spaces at the edge stay on the line they end.
         {"aaaa bbbb   cccc", "aaaa bbbb  \ncccc"},
