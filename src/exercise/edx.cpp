@@ -116,21 +116,12 @@ bool ExerciseBox::load(const QString& fileName) {
     const bool finished = std::exchange(lineFinished, false);
     const bool loaded = ScrollTextBox::load(fileName);
     if (!loaded) lineFinished = finished;
-    startAtTheTop();
     return loaded;
 }
 
 void ExerciseBox::set(const QString& text) {
     lineFinished = false;
     ScrollTextBox::set(text);
-    startAtTheTop();
-}
-
-void ExerciseBox::startAtTheTop() {
-    // Scrolling looks for the line feed after StartChar; from the top of the
-    // text that must find one at index 0 too, or a text that begins with an
-    // empty line would lose its first line of words.
-    if (Display.topleftcharno < 0) StartChar = -1;
 }
 
 void ExerciseBox::MyTextOut(QPainter& dc, int start, int x, int y, int count, int,

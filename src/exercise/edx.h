@@ -21,6 +21,7 @@ public:
     // how 0 draws everything and restarts the current line; 2 draws the line
     // uncovered at the bottom by a scroll and makes the next line current.
     void printTextNoWrap(QPainter& dc, int start, int how) override;
+    // A new text starts with its first line hidden.
     bool load(const QString& fileName) override;
     void set(const QString& text) override;
     // Draws the shadows of a line instead of its text.
@@ -83,7 +84,6 @@ private:
     // Draws the next group's words with dc (none: nowhere to draw) and moves past
     // it; the rectangle it covers.
     QRect revealNextGroup(QPainter* dc);
-    void startAtTheTop();
     // True when nothing but white space follows the current line.
     bool onlyWhiteAfterCurrentLine() const;
 };

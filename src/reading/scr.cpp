@@ -56,7 +56,7 @@ bool ScrollTextBox::load(const QString& fileName) {
     const int steps = StepCount;
     const int start = StartChar;
     StepCount = 0;
-    StartChar = 0;
+    StartChar = -1;
     if (TextBox::load(fileName)) return true;
     // Nothing was read: scrolling goes on where it was.
     StepCount = steps;
@@ -66,7 +66,7 @@ bool ScrollTextBox::load(const QString& fileName) {
 
 void ScrollTextBox::set(const QString& text) {
     StepCount = 0;
-    StartChar = 0;
+    StartChar = -1;
     TextBox::set(text);
 }
 
@@ -75,10 +75,7 @@ bool ScrollTextBox::NewSize() {
     if (!tooWide) {
         StepCount = 0;
         // A re-wrapped own text may have moved the top back to its line's start.
-        if (Display.topleftcharno >= 0)
-            StartChar = Display.topleftcharno;
-        else if (StartChar >= DisplayText.size())
-            StartChar = 0;
+        StartChar = Display.topleftcharno;
     }
     return tooWide;
 }

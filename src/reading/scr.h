@@ -47,7 +47,9 @@ public:
 
     int StepCount = 0;
     int StepsPerLine = 4;
-    int StartChar = 0;
+    // The line feed ending the line above the top line; -1 at the top of the text,
+    // so a line feed at index 0 ends the first line like any other.
+    int StartChar = -1;
 
 private:
     void smoothness(int stepsPerLine);

@@ -11,28 +11,39 @@
 
 #include <QDir>
 #include <QFontMetrics>
+#include <QHash>
 #include <QPainter>
+#include <QtMath>
 
+#include <functional>
+#include <optional>
 #include <vector>
 
 namespace {
 
 constexpr int kPadLines = 30;
 
-// Advances of the characters of one font, looked up once each: measuring a
-// large text by whole-line shaping would take seconds.
-class CharAdvances {
+// How wide each grapheme cluster of own texts is drawn in one font, measured once
+// each: shaping every line of a large text whole would take seconds.
+class ClusterWidths {
 public:
-    explicit CharAdvances(const QFont& font) : fm_(font), cache_(0x10000, -1) {}
-    int operator()(QChar c) {
-        int& w = cache_[c.unicode()];
-        if (w < 0) w = fm_.horizontalAdvance(c);
-        return w;
+    explicit ClusterWidths(const QFont& font) : fm_(font), single_(0x10000, -1) {}
+    qreal operator()(QStringView cluster) {
+        if (cluster.size() == 1) {
+            float& w = single_[cluster[0].unicode()];
+            if (w < 0) w = static_cast<float>(fm_.horizontalAdvance(cluster[0]));
+            return w;
+        }
+        const auto it = multi_.constFind(QString::fromRawData(cluster.constData(), cluster.size()));
+        if (it != multi_.cend()) return *it;
+        const QString key = cluster.toString();
+        return *multi_.insert(key, fm_.horizontalAdvance(key));
     }
 
 private:
-    QFontMetrics fm_;
-    std::vector<int> cache_;
+    QFontMetricsF fm_;
+    std::vector<float> single_;
+    QHash<QString, qreal> multi_;
 };
 
 int trimmedEnd(const QString& text, int from, int to) {
@@ -47,10 +58,13 @@ int lineWidth(const QFontMetrics& fm, const QString& line) {
     return fm.horizontalAdvance(line.left(end));
 }
 
-// Own texts are wrapped a little inside the limit, so rounding of the summed
-// advances never makes a wrapped line too wide.
-int wrapWidth() {
-    return static_cast<int>(0.9 * desktopRect().width() * 0.98);
+// Own texts are wrapped at about 70 characters of running text, so a line is read
+// in one sweep; never wider than the screen allows. The font's own average width
+// is that of all its glyphs, well above that of ordinary words.
+qreal ownTextMeasure(const QFont& font) {
+    static const QString sample = QStringLiteral("the quick brown fox jumps over the lazy dog");
+    const qreal perChar = QFontMetricsF(font).horizontalAdvance(sample) / sample.size();
+    return std::min(70 * perChar, 0.9 * desktopRect().width());
 }
 
 } // namespace
@@ -99,7 +113,8 @@ bool TextBox::load(const QString& fileName) {
     DisplayText = read.text;
     if (own) {
         ownSource_ = read.text;
-        DisplayText = wrapLines(ownSource_, CharAdvances(NormalFont), wrapWidth());
+        ClusterWidths widths(NormalFont);
+        DisplayText = wrapLines(ownSource_, std::ref(widths), ownTextMeasure(NormalFont));
     }
     measuredLength_ = static_cast<int>(DisplayText.size());
     if (win && win->padText()) DisplayText.append(QString(kPadLines, '\n'));
@@ -125,10 +140,18 @@ void TextBox::addto(const QString& text) {
 }
 
 int TextBox::TextLength() const {
-    int n = 0;
-    for (const QChar c : DisplayText)
-        if (!c.isLowSurrogate()) ++n;
-    return n;
+    auto characters = [](QStringView text) {
+        int n = 0;
+        for (const QChar c : text)
+            if (!c.isLowSurrogate()) ++n;
+        return n;
+    };
+    // Speeds count what the reader read: not the line feeds and spaces of an own
+    // text's layout.
+    if (ownText_)
+        return characters(ownSource_) +
+               characters(QStringView(DisplayText).sliced(measuredLength_));
+    return characters(DisplayText);
 }
 
 void TextBox::SetFileWidth() {
@@ -139,12 +162,14 @@ void TextBox::SetFileWidth() {
 
 void TextBox::measureLines(const QString& text, bool lastLineCounts) {
     const QFontMetrics fm(NormalFont);
-    CharAdvances advances(NormalFont);
+    std::optional<ClusterWidths> clusters;
+    ClusterWidth clusterWidth;
+    if (ownText_) clusterWidth = std::ref(clusters.emplace(NormalFont));
     WidestLineChars = 0;
     WidestLine.clear();
     long long total = 0;
     int count = 0;
-    int widest = -1;
+    qreal widest = -1;
     const int n = static_cast<int>(text.size());
     int from = 0;
     while (from < n) {
@@ -157,14 +182,10 @@ void TextBox::measureLines(const QString& text, bool lastLineCounts) {
         total += len;
         ++count;
         WidestLineChars = std::max(WidestLineChars, len);
-        int width = 0;
-        if (ownText_) {
-            // Large own texts are measured by summed advances.
-            for (int i = from, end = trimmedEnd(text, from, nl); i < end; ++i)
-                width += advances(text[i]);
-        } else {
-            width = lineWidth(fm, text.mid(from, len));
-        }
+        // Own texts, which may be large, by their clusters' widths.
+        const qreal width = ownText_
+                                ? summedWidth(QStringView(text).sliced(from, len), clusterWidth)
+                                : lineWidth(fm, text.mid(from, len));
         if (width > widest) {
             widest = width;
             WidestLine = text.mid(from, len);
@@ -176,8 +197,15 @@ void TextBox::measureLines(const QString& text, bool lastLineCounts) {
 
 bool TextBox::FontWidths() {
     const QFontMetrics fm(NormalFont);
-    const int w = lineWidth(fm, WidestLine);
-    if (w > 0.9 * desktopRect().width()) return true;
+    int w = lineWidth(fm, WidestLine);
+    if (ownText_) {
+        // The widest by summed clusters, so no line of the text is wider than the page.
+        // An own text is wrapped to fit; a character wider than that still gets its page.
+        ClusterWidths widths(NormalFont);
+        w = std::max(w, qCeil(summedWidth(WidestLine, std::ref(widths))));
+    } else if (w > 0.9 * desktopRect().width()) {
+        return true;
+    }
     const int m = std::clamp(2 * fm.horizontalAdvance(QLatin1Char('M')), 4, 30);
     Margin = m;
     Offset = m;
@@ -225,7 +253,8 @@ void TextBox::AlterFont(int size) {
 }
 
 void TextBox::wrapOwnText() {
-    const QString wrapped = wrapLines(ownSource_, CharAdvances(NormalFont), wrapWidth());
+    ClusterWidths widths(NormalFont);
+    const QString wrapped = wrapLines(ownSource_, std::ref(widths), ownTextMeasure(NormalFont));
     DisplayText = wrapped + DisplayText.mid(measuredLength_);
     measuredLength_ = static_cast<int>(wrapped.size());
     // The top of the page goes back to the start of the line it falls in.

@@ -13,7 +13,7 @@ class QPainter;
 // line on a white page in the current reading window's canvas (the global `win`).
 // A line feed ends each displayed line. Names given relative ("pr_bas/p3.dat")
 // are our readings from the data tree and keep their line breaks; absolute names
-// are the user's own files, whose long lines are wrapped at spaces to fit.
+// are the user's own files, wrapped at a readable measure.
 class TextBox {
 public:
     explicit TextBox(int lineMode);
@@ -41,7 +41,8 @@ public:
     virtual void TextAllRedraw(QPainter* dc, int how);
 
     void addto(const QString& text);
-    // Characters of the text (not bytes, not UTF-16 units).
+    // Characters of the text (not bytes, not UTF-16 units); of an own text as it
+    // was read, without the line feeds and spaces of its layout.
     int TextLength() const;
     void FontLarger();
     void FontSmaller();
@@ -52,7 +53,7 @@ public:
     // The page rectangle and the clip of the lines, from the current sizes.
     QRect pageRect() const;
     QRect clipRect() const;
-    // True when the text came from the user's own file (wrapped to fit).
+    // True when the text came from the user's own file (wrapped for reading).
     bool ownText() const { return ownText_; }
 
     QString LoadFileName;
@@ -84,7 +85,7 @@ protected:
     // Measures the lines of a text (all of them when lastLineCounts, else all but
     // an unterminated last one).
     void measureLines(const QString& text, bool lastLineCounts);
-    // Wraps the user's own text to fit 0.9 of the screen at the normal font.
+    // Wraps the user's own text again at the measure of the normal font.
     void wrapOwnText();
 
 private:

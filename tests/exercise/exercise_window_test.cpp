@@ -324,7 +324,7 @@ TEST_F(Exercise, OddReadingsRunToTheirEnd) {
         {"60 separators", "left" + QByteArray(60, ' ') + "right\t\t\tmore\n", 10, 1},
         {"empty", "", 4, 0},
         {"no line feed", "one two three four five six seven", 4, 1},
-        {"own text file", "", 4, 3}, // its long line wrapped to the screen: 3 or more
+        {"own text file", "", 4, 3}, // its long line wrapped: 3 or more
     };
     for (const auto& c : cases) {
         const bool ownFile = QByteArray(c.name) == "own text file";

@@ -28,6 +28,15 @@ TEST(ScrollSteps, StepsOfALineAddUpToTheLineHeight) {
 class Scrolling : public BoxTest {
 protected:
     Scrolling() { setClient(QSize(400, 300)); }
+    // The scrolled page above its bottom line's band shows what a clean redraw at
+    // the same top shows.
+    void expectAsRedrawn() {
+        const QRect above = scrollRectangle(host.image.size(), box.Offset, box.Margin)
+                                .adjusted(0, 0, 0, -box.LineHeight);
+        const QImage scrolled = host.image.copy(above);
+        box.TextAllRedraw(nullptr, 0);
+        EXPECT_EQ(scrolled, host.image.copy(above));
+    }
 };
 
 TEST_F(Scrolling, AStepMovesThePageAndAWholeLineEndsAsAFreshRedraw) {
@@ -60,11 +69,7 @@ TEST_F(Scrolling, AStepMovesThePageAndAWholeLineEndsAsAFreshRedraw) {
         // The top is the line feed after "line 0".
         EXPECT_EQ(std::tuple(box.StepCount, box.Display.topleftcharno, box.StartChar),
                   std::tuple(0, 6, 6));
-        // The page interior above the bottom line's band matches a clean redraw.
-        const QRect above = r.adjusted(0, 0, 0, -box.LineHeight);
-        const QImage scrolled = host.image.copy(above);
-        box.TextAllRedraw(nullptr, 0);
-        EXPECT_EQ(scrolled, host.image.copy(above));
+        expectAsRedrawn();
     }
 }
 
@@ -76,8 +81,8 @@ TEST_F(Scrolling, TheEndOfTheTextIsReportedAtEveryCompletingCallAndNothingMoves)
     } cases[] = {
         {"no line feed at all", "just one line", {}},
         {"three lines", "a\nb\nc\n", {1, 3, 5}},
-        // From character 0 the first line moves the top to the second line feed.
-        {"a text that begins with a line feed", "\nsecond\nthird\n", {7, 13}},
+        // Its empty first line scrolls off like any other line.
+        {"a text that begins with a line feed", "\nsecond\nthird\n", {0, 7, 13}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -88,6 +93,7 @@ TEST_F(Scrolling, TheEndOfTheTextIsReportedAtEveryCompletingCallAndNothingMoves)
             box.ScrollLine(-1);
             box.ScrollLine(-1);
             EXPECT_EQ(box.Display.topleftcharno, top);
+            expectAsRedrawn();
         }
         EXPECT_EQ(host.finished, 0);
         for (int i = 1; i <= 3; ++i) {

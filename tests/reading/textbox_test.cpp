@@ -1,8 +1,10 @@
 #include "reading_fixture.h"
 
+#include "platform/desktop.h"
 #include "reading/scr.h"
 
 #include <QFontMetrics>
+#include <QStringEncoder>
 
 namespace {
 int printed(const QFont& f, const QString& s) {
@@ -10,7 +12,21 @@ int printed(const QFont& f, const QString& s) {
 }
 } // namespace
 
-using TextBoxTest = BoxTest;
+class TextBoxTest : public BoxTest {
+protected:
+    // Every line on the page is drawn whole inside the page, whose text is at most
+    // 0.9 of the screen wide.
+    void expectAllTextVisible() {
+        const int right = std::min(box.pageRect().right(), box.clipRect().right());
+        for (const linerec& line : box.Display.lines()) {
+            QString text = line.text;
+            while (text.endsWith(' '))
+                text.chop(1);
+            EXPECT_LE(line.x + printed(box.NormalFont, text) - 1, right) << text.toStdString();
+        }
+        EXPECT_LE(box.TextWidth - 2 * box.Margin, 0.9 * desktopRect().width());
+    }
+};
 
 TEST_F(TextBoxTest, LoadingReadsLineEndsOfEveryKindAndTellsTheWindow) {
     ASSERT_TRUE(box.load(reading("r.dat", "one\r\ntwo\rthree\nfour\n")));
@@ -21,10 +37,19 @@ TEST_F(TextBoxTest, LoadingReadsLineEndsOfEveryKindAndTellsTheWindow) {
     host.pad = true;
     box.load(reading("r.dat", "x\n"));
     EXPECT_EQ(box.TextLength(), 32);
-    // Own files: UTF-8, else Latin-1; characters are counted, not bytes.
-    const std::pair<QByteArray, const char*> own[] = {{"caf\xc3\xa9 \xe2\x82\xac\n", "café €\n"},
-                                                      {"caf\xe9\n", "café\n"},
-                                                      {"\xf0\x9f\x98\x80!\n", "😀!\n"}};
+    // Own files: UTF-8, else Latin-1, or UTF-16 after its byte-order mark; a mark is
+    // never shown. Characters are counted, not bytes.
+    auto utf16 = [](QStringEncoder::Encoding encoding, const char* mark) {
+        QStringEncoder encode(encoding);
+        return mark + QByteArray(encode(u"café\r\n€\r"));
+    };
+    const std::pair<QByteArray, const char*> own[] = {
+        {"caf\xc3\xa9 \xe2\x82\xac\n", "café €\n"},
+        {"caf\xe9\n", "café\n"},
+        {QByteArray("\xef\xbb\xbf") + "caf\xe9\n", "café\n"},
+        {utf16(QStringEncoder::Utf16LE, "\xff\xfe"), "café\n€\n"},
+        {utf16(QStringEncoder::Utf16BE, "\xfe\xff"), "café\n€\n"},
+        {"\xf0\x9f\x98\x80!\n", "😀!\n"}};
     host.pad = false;
     for (const auto& [bytes, text] : own) {
         box.load(ownFile("u.txt", bytes));
@@ -53,14 +78,16 @@ TEST_F(TextBoxTest, AFileThatCannotBeReadIsReportedAndChangesNothing) {
 
 TEST_F(TextBoxTest, BadFilesNeitherCrashNorHang) {
     setClient(QSize(500, 300));
-    const std::pair<QByteArray, int> cases[] = {
-        {QByteArray(5000, '\n'), 5000}, {QByteArray(10000, 'a') + "\n", 1}, {"", 0}};
-    for (const auto& [bytes, lineFeeds] : cases) {
+    const QByteArray cases[] = {QByteArray(5000, '\n'), QByteArray(10000, 'a') + "\n", ""};
+    for (const QByteArray& bytes : cases) {
+        // Our readings keep their lines, even one too wide for the screen; the user's
+        // own files are wrapped into the page.
         ASSERT_TRUE(box.load(reading("bad.dat", bytes)));
-        EXPECT_EQ(box.DisplayText.count('\n'), lineFeeds);
-        // One of our readings is not wrapped: a line too wide for the screen leaves the
-        // page at its earlier size.
-        EXPECT_LT(box.TextWidth, 1024);
+        EXPECT_EQ(box.DisplayText, QString::fromLatin1(bytes));
+        for (int i = 0; i < 200; ++i)
+            box.LineUp();
+        ASSERT_TRUE(box.load(ownFile("bad.txt", bytes)));
+        expectAllTextVisible();
         for (int i = 0; i < 200; ++i)
             box.LineUp();
     }
@@ -71,26 +98,53 @@ TEST_F(TextBoxTest, BadFilesNeitherCrashNorHang) {
     EXPECT_EQ(host.image.pixel(3, 3), qRgb(0xC0, 0xC0, 0xC0));
 }
 
-TEST_F(TextBoxTest, OwnParagraphsAreWrappedToFitTheScreenAgainAtEveryFont) {
+TEST_F(TextBoxTest, OwnTextsAreMeasuredAsTheyAreDrawn) {
+    const QByteArray cases[] = {
+        "\t" + QByteArray("A paragraph that begins with a tab. ").repeated(20) + "\n",
+        QByteArray("one\ttwo\t\tthree ").repeated(40),
+        QByteArray("\xf0\x9f\x98\x80").repeated(200) + "\n",                    // outside the BMP
+        QByteArray("e\xcc\x81 \xf0\x9f\x87\xab\xf0\x9f\x87\xb7 ").repeated(60), // é, a flag
+    };
+    for (const QByteArray& bytes : cases) {
+        SCOPED_TRACE(bytes.left(20).toStdString());
+        ASSERT_TRUE(box.load(ownFile("t.txt", bytes)));
+        EXPECT_GE(box.Display.lines().size(), 2u) << "wrapped";
+        expectAllTextVisible();
+    }
+}
+
+TEST_F(TextBoxTest, OwnParagraphsAreWrappedToAReadableMeasureAtEveryFont) {
     QByteArray para;
     for (int i = 0; i < 400; ++i)
         para += "word" + QByteArray::number(i) + " ";
     const QByteArray bytes = para + "\n" + QByteArray(3000, 'x');
     box.load(ownFile("p.txt", bytes));
-    const int linesAt14 = box.DisplayText.count('\n');
+    auto longest = [&] {
+        qsizetype n = 0;
+        for (const QString& line : box.DisplayText.split('\n'))
+            n = std::max(n, line.trimmed().size());
+        return n;
+    };
     for (int font : {14, 16, 18}) {
         SCOPED_TRACE(font);
         EXPECT_EQ(box.FontSize, font);
-        ASSERT_GT(box.DisplayText.count('\n'), 6);
-        for (const QString& line : box.DisplayText.split('\n'))
-            EXPECT_LE(printed(box.NormalFont, line.trimmed()), int(0.9 * 1024));
-        EXPECT_LE(box.TextWidth + 2 * box.Offset, 1024);
+        // About 70 characters a line, read in one sweep.
+        EXPECT_TRUE(longest() >= 55 && longest() <= 85) << longest();
+        expectAllTextVisible();
         box.FontLarger();
     }
-    EXPECT_GT(box.DisplayText.count('\n'), linesAt14);
-    // Only line breaks changed: at spaces, and inside the word wider than a line.
+    // Only line breaks changed: at spaces, inside the word wider than a line, and an
+    // empty line after the paragraph.
     auto words = [](QString t) { return t.remove('\n').remove(' '); };
     EXPECT_EQ(words(box.DisplayText), words(QString::fromLatin1(bytes)));
+    EXPECT_TRUE(box.DisplayText.contains("word399 \n\nxxx"));
+    // A narrow screen narrows the lines to 0.9 of its width, at every font.
+    setDesktopRectOverride(QRect(0, 0, 400, 300));
+    box.load(ownFile("p.txt", bytes));
+    for (int i = 0; i < 3; ++i) {
+        expectAllTextVisible();
+        box.FontLarger();
+    }
 }
 
 TEST_F(TextBoxTest, LinesAreMeasuredForTheWidthAndTheAverage) {
