@@ -82,20 +82,25 @@ bool checkStored(QWidget* parent, const char* key, const char* what, const char*
 
 } // namespace
 
-std::vector<float> readValueList(const QString& text) {
-    std::vector<float> values;
-    const QString list = text.left(kMaxStoredListChars);
+QStringList storedPieces(const QString& text) {
+    QStringList pieces;
     qsizetype pos = 0;
-    while (pos < list.size() && list[pos] == QLatin1Char(' '))
+    while (pos < text.size() && text[pos] == QLatin1Char(' '))
         ++pos;
-    // A piece starts at pos and runs to the next space; one space ends it, so two spaces
-    // in a row leave an empty piece between them.
-    while (pos < list.size() && int(values.size()) < kMaxGraphValues) {
-        qsizetype end = list.indexOf(QLatin1Char(' '), pos);
-        if (end < 0) end = list.size();
-        values.push_back(pieceValue(list.mid(pos, end - pos)));
+    while (pos < text.size()) {
+        qsizetype end = text.indexOf(QLatin1Char(' '), pos);
+        if (end < 0) end = text.size();
+        pieces << text.mid(pos, end - pos);
         pos = end + 1;
     }
+    return pieces;
+}
+
+std::vector<float> readValueList(const QString& text) {
+    std::vector<float> values;
+    const QStringList pieces = storedPieces(text.left(kMaxStoredListChars));
+    for (qsizetype i = 0; i < pieces.size() && i < kMaxGraphValues; ++i)
+        values.push_back(pieceValue(pieces[i]));
     return values;
 }
 

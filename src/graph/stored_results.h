@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -10,6 +11,10 @@ class QWidget;
 constexpr int kMaxStoredListChars = 1999;
 // Longest piece of a stored list read as one number.
 constexpr int kMaxStoredPieceChars = 19;
+
+// The pieces of a stored list: leading spaces skipped, then one piece up to each next space, so
+// two spaces in a row leave an empty piece between them.
+QStringList storedPieces(const QString& text);
 
 // A stored list of results: leading spaces skipped, then one value per piece between single
 // spaces; a piece that is not a number (an empty one too) reads as 0. Keeps the first 400.

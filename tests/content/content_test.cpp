@@ -4,6 +4,7 @@
 #include "drill/record_file.h"
 #include "platform/art.h"
 #include "platform/sound.h"
+#include "reading/question_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -111,6 +112,36 @@ TEST(DataTree, ReadingsAreListedNumberedAndPlainWithLinesThatFitTheWindow) {
             // The reading window is as wide as the widest line.
             EXPECT_LE(lines[i].size(), 64) << "line " << i + 1;
             EXPECT_FALSE(lines[i].contains(notPlain)) << "line " << i + 1 << " is not plain ASCII";
+        }
+    }
+}
+
+TEST(DataTree, EverySpeedTestHasEightQuestionsWithTheRightAnswersSpreadOverThePlaces) {
+    for (const QString mode : {"bas", "adv"}) {
+        const QDir dir(kDataDir + "/st_" + mode);
+        const QStringList texts = dir.entryList({"st*.dat"}), files = dir.entryList({"st*.q"});
+        EXPECT_EQ(files.size(), texts.size()) << "a question file for every test, and no other";
+        for (const QString& text : texts) {
+            const QString name = "st_" + mode + "/" + questionFileName(text);
+            SCOPED_TRACE(name.toStdString());
+            QFile f(kDataDir + "/" + name);
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+            // Four options with one "+" each, or the parser says where not.
+            const QuestionFile file = parseQuestions(QString::fromUtf8(f.readAll()));
+            ASSERT_TRUE(file.ok()) << file.errorLine << ": " << file.error.toStdString();
+            ASSERT_EQ(file.questions.size(), 8u);
+            int atPlace[kOptionsPerQuestion] = {};
+            for (const Question& q : file.questions) {
+                ++atPlace[q.correct];
+                EXPECT_EQ(QSet<QString>(q.options.begin(), q.options.end()).size(),
+                          kOptionsPerQuestion)
+                    << "an option twice: " << q.text.toStdString();
+            }
+            // No place is a safe guess for a reader who has not read the text.
+            for (int place = 0; place < kOptionsPerQuestion; ++place) {
+                EXPECT_GE(atPlace[place], 1) << "place " << place + 1;
+                EXPECT_LE(atPlace[place], 3) << "place " << place + 1;
+            }
         }
     }
 }
