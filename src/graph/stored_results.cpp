@@ -5,6 +5,8 @@
 #include "shell/globals.h"
 #include "shell/settings.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <cfloat>
 #include <clocale>
@@ -102,6 +104,26 @@ std::vector<float> readValueList(const QString& text) {
     for (qsizetype i = 0; i < pieces.size() && i < kMaxGraphValues; ++i)
         values.push_back(pieceValue(pieces[i]));
     return values;
+}
+
+std::vector<ComprehensionEntry> readComprehensionList(const QString& text, int scoreCount) {
+    static const QRegularExpression wholePercent(QStringLiteral("^[0-9]{1,3}$"));
+    const QStringList pieces = storedPieces(text.left(kMaxStoredListChars));
+    std::vector<ComprehensionEntry> entries;
+    for (qsizetype i = 0; i < pieces.size() && i < scoreCount; ++i) {
+        ComprehensionEntry e;
+        if (pieces[i] == QLatin1String("p"))
+            e.practice = true;
+        else if (wholePercent.match(pieces[i]).hasMatch() && pieces[i].toInt() <= 100)
+            e.percent = pieces[i].toInt();
+        entries.push_back(e);
+    }
+    return entries;
+}
+
+std::vector<ComprehensionEntry> storedComprehension(int scoreCount) {
+    return readComprehensionList(
+        Settings::userString("SpeedTestComprehension", "", kMaxStoredListChars + 1), scoreCount);
 }
 
 std::vector<float> storedValues(const char* keyName) {

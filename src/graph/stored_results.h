@@ -1,5 +1,7 @@
 #pragma once
 
+#include "graph/graph_layout.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -22,6 +24,14 @@ std::vector<float> readValueList(const QString& text);
 
 // The current user's list under a key, as the graph reads it.
 std::vector<float> storedValues(const char* keyName);
+
+// The comprehension list beside the speed-test scores, one entry per score: a whole number 0 to
+// 100 is a per cent, "p" a practice reading; anything else has no point. Entries beyond
+// scoreCount belong to no score and are dropped.
+std::vector<ComprehensionEntry> readComprehensionList(const QString& text, int scoreCount);
+
+// The current user's comprehension list for that many scores.
+std::vector<ComprehensionEntry> storedComprehension(int scoreCount);
 
 // True when the user has saved speed tests; otherwise says so over the parent.
 bool STOK(QWidget* parent);
