@@ -9,6 +9,17 @@ constexpr int kBarPitch = 30;
 constexpr int kBarLeft = 3;   // from the bar's slot
 constexpr int kBarRight = 27; // exclusive
 constexpr double kLowestValueStart = 1000000.0;
+// The comprehension scale: axis and ticks inside the band, labels right of the ticks.
+constexpr int kScaleAxisInset = 4;
+constexpr int kTickLength = 4;
+constexpr int kScaleLabelGap = 3;
+constexpr int kScaleLabelRise = 6; // half the label height, so it is centred on its tick
+// The legend runs along the top edge.
+constexpr int kLegendTop = 3;
+constexpr int kLegendLeft = 6;
+constexpr int kSwatchSize = 10;
+constexpr int kSwatchGap = 4;
+constexpr int kLegendItemGap = 14;
 
 // Truncates toward zero as the plot's arithmetic does, but lets a result that is an integer
 // up to rounding error count as that integer, so the tallest bar really ends at m - 2.
@@ -74,18 +85,86 @@ ValueRange valueRange(const std::vector<float>& values) {
     return r;
 }
 
-PlotMetrics plotMetrics(int count, QSize client, const ValueRange& range) {
+bool hasComprehensionPoints(const std::vector<ComprehensionEntry>& entries) {
+    return std::any_of(entries.begin(), entries.end(),
+                       [](const ComprehensionEntry& e) { return e.percent >= 0; });
+}
+
+QString legendText(LegendKind kind) {
+    switch (kind) {
+    case LegendKind::Speed:
+        return QStringLiteral("Speed (wpm)");
+    case LegendKind::Comprehension:
+        return QStringLiteral("Comprehension (%)");
+    case LegendKind::Practice:
+        return QStringLiteral("Practice reading");
+    }
+    return {};
+}
+
+PlotMetrics plotMetrics(int count, QSize client, const ValueRange& range, bool scaleBand) {
     PlotMetrics m;
+    const int plotClient =
+        scaleBand ? std::max(1, client.width() - kScaleBandWidth) : client.width();
     m.plotWidth = kBarPitch * std::clamp(count, 0, kMaxGraphValues) + 120;
     m.plotHeight = client.height();
-    m.margin = int(std::max(0.1 * client.width(), 30.0));
+    m.margin = int(std::max(0.1 * plotClient, 30.0));
+    m.scaleX = scaleBand ? plotClient : 0;
     // The smallest bar keeps about a quarter of the plot height.
     m.bottomValue = range.minValue - 0.33 * (range.maxValue - range.minValue);
     m.topValue = range.maxValue;
     return m;
 }
 
-GraphLayout layoutGraph(const std::vector<float>& values, const PlotMetrics& metrics, int scrollX) {
+namespace {
+
+// The second series, its scale and the legend, added to the bars already laid out.
+void layoutComprehension(GraphLayout& out, const std::vector<ComprehensionEntry>& entries,
+                         const PlotMetrics& metrics, const LegendWidths& widths) {
+    const int m = metrics.margin;
+    const int axisY = metrics.plotHeight - m;
+    const double usable = metrics.plotHeight - 2 * m;
+    const auto percentY = [&](int percent) { return toPixel(axisY - percent * usable / 100.0); };
+
+    bool practice = false;
+    for (size_t i = 0; i < out.bars.size() && i < entries.size(); ++i) {
+        GraphBar& bar = out.bars[i];
+        bar.practice = entries[i].practice;
+        practice = practice || bar.practice;
+        if (entries[i].percent >= 0)
+            out.points.emplace_back(bar.rect.center().x(), percentY(entries[i].percent));
+    }
+
+    if (metrics.scaleX > 0) {
+        out.scaleBand = QRect(metrics.scaleX, 0, kScaleBandWidth, metrics.plotHeight);
+        const int x = metrics.scaleX + kScaleAxisInset;
+        out.scaleAxis = QLine(x, m - 15, x, axisY);
+        for (int percent = 0; percent <= 100; percent += 25) {
+            const int y = percentY(percent);
+            out.scaleTicks.push_back({QLine(x, y, x + kTickLength, y),
+                                      QPoint(x + kTickLength + kScaleLabelGap, y - kScaleLabelRise),
+                                      QStringLiteral("%1%").arg(percent)});
+        }
+    }
+
+    if (out.points.empty() && !practice) return;
+    int x = kLegendLeft;
+    const auto add = [&](LegendKind kind, int textWidth) {
+        out.legend.push_back({kind, QRect(x, kLegendTop, kSwatchSize, kSwatchSize),
+                              QPoint(x + kSwatchSize + kSwatchGap, kLegendTop - 1),
+                              legendText(kind)});
+        x += kSwatchSize + kSwatchGap + textWidth + kLegendItemGap;
+    };
+    add(LegendKind::Speed, widths.speed);
+    if (!out.points.empty()) add(LegendKind::Comprehension, widths.comprehension);
+    if (practice) add(LegendKind::Practice, widths.practice);
+}
+
+} // namespace
+
+GraphLayout layoutGraph(const std::vector<float>& values, const PlotMetrics& metrics, int scrollX,
+                        const std::vector<ComprehensionEntry>& comprehension,
+                        const LegendWidths& legendWidths) {
     const int m = metrics.margin;
     const int H = metrics.plotHeight;
     const int P = metrics.plotWidth;
@@ -122,5 +201,6 @@ GraphLayout layoutGraph(const std::vector<float>& values, const PlotMetrics& met
         bar.valuePos = QPoint(x, toPixel(top - 16));
         out.bars.push_back(std::move(bar));
     }
+    if (!comprehension.empty()) layoutComprehension(out, comprehension, metrics, legendWidths);
     return out;
 }

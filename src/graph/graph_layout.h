@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QLine>
 #include <QPoint>
 #include <QPolygon>
 #include <QRect>
@@ -42,6 +43,17 @@ struct ValueRange {
 };
 ValueRange valueRange(const std::vector<float>& values);
 
+// The speed-test graph's second series: each test's comprehension beside its speed.
+struct ComprehensionEntry {
+    int percent = -1;      // 0..100, -1 for none
+    bool practice = false; // the speed of a timed practice reading, not of a test
+};
+// Width of the band on the right that holds the comprehension scale.
+constexpr int kScaleBandWidth = 40;
+
+// True when some entry has a point to draw: only then the scale and the band are shown.
+bool hasComprehensionPoints(const std::vector<ComprehensionEntry>& entries);
+
 // Fixed at the first paint after the values change.
 struct PlotMetrics {
     int plotWidth = 0;
@@ -49,8 +61,11 @@ struct PlotMetrics {
     int margin = 0;
     double bottomValue = 0.0; // the value at the axis
     double topValue = 0.0;    // the value whose bar reaches the top
+    int scaleX = 0;           // left edge of the comprehension scale band; 0 without one
 };
-PlotMetrics plotMetrics(int count, QSize client, const ValueRange& range);
+// With a scale band, the band takes the right edge of the client and the bars are laid out in
+// the rest exactly as they are without one.
+PlotMetrics plotMetrics(int count, QSize client, const ValueRange& range, bool scaleBand = false);
 
 struct GraphBar {
     QRect rect; // the bar, from its top down to the axis
@@ -58,7 +73,28 @@ struct GraphBar {
     QString number;
     QPoint valuePos;
     QString value;
+    bool practice = false;
 };
+
+// A tick of the comprehension scale with its label ("50%"), placed by the label's top-left.
+struct ScaleTick {
+    QLine tick;
+    QPoint labelPos;
+    QString label;
+};
+
+enum class LegendKind { Speed, Comprehension, Practice };
+struct LegendItem {
+    LegendKind kind;
+    QRect swatch;
+    QPoint textPos;
+    QString text;
+};
+// Widths of the legend's texts in the font they are drawn with.
+struct LegendWidths {
+    int speed = 0, comprehension = 0, practice = 0;
+};
+QString legendText(LegendKind kind);
 
 // Everything the paint draws, in window coordinates. Text positions are the top-left
 // corner of the text.
@@ -67,7 +103,19 @@ struct GraphLayout {
     std::array<QPoint, 3> yLabelPos;
     QPoint xLabelPos;
     std::vector<GraphBar> bars;
+
+    // The second series, when there is one: a point per entry with a per cent, joined in
+    // order; the scale band, fixed at the right while the bars scroll beneath it; the legend,
+    // fixed at the top left.
+    std::vector<QPoint> points;
+    QRect scaleBand;
+    QLine scaleAxis;
+    std::vector<ScaleTick> scaleTicks;
+    std::vector<LegendItem> legend;
 };
 
-// scrollX: how far the window is scrolled to the right, in pixels.
-GraphLayout layoutGraph(const std::vector<float>& values, const PlotMetrics& metrics, int scrollX);
+// scrollX: how far the window is scrolled to the right, in pixels. Entries beyond the values
+// belong to no bar and are left out; without entries the graph is the plain bar chart.
+GraphLayout layoutGraph(const std::vector<float>& values, const PlotMetrics& metrics, int scrollX,
+                        const std::vector<ComprehensionEntry>& comprehension = {},
+                        const LegendWidths& legendWidths = {});

@@ -19,6 +19,10 @@ namespace {
 
 const QColor kAxisColour(255, 0, 0);
 const QColor kOutlineColour(0, 128, 128);
+// The second series stands out from the blue bars; practice readings are pale.
+const QColor kComprehensionColour(230, 120, 0);
+const QColor kPracticeColour(170, 200, 255);
+constexpr int kPointRadius = 4;
 
 QFont graphFont(int pixelHeight) {
     QFont f(QStringLiteral("Arial"));
@@ -85,6 +89,8 @@ GraphWC::GraphWC(const QString& keyName, QWidget* messageParent) : GraphWC(keyNa
                    QString(), MB_OK);
         return;
     }
+    if (keyName == QLatin1String("SpeedTestScores"))
+        comprehension_ = storedComprehension(int(values.size()));
     setValues(std::move(values));
 }
 
@@ -136,7 +142,8 @@ void GraphWC::setValues(std::vector<float> values) {
 }
 
 void GraphWC::Init(int count) {
-    wanted_ = QSize(graphWidth(count), kGraphHeight);
+    const bool band = hasComprehensionPoints(comprehension_);
+    wanted_ = QSize(graphWidth(count) + (band ? kScaleBandWidth : 0), kGraphHeight);
     firstPaint_ = true;
     // A refresh keeps the place the user scrolled to, as far as the new range allows.
     horizontalScrollBar()->setRange(0, graphScrollSteps(count));
@@ -152,12 +159,19 @@ void GraphWC::CMHelp() {
 }
 
 PlotMetrics GraphWC::metrics() const {
-    if (firstPaint_) return plotMetrics(int(values_.size()), viewport()->size(), range_);
+    if (firstPaint_)
+        return plotMetrics(int(values_.size()), viewport()->size(), range_,
+                           hasComprehensionPoints(comprehension_));
     return metrics_;
 }
 
 GraphLayout GraphWC::currentLayout() const {
-    return layoutGraph(values_, metrics(), horizontalScrollBar()->value() * kGraphScrollStep);
+    const QFontMetrics fm(graphFont(9));
+    const LegendWidths widths{fm.horizontalAdvance(legendText(LegendKind::Speed)),
+                              fm.horizontalAdvance(legendText(LegendKind::Comprehension)),
+                              fm.horizontalAdvance(legendText(LegendKind::Practice))};
+    return layoutGraph(values_, metrics(), horizontalScrollBar()->value() * kGraphScrollStep,
+                       comprehension_, widths);
 }
 
 void GraphWC::paintEvent(QPaintEvent*) {
@@ -188,7 +202,7 @@ void GraphWC::Draw(QPainter& p, const GraphLayout& layout, const GraphStyle& sty
     const QPen outline(kOutlineColour, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     for (const GraphBar& bar : layout.bars) {
         p.setPen(outline);
-        p.setBrush(style.barColour);
+        p.setBrush(bar.practice ? kPracticeColour : style.barColour);
         p.drawRect(bar.rect);
         p.setPen(Qt::black);
         p.setBrush(Qt::NoBrush);
@@ -196,6 +210,54 @@ void GraphWC::Draw(QPainter& p, const GraphLayout& layout, const GraphStyle& sty
         textAt(p, bar.numberPos, bar.number);
         p.setFont(valueFont);
         textAt(p, bar.valuePos, bar.value);
+    }
+    DrawComprehension(p, layout, style);
+    p.restore();
+}
+
+void GraphWC::DrawComprehension(QPainter& p, const GraphLayout& layout, const GraphStyle& style) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    // The points scroll with the bars and pass beneath the fixed scale band.
+    if (!layout.scaleBand.isNull()) p.setClipRect(0, 0, layout.scaleBand.left(), 1 << 20);
+    p.setPen(QPen(kComprehensionColour, 2));
+    if (layout.points.size() > 1) p.drawPolyline(layout.points.data(), int(layout.points.size()));
+    p.setBrush(kComprehensionColour);
+    p.setPen(QPen(Qt::white, 1));
+    for (const QPoint& point : layout.points)
+        p.drawEllipse(point, kPointRadius, kPointRadius);
+    p.setClipping(false);
+
+    const QFont font = graphFont(9);
+    p.setFont(font);
+    if (!layout.scaleBand.isNull()) {
+        p.fillRect(layout.scaleBand, Qt::white);
+        p.setPen(QPen(kComprehensionColour, 2));
+        p.drawLine(layout.scaleAxis);
+        for (const ScaleTick& tick : layout.scaleTicks) {
+            p.drawLine(tick.tick);
+            textAt(p, tick.labelPos, tick.label);
+        }
+    }
+    for (const LegendItem& item : layout.legend) {
+        switch (item.kind) {
+        case LegendKind::Speed:
+        case LegendKind::Practice:
+            p.setPen(QPen(kOutlineColour, 1));
+            p.setBrush(item.kind == LegendKind::Speed ? style.barColour : kPracticeColour);
+            p.drawRect(item.swatch.adjusted(0, 0, -1, -1));
+            break;
+        case LegendKind::Comprehension:
+            p.setPen(QPen(kComprehensionColour, 2));
+            p.drawLine(item.swatch.left(), item.swatch.center().y(), item.swatch.right(),
+                       item.swatch.center().y());
+            p.setBrush(kComprehensionColour);
+            p.setPen(QPen(Qt::white, 1));
+            p.drawEllipse(item.swatch.center(), kPointRadius, kPointRadius);
+            break;
+        }
+        p.setPen(Qt::black);
+        textAt(p, item.textPos, item.text);
     }
     p.restore();
 }

@@ -9,7 +9,8 @@ class QPainter;
 class QPushButton;
 
 // The drawing window of a graph: one bar per value, numbered from 1 and labelled with its
-// value, scrolled sideways when the bars do not fit.
+// value, scrolled sideways when the bars do not fit. The speed tests' graph also shows the
+// comprehension of each test against a scale on the right, when the user has any.
 class GraphWC : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -32,6 +33,8 @@ public:
     QString graphName() const { return graphName_; }
     const GraphStyle& style() const { return style_; }
     const std::vector<float>& values() const { return values_; }
+    // The speed tests' comprehension beside the speeds; empty for other graphs.
+    const std::vector<ComprehensionEntry>& comprehension() const { return comprehension_; }
     ValueRange range() const { return range_; }
     // False when a stored list held no value: there is nothing to draw.
     bool laidOut() const { return laidOut_; }
@@ -43,6 +46,8 @@ public:
 
     // Draws a layout; the window's paint and the tests use it.
     static void Draw(QPainter& p, const GraphLayout& layout, const GraphStyle& style);
+    // The second series, its scale and the legend, over the bars.
+    static void DrawComprehension(QPainter& p, const GraphLayout& layout, const GraphStyle& style);
 
     CommandTable commands;
 
@@ -60,6 +65,7 @@ private:
     QString graphName_;
     GraphStyle style_;
     std::vector<float> values_;
+    std::vector<ComprehensionEntry> comprehension_;
     ValueRange range_;
     bool laidOut_ = false;
     bool firstPaint_ = true;

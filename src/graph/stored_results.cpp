@@ -5,6 +5,8 @@
 #include "shell/globals.h"
 #include "shell/settings.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <cfloat>
 #include <clocale>
@@ -82,21 +84,46 @@ bool checkStored(QWidget* parent, const char* key, const char* what, const char*
 
 } // namespace
 
-std::vector<float> readValueList(const QString& text) {
-    std::vector<float> values;
-    const QString list = text.left(kMaxStoredListChars);
+QStringList storedPieces(const QString& text) {
+    QStringList pieces;
     qsizetype pos = 0;
-    while (pos < list.size() && list[pos] == QLatin1Char(' '))
+    while (pos < text.size() && text[pos] == QLatin1Char(' '))
         ++pos;
-    // A piece starts at pos and runs to the next space; one space ends it, so two spaces
-    // in a row leave an empty piece between them.
-    while (pos < list.size() && int(values.size()) < kMaxGraphValues) {
-        qsizetype end = list.indexOf(QLatin1Char(' '), pos);
-        if (end < 0) end = list.size();
-        values.push_back(pieceValue(list.mid(pos, end - pos)));
+    while (pos < text.size()) {
+        qsizetype end = text.indexOf(QLatin1Char(' '), pos);
+        if (end < 0) end = text.size();
+        pieces << text.mid(pos, end - pos);
         pos = end + 1;
     }
+    return pieces;
+}
+
+std::vector<float> readValueList(const QString& text) {
+    std::vector<float> values;
+    const QStringList pieces = storedPieces(text.left(kMaxStoredListChars));
+    for (qsizetype i = 0; i < pieces.size() && i < kMaxGraphValues; ++i)
+        values.push_back(pieceValue(pieces[i]));
     return values;
+}
+
+std::vector<ComprehensionEntry> readComprehensionList(const QString& text, int scoreCount) {
+    static const QRegularExpression wholePercent(QStringLiteral("^[0-9]{1,3}$"));
+    const QStringList pieces = storedPieces(text.left(kMaxStoredListChars));
+    std::vector<ComprehensionEntry> entries;
+    for (qsizetype i = 0; i < pieces.size() && i < scoreCount; ++i) {
+        ComprehensionEntry e;
+        if (pieces[i] == QLatin1String("p"))
+            e.practice = true;
+        else if (wholePercent.match(pieces[i]).hasMatch() && pieces[i].toInt() <= 100)
+            e.percent = pieces[i].toInt();
+        entries.push_back(e);
+    }
+    return entries;
+}
+
+std::vector<ComprehensionEntry> storedComprehension(int scoreCount) {
+    return readComprehensionList(
+        Settings::userString("SpeedTestComprehension", "", kMaxStoredListChars + 1), scoreCount);
 }
 
 std::vector<float> storedValues(const char* keyName) {

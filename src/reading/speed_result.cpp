@@ -1,5 +1,7 @@
 #include "reading/speed_result.h"
 
+#include "graph/stored_results.h"
+
 unsigned timedMilliseconds(unsigned now, unsigned startTick, unsigned accumulated) {
     return now - startTick + accumulated;
 }
@@ -18,5 +20,17 @@ QString speedMessage(const ReadingSpeed& speed) {
 bool appendScore(QString& stored, float wordsPerMinute) {
     if (stored.size() >= kScoreListLimit) return false;
     stored += QString::asprintf(" %4.2f", double(wordsPerMinute));
+    return true;
+}
+
+bool appendResult(QString& scores, QString& comprehension, float wordsPerMinute,
+                  const QString& entry) {
+    const qsizetype count = storedPieces(scores).size();
+    if (!appendScore(scores, wordsPerMinute)) return false;
+    QStringList entries = storedPieces(comprehension).mid(0, count);
+    while (entries.size() < count)
+        entries << QStringLiteral("-");
+    entries << entry;
+    comprehension = QLatin1Char(' ') + entries.join(QLatin1Char(' '));
     return true;
 }

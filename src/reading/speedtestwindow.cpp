@@ -8,6 +8,9 @@
 #include "platform/help.h"
 #include "platform/locations.h"
 #include "platform/message_box.h"
+#include "reading/comprehension.h"
+#include "reading/comprehensiondialog.h"
+#include "reading/question_file.h"
 #include "reading/scr.h"
 #include "reading/speed_result.h"
 #include "shell/globals.h"
@@ -16,6 +19,8 @@
 
 #include <QCloseEvent>
 #include <QFile>
+
+#include <cstdio>
 
 const char* const SpeedTestWindow::kEndLine = "\n*** PRESS THE SPACE BAR NOW ***";
 
@@ -65,9 +70,12 @@ void SpeedTestWindow::loadReading() {
     SetLoadFile();
     // Only a new text puts its end off the page again; a resumed timing keeps it.
     NearEnd = false;
+    questionFile_.clear();
     if (Box->load(LoadFile)) {
         Box->addto(QString::fromLatin1(kEndLine));
         Box->TextAllRedraw(nullptr, 0);
+        // Only the numbered texts have questions.
+        if (SpeedTest && !ownFile) questionFile_ = questionFileName(LoadFile);
     }
     readingLoaded_ = true;
     if (SpeedTest && !ownFile) advanceSpeedTestNumber();
@@ -166,18 +174,23 @@ void SpeedTestWindow::CMTimerStop() {
         readingSpeed(Box->TextLength(), timedMilliseconds(now, StartTick, kept));
     if (Timed) {
         MessageBox(this, speedMessage(speed), QStringLiteral("Speed Test Time"), MB_OK);
+        const QString comprehension = checkComprehension(speed.wordsPerMinute);
         if (MessageBox(this,
                        QStringLiteral("Do you want to save this time (did the test go smoothly)?"),
                        QStringLiteral("Save Results?"), MB_YESNO) == IDYES) {
             QString scores = Settings::userString("SpeedTestScores", "", kScoreListBuffer);
-            if (appendScore(scores, speed.wordsPerMinute))
+            QString entries =
+                Settings::userString("SpeedTestComprehension", "", kComprehensionListBuffer);
+            if (appendResult(scores, entries, speed.wordsPerMinute, comprehension)) {
                 Settings::writeUserString("SpeedTestScores", scores);
-            else
+                Settings::writeUserString("SpeedTestComprehension", entries);
+            } else {
                 MessageBox(this,
                            QStringLiteral("Future scores will not be recorded as so many speed "
                                           "tests have been done.  Change Your user name and start "
                                           "again."),
                            QString(), MB_OK);
+            }
         }
         if (MessageBox(this, QStringLiteral("Do you want to look at your previous scores?"),
                        QStringLiteral("Results"), MB_YESNO) == IDYES &&
@@ -185,6 +198,23 @@ void SpeedTestWindow::CMTimerStop() {
             runStoredGraph(this, QStringLiteral("SpeedTestScores"), QStringLiteral("SpeedGraph"));
     }
     close();
+}
+
+QString SpeedTestWindow::checkComprehension(float wordsPerMinute) {
+    if (!SpeedTest) return practiceEntry();
+    if (questionFile_.isEmpty()) return noCheckEntry();
+    const QuestionFile file = readQuestionFile(questionFile_);
+    if (!file.ok()) {
+        // A broken file costs this test its check, not the run.
+        std::fprintf(stderr, "SkimSprinter: %s\n",
+                     qPrintable(questionFileProblem(Locations::dataPath(questionFile_), file)));
+        return noCheckEntry();
+    }
+    const std::optional<std::vector<int>> answers = askQuestions(this, file.questions);
+    if (!answers) return noCheckEntry();
+    MessageBox(this, comprehensionMessage(file.questions, *answers, wordsPerMinute),
+               QStringLiteral("Comprehension"), MB_OK);
+    return percentEntry(scoreAnswers(file.questions, *answers));
 }
 
 void SpeedTestWindow::CMTimerQuit() {

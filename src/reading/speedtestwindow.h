@@ -4,8 +4,9 @@
 
 // The reading window of practice readings and speed tests: shows the instructions,
 // loads the reading at the first start, times the reading on the millisecond clock
-// (with pauses), and at the end reports the speed, offers to save it in
-// "SpeedTestScores" and closes. Speed tests go through the numbered test texts.
+// (with pauses), and at the end reports the speed, asks the questions of a numbered
+// test, offers to save the speed in "SpeedTestScores" (and the comprehension beside it
+// in "SpeedTestComprehension") and closes. Speed tests go through the numbered test texts.
 class SpeedTestWindow : public TestWindow {
     Q_OBJECT
 public:
@@ -46,7 +47,12 @@ private:
     // Moves "SpeedTestNumber" on, back to 1 when there is no next text.
     void advanceSpeedTestNumber();
     void setCaption(const char* practice, const char* speedTest);
+    // Asks the questions of the text just timed and tells the result; what the comprehension
+    // list gets for this reading.
+    QString checkComprehension(float wordsPerMinute);
 
     // The reading (not the instructions) is on the page for this run.
     bool readingLoaded_ = false;
+    // The questions of the numbered text on the page; empty for any other text.
+    QString questionFile_;
 };

@@ -4,6 +4,7 @@
 #include "drill/record_file.h"
 #include "platform/art.h"
 #include "platform/sound.h"
+#include "reading/question_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -115,6 +116,36 @@ TEST(DataTree, ReadingsAreListedNumberedAndPlainWithLinesThatFitTheWindow) {
     }
 }
 
+TEST(DataTree, EverySpeedTestHasEightQuestionsWithTheRightAnswersSpreadOverThePlaces) {
+    for (const QString mode : {"bas", "adv"}) {
+        const QDir dir(kDataDir + "/st_" + mode);
+        const QStringList texts = dir.entryList({"st*.dat"}), files = dir.entryList({"st*.q"});
+        EXPECT_EQ(files.size(), texts.size()) << "a question file for every test, and no other";
+        for (const QString& text : texts) {
+            const QString name = "st_" + mode + "/" + questionFileName(text);
+            SCOPED_TRACE(name.toStdString());
+            QFile f(kDataDir + "/" + name);
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+            // Four options with one "+" each, or the parser says where not.
+            const QuestionFile file = parseQuestions(QString::fromUtf8(f.readAll()));
+            ASSERT_TRUE(file.ok()) << file.errorLine << ": " << file.error.toStdString();
+            ASSERT_EQ(file.questions.size(), 8u);
+            int atPlace[kOptionsPerQuestion] = {};
+            for (const Question& q : file.questions) {
+                ++atPlace[q.correct];
+                EXPECT_EQ(QSet<QString>(q.options.begin(), q.options.end()).size(),
+                          kOptionsPerQuestion)
+                    << "an option twice: " << q.text.toStdString();
+            }
+            // No place is a safe guess for a reader who has not read the text.
+            for (int place = 0; place < kOptionsPerQuestion; ++place) {
+                EXPECT_GE(atPlace[place], 1) << "place " << place + 1;
+                EXPECT_LE(atPlace[place], 3) << "place " << place + 1;
+            }
+        }
+    }
+}
+
 TEST(DataTree, EveryHelpTopicHasAPageInTheContentsAndNoLinkIsDead) {
     static const QRegularExpression href(QStringLiteral("href\\s*=\\s*[\"']([^\"':#]*)[\"'#]"),
                                          QRegularExpression::CaseInsensitiveOption);
@@ -127,8 +158,8 @@ TEST(DataTree, EveryHelpTopicHasAPageInTheContentsAndNoLinkIsDead) {
     };
     // Every context number a Help command or button of the program asks for.
     const QStringList contents = links("contents.html");
-    for (int topic : {2, 4, 10, 16, 18, 19, 21, 26, 27, 29, 30, 31, 32, 33, 34, 35, 37, 38, 39,
-                      40, 42, 43, 44, 45, 46, 47}) {
+    for (int topic : {2,  4,  10, 16, 18, 19, 21, 26, 27, 29, 30, 31, 32, 33,
+                      34, 35, 37, 38, 39, 40, 42, 43, 44, 45, 46, 47, 200}) {
         const QString page = QStringLiteral("topic%1.html").arg(topic);
         EXPECT_FALSE(readText("help/" + page).trimmed().isEmpty()) << "no page " << topic;
         EXPECT_TRUE(contents.contains(page)) << "contents does not link topic " << topic;

@@ -1,0 +1,129 @@
+// The question files, the score of a check and how results are stored, as rules.
+
+#include "reading/comprehension.h"
+#include "reading/question_file.h"
+#include "reading/speed_result.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const char* const kGood = "# comment\r\n"
+                          "What makes dough stretchy?\r\n"
+                          "- the sugar\r\n"
+                          "+ gluten\r\n"
+                          "-  the salt  \r\n"
+                          "- the air\r\n"
+                          "\r\n"
+                          "\r\n"
+                          "Which comes last?\n"
+                          "- shaping\n"
+                          "- proving\n"
+                          "# a note between options\n"
+                          "- kneading\n"
+                          "+ baking";
+
+// A question whose options are "a".."d", the one at `correct` right.
+Question question(const QString& text, int correct) {
+    return {text, {"a", "b", "c", "d"}, correct};
+}
+
+} // namespace
+
+TEST(QuestionFile, BlocksBecomeQuestionsAndEveryBrokenBlockIsNamedByItsLine) {
+    const QuestionFile good = parseQuestions(QString::fromUtf8("\xEF\xBB\xBF") + kGood);
+    ASSERT_TRUE(good.ok()) << good.error.toStdString();
+    ASSERT_EQ(good.questions.size(), 2u);
+    EXPECT_EQ(good.questions[0].text, "What makes dough stretchy?");
+    EXPECT_EQ(good.questions[0].options,
+              QStringList({"the sugar", "gluten", "the salt", "the air"}));
+    EXPECT_EQ(good.questions[0].correct, 1);
+    EXPECT_EQ(good.questions[1].correct, 3);
+
+    const QString block = "Q?\n- a\n- b\n- c\n+ d\n\n";
+    const std::tuple<const char*, QString, int> bad[] = {
+        {"empty file", "", 0},
+        {"only comments", "# nothing\n\n", 0},
+        {"no +", block + "Q?\n- a\n- b\n- c\n- d\n", 7},
+        {"two +", block + "Q?\n+ a\n- b\n+ c\n- d\n", 10},
+        {"three options", block + "Q?\n- a\n+ b\n- c\n\nQ?\n", 7},
+        {"five options", block + "Q?\n- a\n+ b\n- c\n- d\n- e\n", 12},
+        {"empty question", block + "+ a\n- b\n- c\n- d\n", 7},
+        {"empty option", "Q?\n- a\n+\n- c\n- d\n", 3},
+        {"not an option", "Q?\n- a\n+ b\nc\n- d\n", 4},
+    };
+    for (const auto& [what, text, line] : bad) {
+        const QuestionFile file = parseQuestions(text);
+        EXPECT_FALSE(file.ok()) << what;
+        EXPECT_TRUE(file.questions.empty()) << what; // never half a file
+        EXPECT_EQ(file.errorLine, line) << what << ": " << file.error.toStdString();
+    }
+    QuestionFile twoPlus = parseQuestions(std::get<1>(bad[3]));
+    EXPECT_EQ(questionFileProblem("/data/st_bas/st3.q", twoPlus).toStdString(),
+              "/data/st_bas/st3.q:10: a second option marked \"+\"");
+    EXPECT_EQ(questionFileName("st_adv/st10.dat"), "st_adv/st10.q");
+}
+
+TEST(Comprehension, ScoreEffectiveSpeedAndTheWrongAnswersInTheMessage) {
+    std::vector<Question> eight;
+    for (int i = 0; i < 8; ++i)
+        eight.push_back(question(QStringLiteral("Question text %1?").arg(i + 1), i % 4));
+    const std::vector<int> right = {0, 1, 2, 3, 0, 1, 2, 3};
+    // The answers given, the head of the message, whether the advice follows.
+    const std::tuple<std::vector<int>, const char*, bool> cases[] = {
+        {right,
+         "You answered 8 of 8 questions correctly (100%).\n"
+         "Your effective reading speed is 200.00 words per minute.",
+         false},
+        {{1, 2, 3, 0, 1, 2, 3, 0},
+         "You answered 0 of 8 questions correctly (0%).\n"
+         "Your effective reading speed is 0.00 words per minute.",
+         true},
+        {{0, 1, 2, 3, 0, 1, 0, 0},
+         "You answered 6 of 8 questions correctly (75%).\n"
+         "Your effective reading speed is 150.00 words per minute.",
+         false},
+        {{0, 1, 2, 3, 0, 0, 0, 0},
+         "You answered 5 of 8 questions correctly (63%).\n"
+         "Your effective reading speed is 125.00 words per minute.",
+         true},
+    };
+    for (const auto& [answers, head, advice] : cases) {
+        const QString text = comprehensionMessage(eight, answers, 200.0f);
+        EXPECT_TRUE(text.startsWith(head)) << text.toStdString();
+        EXPECT_EQ(text.contains("reading a little slower"), advice) << head;
+        for (int i = 0; i < 8; ++i)
+            EXPECT_EQ(text.contains(QStringLiteral("Question %1: Question text %1?\nThe answer: %2")
+                                        .arg(i + 1)
+                                        .arg(QChar('a' + i % 4))),
+                      answers[size_t(i)] != right[size_t(i)])
+                << head << " question " << i + 1;
+    }
+    // 70 % is the aim itself: 7 of 10 gets no advice, 2 of 3 (67 %) does.
+    EXPECT_FALSE((ComprehensionScore{7, 10}.belowAim()));
+    EXPECT_TRUE((ComprehensionScore{2, 3}.belowAim()));
+    EXPECT_EQ((ComprehensionScore{2, 3}.percent()), 67);
+}
+
+TEST(Comprehension, TheListStaysAlignedWithTheScoresAndAFullScoreListRefusesBoth) {
+    // Scores and comprehension list before, the entry, the comprehension list after.
+    const std::tuple<QString, QString, QString, QString> cases[] = {
+        {"", "", "75", " 75"},
+        {" 200.00 210.00 190.00", "", "75", " - - - 75"}, // older scores without a check
+        {" 200.00 210.00", " 80", "p", " 80 - p"},
+        {" 200.00", " 80 90 40 abc", "-", " 80 -"},         // longer than the scores: cut
+        {" 200.00 210.00", "abc ", "75", " abc - 75"},      // a trailing space is no entry
+        {" 200.00  210.00", " 60  70", "75", " 60  70 75"}, // an empty piece is one
+    };
+    for (const auto& [scoresBefore, before, entry, after] : cases) {
+        QString scores = scoresBefore, list = before;
+        ASSERT_TRUE(appendResult(scores, list, 200.0f, entry));
+        EXPECT_EQ(scores, scoresBefore + " 200.00");
+        EXPECT_EQ(list, after) << before.toStdString();
+    }
+    QString full = QStringLiteral(" 215.35").repeated(140), list = " 75";
+    ASSERT_EQ(full.size(), 980);
+    EXPECT_FALSE(appendResult(full, list, 200.0f, "80"));
+    EXPECT_EQ(full.size(), 980);
+    EXPECT_EQ(list, " 75");
+}
