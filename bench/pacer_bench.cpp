@@ -32,6 +32,7 @@ public:
     void SetupWindow() override {
         Box = new ScrollTextBox(1);
         TestWindow::SetupWindow();
+        stopTimer(2); // the scrolling hint would block the loop in a message box
     }
     void LoadInitial() override {}
     void FinishedScrolling() override {}

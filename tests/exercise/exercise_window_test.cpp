@@ -477,3 +477,43 @@ TEST_F(Exercise, PacedRevealToTheEndShowsTheMessageThenCloses) {
     EXPECT_TRUE(script.finished());
     EXPECT_FALSE(window->isVisible());
 }
+
+TEST_F(Exercise, PacedRevealOfBadTextsEndsOrWaitsSensibly) {
+    FakeClock clock;
+    QByteArray longLine(10000, 'x');
+    for (int i = 7; i < longLine.size(); i += 8)
+        longLine[i] = ' ';
+    reading("pr_bas/p2.dat", longLine + "\n");
+    reading("pr_bas/p3.dat", "\n\n   \n\n");
+    auto pace = [this](int target) {
+        script.then([target](QWidget& w) {
+            if (auto* d = qobject_cast<PacerDialog*>(&w)) d->targetBox()->setValue(target);
+            return ModalScript::press(w, 1);
+        });
+        window->Command(CM_PACEDREVEAL);
+    };
+    // One line of 10,000 characters at 1500 wpm: 80 s, then the end.
+    open(true, 2);
+    pace(1500);
+    script.answer("Paced Reveal", "Words read: 2000\nTime paced: 1:20", IDOK);
+    for (int i = 0; i < 2000 && window->pacing(); ++i) {
+        clock.now += 100;
+        window->pacedSession()->pacer().tick();
+    }
+    EXPECT_TRUE(script.finished());
+    EXPECT_FALSE(window->isVisible());
+
+    // Only blank lines: nothing to reveal, over at the first tick.
+    open(true, 3);
+    pace(300);
+    script.answer("Paced Reveal", "Words read: 0", IDOK);
+    clock.now += 100;
+    window->pacedSession()->pacer().tick();
+    EXPECT_TRUE(script.finished());
+    EXPECT_FALSE(window->isVisible());
+
+    // Nothing loaded: no dialog, nothing paced.
+    open(false);
+    window->Command(CM_PACEDREVEAL);
+    EXPECT_FALSE(window->pacing());
+}

@@ -3,6 +3,7 @@
 #include "reading/paced_session.h"
 #include "reading/pacerdialog.h"
 
+#include <QApplication>
 #include <QSpinBox>
 
 namespace {
@@ -139,12 +140,16 @@ TEST_F(PacedReading, BadTextsAndChangesWhilePacingEndSensibly) {
     }
 }
 
-TEST_F(PacedReading, ANewFontOrSmoothnessKeepsThePaceAndOtherTextsOrQuitEndIt) {
+TEST_F(PacedReading, ANewFontSizeOrSmoothnessKeepsThePaceAndOtherTextsOrQuitEndIt) {
     startPacing(300);
     for (int i = 0; i < 3000; ++i) { // 15 s: 375 characters
         clock.now += 5;
         window->pacedSession()->pacer().tick();
         if (i == 1000) window->Command(CM_FONTLARGER);
+        if (i == 1500) {
+            window->resize(window->width(), window->height() + 37);
+            QApplication::processEvents();
+        }
         if (i == 2000) window->Command(CM_SCROLLCOURSE);
     }
     // The page snapped back to a line start and was scrolled on again to the pace.
