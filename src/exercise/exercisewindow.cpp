@@ -226,6 +226,8 @@ void ExerciseWindow::EvTimer(int id) {
 
 void ExerciseWindow::PostDraw() {
     if (slider) slider->update();
+    // A full drawing hid the current line's groups: those the pace has passed show again now.
+    if (pacing()) paced_->pacer().tick();
 }
 
 void ExerciseWindow::FinishedScrolling() {

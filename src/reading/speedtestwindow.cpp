@@ -93,6 +93,11 @@ void SpeedTestWindow::pacedReadingEnded() {
     close();
 }
 
+void SpeedTestWindow::PostDraw() {
+    // A full redraw put the page back to a line start: scroll on to the pace now.
+    if (pacing()) paced_->pacer().tick();
+}
+
 void SpeedTestWindow::EvKeyDown(int key, bool autoRepeat) {
     if (pacing()) {
         stopTimer(2);

@@ -25,6 +25,7 @@ public:
     void FinishedScrolling() override;
     void CMContents() override;
     void EvKeyDown(int key, bool autoRepeat) override;
+    void PostDraw() override;
     void EvKeyUp(int key, bool autoRepeat) override;
 
     void CMTimerStart();

@@ -154,6 +154,12 @@ TEST_F(PacedReading, ANewFontSizeOrSmoothnessKeepsThePaceAndOtherTextsOrQuitEndI
     }
     // The page snapped back to a line start and was scrolled on again to the pace.
     EXPECT_NEAR(window->Box->StartChar, 375, 50);
+    // A full redraw (a paint request) snaps to the line start and is scrolled on at once.
+    const int steps = window->Box->StepCount, top = window->Box->StartChar;
+    ASSERT_GT(steps, 0);
+    window->EvTimer(1);
+    EXPECT_EQ(window->Box->StepCount, steps);
+    EXPECT_EQ(window->Box->StartChar, top);
     EXPECT_EQ(caption(), "SkimSprinter Practice Reading - [paced 300 wpm]");
 
     // Another text: the paced run is given up without a message.
