@@ -77,6 +77,9 @@ public:
     std::vector<QString> groups;
     int lastLineDrawn = -1;
 
+    // Characters of the current line shown as words so far.
+    int revealedChars() const { return groupStart; }
+
 private:
     int lineX = 0;                // x of the current line
     std::vector<int> lineOffsets; // its characters' offsets

@@ -1,13 +1,17 @@
 #include "exercise/exercisewindow.h"
 
 #include "exercise/edx.h"
+#include "exercise/reveal_pace.h"
 #include "lesson/lesson.h"
 #include "platform/help.h"
+#include "reading/paced_session.h"
+#include "reading/pacerdialog.h"
 #include "reading/readingpage.h"
 #include "shell/globals.h"
 #include "shell/settings.h"
 
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QSlider>
@@ -35,9 +39,14 @@ ExerciseWindow::ExerciseWindow(QWidget* parent, Lesson* lesson, const QString& c
     releaseTimer_ = new QTimer(this);
     releaseTimer_->setSingleShot(true);
     connect(releaseTimer_, &QTimer::timeout, this, [this] { settleRelease(); });
+    commands.add(CM_PACEDREVEAL, [this] { CMPacedReveal(); });
 }
 
-ExerciseWindow::~ExerciseWindow() = default;
+ExerciseWindow::~ExerciseWindow() {
+    // Before the box goes with the base window.
+    paced_.reset();
+    pace_.reset();
+}
 
 ExerciseBox* ExerciseWindow::box() const {
     return static_cast<ExerciseBox*>(Box);
@@ -52,7 +61,13 @@ void ExerciseWindow::SetupWindow() {
     division =
         Division::ClampDivision(Settings::userInt("ExerciseDivision", Division::kDefaultDivision));
     Box = new ExerciseBox(division);
+    pace_ = std::make_unique<RevealPace>(*box());
+    paced_ = std::make_unique<PacedSession>(*this, *pace_, QStringLiteral("SkimSprinter Exercises"),
+                                            QStringLiteral("Paced Reveal"));
+    paced_->onEnded = [this] { pacedRevealEnded(); };
     TestWindow::SetupWindow();
+    removeMenuItem(CM_PACEDREADING);
+    setMenuShortcut(CM_PACEDREVEAL, QKeySequence(Qt::CTRL | Qt::Key_P));
     // No timing in the exercise: the first menu (Timer) goes.
     if (Menu && !Menu->actions().isEmpty()) Menu->removeAction(Menu->actions().first());
 
@@ -101,7 +116,35 @@ void ExerciseWindow::CMStartGo() {
     loadReading();
 }
 
+bool ExerciseWindow::pacing() const {
+    return paced_ && paced_->active();
+}
+
+void ExerciseWindow::CMPacedReveal() {
+    // Nothing loaded (the choice of a file was cancelled): nothing to reveal.
+    if (pacing() || Box->DisplayText.isEmpty()) return;
+    int target = 0, raise = 0;
+    if (!PacerDialog::ask(this, target, raise)) return;
+    stopTimer(2);
+    // Keys steer the pacer now; a key held before it started reveals nothing more.
+    keyHeld = 0;
+    captionBeforePacing_ = windowTitle();
+    endReached_ = false;
+    pace_->restart();
+    paced_->start(target, raise);
+}
+
+void ExerciseWindow::pacedRevealEnded() {
+    setWindowTitle(captionBeforePacing_);
+    // At the end of the reading the window closes as it does without the pacer.
+    if (endReached_) close();
+}
+
 void ExerciseWindow::EvKeyDown(int key, bool autoRepeat) {
+    if (pacing()) {
+        if (!isModifier(key)) paced_->key(key, autoRepeat);
+        return;
+    }
     if (autoRepeat || keyHeld != 0 || isModifier(key)) return;
     // Nothing loaded (the choice of a file was cancelled): nothing to reveal or end.
     if (Box->DisplayText.isEmpty()) return;
@@ -111,6 +154,7 @@ void ExerciseWindow::EvKeyDown(int key, bool autoRepeat) {
 }
 
 void ExerciseWindow::EvKeyUp(int key, bool autoRepeat) {
+    if (pacing()) return;
     if (autoRepeat || key != keyHeld) return;
     keyHeld = 0;
     box()->ScrollIt();
@@ -182,14 +226,28 @@ void ExerciseWindow::EvTimer(int id) {
 
 void ExerciseWindow::PostDraw() {
     if (slider) slider->update();
+    // A full drawing hid the current line's groups: those the pace has passed show again now.
+    if (pacing()) paced_->pacer().tick();
 }
 
 void ExerciseWindow::FinishedScrolling() {
+    endReached_ = true;
+    // The pacer shows its message first, then closes.
+    if (pacing()) {
+        pace_->reachedEnd();
+        return;
+    }
     close();
 }
 
 void ExerciseWindow::EvClose() {
     close();
+}
+
+void ExerciseWindow::closeEvent(QCloseEvent* event) {
+    // Quit, a close or the monitor switching activities while pacing: no message.
+    if (pacing()) paced_->abandon();
+    TestWindow::closeEvent(event);
 }
 
 bool ExerciseWindow::CanClose() {

@@ -2,7 +2,11 @@
 
 #include "reading/testwindow.h"
 
+#include <memory>
+
 class ExerciseBox;
+class PacedSession;
+class RevealPace;
 class QSlider;
 class QTimer;
 
@@ -33,6 +37,10 @@ public:
     bool CanClose() override;
     void CMContents() override;
     void TextLoaded() override {}
+    // Asks for a target and reveals the groups by the clock from the current line.
+    void CMPacedReveal();
+    bool pacing() const;
+    PacedSession* pacedSession() const { return paced_.get(); }
 
     // Acts on a key release still waiting to be told apart from auto-repeat.
     void settleRelease();
@@ -53,9 +61,15 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void loadReading();
+    void pacedRevealEnded();
+    std::unique_ptr<RevealPace> pace_;
+    std::unique_ptr<PacedSession> paced_;
+    QString captionBeforePacing_;
+    bool endReached_ = false;
     // X11 repeats a held key as a release and a press at the same moment, and
     // does not always get them marked as repeats: a release waits this long for
     // its press before it counts.

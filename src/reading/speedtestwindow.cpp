@@ -11,6 +11,9 @@
 #include "reading/comprehension.h"
 #include "reading/comprehensiondialog.h"
 #include "reading/question_file.h"
+#include "reading/paced_session.h"
+#include "reading/pacerdialog.h"
+#include "reading/reading_pace.h"
 #include "reading/scr.h"
 #include "reading/speed_result.h"
 #include "shell/globals.h"
@@ -19,6 +22,7 @@
 
 #include <QCloseEvent>
 #include <QFile>
+#include <QKeySequence>
 
 #include <cstdio>
 
@@ -41,13 +45,71 @@ SpeedTestWindow::SpeedTestWindow(QWidget* parent, Lesson* lesson, const QString&
     commands.add(CM_TIMERSTOP, [this] { CMTimerStop(); });
     commands.add(CM_TIMERQUIT, [this] { CMTimerQuit(); });
     commands.add(CM_STARTGO, [this] { CMStartGo(); });
+    commands.add(CM_PACEDREADING, [this] { CMPacedReading(); });
 }
 
-SpeedTestWindow::~SpeedTestWindow() = default;
+SpeedTestWindow::~SpeedTestWindow() {
+    // Before the box goes with the base window.
+    paced_.reset();
+    pace_.reset();
+}
 
 void SpeedTestWindow::SetupWindow() {
     Box = new ScrollTextBox(1);
+    pace_ = std::make_unique<ReadingPace>(*Box);
+    paced_ = std::make_unique<PacedSession>(*this, *pace_,
+                                            QStringLiteral("SkimSprinter Practice Reading"),
+                                            QStringLiteral("Paced Reading"));
+    paced_->onEnded = [this] { pacedReadingEnded(); };
     TestWindow::SetupWindow();
+    removeMenuItem(CM_PACEDREVEAL);
+    // A test measures; only practice readings are paced.
+    if (SpeedTest)
+        removeMenuItem(CM_PACEDREADING);
+    else
+        setMenuShortcut(CM_PACEDREADING, QKeySequence(Qt::CTRL | Qt::Key_P));
+}
+
+bool SpeedTestWindow::pacing() const {
+    return paced_ && paced_->active();
+}
+
+void SpeedTestWindow::CMPacedReading() {
+    if (SpeedTest || pacing()) return;
+    int target = 0, raise = 0;
+    if (!PacerDialog::ask(this, target, raise)) return;
+    // From the top, as a timed start: a running reading ends first.
+    if (!TerminateTiming() || !readingChosen()) return;
+    loadReading();
+    stopTimer(2);
+    playSound("sound/sttmon.wav");
+    StartGoEnable = 0;
+    StartTimerEnable = 0;
+    PauseEnable = 0;
+    StopEnable = 1;
+    EvCommandEnable();
+    paced_->start(target, raise);
+}
+
+void SpeedTestWindow::pacedReadingEnded() {
+    playSound("sound/sttmoff.wav");
+    setCaption("SkimSprinter Practice Reading - [finished]", "");
+    // It counts as read, as any practice reading does when it closes.
+    close();
+}
+
+void SpeedTestWindow::PostDraw() {
+    // A full redraw put the page back to a line start: scroll on to the pace now.
+    if (pacing()) paced_->pacer().tick();
+}
+
+void SpeedTestWindow::EvKeyDown(int key, bool autoRepeat) {
+    if (pacing()) {
+        stopTimer(2);
+        paced_->key(key, autoRepeat);
+        return;
+    }
+    TestWindow::EvKeyDown(key, autoRepeat);
 }
 
 void SpeedTestWindow::LoadInitial() {
@@ -140,6 +202,8 @@ void SpeedTestWindow::CMTimerPause() {
 }
 
 bool SpeedTestWindow::TerminateTiming() {
+    // Another text while pacing: the paced run is given up without its message.
+    if (pacing()) paced_->abandon();
     if (!NearEnd && Timed) {
         const int answer = MessageBox(
             this,
@@ -162,6 +226,10 @@ bool SpeedTestWindow::TerminateTiming() {
 }
 
 void SpeedTestWindow::CMTimerStop() {
+    if (pacing()) {
+        paced_->end();
+        return;
+    }
     const unsigned kept = Accumulated;
     const int state = State;
     if (!TerminateTiming()) return;
@@ -222,6 +290,8 @@ void SpeedTestWindow::CMTimerQuit() {
 }
 
 void SpeedTestWindow::closeEvent(QCloseEvent* event) {
+    // Quit or a close while pacing gives the run up quietly.
+    if (pacing()) paced_->abandon();
     if (State == 1) {
         State = 0;
         MessageBox(this, QStringLiteral("You have aborted this timing."),
@@ -231,7 +301,9 @@ void SpeedTestWindow::closeEvent(QCloseEvent* event) {
 }
 
 void SpeedTestWindow::FinishedScrolling() {
-    if (State != 0)
+    if (pacing())
+        paced_->end();
+    else if (State != 0)
         CMTimerStop();
     else
         MessageBox(this,
@@ -245,8 +317,8 @@ void SpeedTestWindow::CMContents() {
 }
 
 void SpeedTestWindow::EvKeyUp(int key, bool autoRepeat) {
-    // A held space bar is one press and one release.
-    if (key != Qt::Key_Space || autoRepeat) return;
+    // A held space bar is one press and one release; while pacing it pauses on its press.
+    if (key != Qt::Key_Space || autoRepeat || pacing()) return;
     if (State != 0)
         CMTimerStop();
     else if (SpeedTest || Timed)

@@ -2,6 +2,11 @@
 
 #include "reading/testwindow.h"
 
+#include <memory>
+
+class PacedSession;
+class ReadingPace;
+
 // The reading window of practice readings and speed tests: shows the instructions,
 // loads the reading at the first start, times the reading on the millisecond clock
 // (with pauses), and at the end reports the speed, asks the questions of a numbered
@@ -20,12 +25,18 @@ public:
     void CMStartGo() override;
     void FinishedScrolling() override;
     void CMContents() override;
+    void EvKeyDown(int key, bool autoRepeat) override;
+    void PostDraw() override;
     void EvKeyUp(int key, bool autoRepeat) override;
 
     void CMTimerStart();
     void CMTimerPause();
     void CMTimerStop();
     void CMTimerQuit();
+    // Asks for a target and scrolls the reading from its top at that pace.
+    void CMPacedReading();
+    bool pacing() const;
+    PacedSession* pacedSession() const { return paced_.get(); }
 
     // The line every reading ends with, counted in its length.
     static const char* const kEndLine;
@@ -51,8 +62,12 @@ private:
     // list gets for this reading.
     QString checkComprehension(float wordsPerMinute);
 
+    void pacedReadingEnded();
+
     // The reading (not the instructions) is on the page for this run.
     bool readingLoaded_ = false;
     // The questions of the numbered text on the page; empty for any other text.
     QString questionFile_;
+    std::unique_ptr<ReadingPace> pace_;
+    std::unique_ptr<PacedSession> paced_;
 };

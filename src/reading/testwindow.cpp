@@ -456,6 +456,13 @@ void TestWindow::removeMenuItem(int id) {
     delete a;
 }
 
+void TestWindow::setMenuShortcut(int id, const QKeySequence& keys) {
+    if (QAction* a = menuItem(id)) {
+        a->setShortcut(keys);
+        a->setShortcutContext(Qt::WindowShortcut);
+    }
+}
+
 void TestWindow::showEvent(QShowEvent* event) {
     SWindow::showEvent(event);
     if (shownOnce_) return;

@@ -7,6 +7,7 @@
 #include <QMap>
 
 class QAction;
+class QKeySequence;
 class QMenuBar;
 class QProgressBar;
 class QTimer;
@@ -37,6 +38,9 @@ enum ReadingCommand : int {
     CM_SPEEDRESULTS = 129,
     CM_ABOUT = 130,
     CM_CONTENTS = 133,
+    // Ours, beyond the described menu.
+    CM_PACEDREADING = 200,
+    CM_PACEDREVEAL = 201,
 };
 
 // The frame window a reading scrolls in: the text box, the progress bar above the
@@ -142,9 +146,11 @@ protected:
     void startTimer(int id, int ms);
     void stopTimer(int id);
     void setCheckedItem(int id);
+    void removeMenuItem(int id);
+    // Gives a menu item a key of its own; the menu shows it beside the text.
+    void setMenuShortcut(int id, const QKeySequence& keys);
 
 private:
-    void removeMenuItem(int id);
     void placeProgress();
     void setSmoothness(int id, int setting);
     // The file dialog; false when nothing was chosen.

@@ -5,12 +5,15 @@
 #include "lesson/lessonmonitor.h"
 #include "platform/profile.h"
 #include "reading/lstdialog.h"
+#include "reading/paced_session.h"
+#include "reading/pacerdialog.h"
 #include "reading/readingpage.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QSlider>
+#include <QSpinBox>
 
 namespace {
 
@@ -391,4 +394,126 @@ TEST_F(Exercise, QuickLessonRunsEveryActivityToTheLastQuestion) {
     mon->EvTimer(1);
     EXPECT_TRUE(script.finished());
     EXPECT_EQ(mon->lessonPlan, 4);
+}
+
+// Paced reveal: the groups show by the clock, the line moves on after its last.
+TEST_F(Exercise, PacedRevealShowsTheGroupsByTheClock) {
+    FakeClock clock;
+    open();
+    EXPECT_EQ(window->menuItem(CM_PACEDREVEAL)->shortcut(), QKeySequence("Ctrl+P"));
+    EXPECT_EQ(window->menuItem(CM_PACEDREADING), nullptr);
+    script.then([](QWidget& w) {
+        EXPECT_EQ(w.windowTitle(), "Pacer");
+        auto* d = qobject_cast<PacerDialog*>(&w);
+        if (d) d->targetBox()->setValue(300); // 25 characters a second
+        return ModalScript::press(w, 1);
+    });
+    window->Command(CM_PACEDREVEAL);
+    ASSERT_TRUE(script.finished());
+    EXPECT_EQ(window->windowTitle(), "SkimSprinter Exercises - [paced 300 wpm]");
+    // Where each group of the first line ends, in characters.
+    std::vector<int> ends;
+    for (const QString& g : box()->groups)
+        ends.push_back((ends.empty() ? 0 : ends.back()) + int(g.size()));
+    ASSERT_GT(ends.size(), 1u);
+    auto& pacer = window->pacedSession()->pacer();
+    for (int ms = 40; box()->lineText == kLine1; ms += 40) {
+        clock.now += 40;
+        pacer.tick();
+        if (box()->lineText != kLine1) break;
+        // Shown: every group whose characters the pace has covered, no more.
+        const double covered = ms * 0.025;
+        int shown = 0;
+        for (int end : ends)
+            if (end <= covered + 1e-9) shown = end;
+        ASSERT_EQ(box()->revealedChars(), shown) << "at " << ms << " ms";
+    }
+    // The line scrolled at once after its last group; the next one starts hidden.
+    EXPECT_EQ(box()->lineText, kLine2);
+    EXPECT_EQ(finishedLines(), QStringList{kLine1});
+    // Keys steer, they do not reveal.
+    press(Qt::Key_Up);
+    release(Qt::Key_Up);
+    EXPECT_EQ(window->windowTitle(), "SkimSprinter Exercises - [paced 310 wpm]");
+    EXPECT_EQ(box()->revealedChars(), 0);
+
+    // A new shadow size cuts again and goes on from the current line.
+    clock.now += 1000;
+    pacer.tick();
+    const int before = box()->revealedChars();
+    window->shadowSlider()->setValue(20);
+    EXPECT_EQ(box()->groupCount, 1);
+    clock.now += 1;
+    pacer.tick();
+    // The line is one group now, longer than the pace has covered.
+    EXPECT_GT(before, 0);
+    EXPECT_EQ(box()->revealedChars(), 0);
+    // A second more covers it and the empty line after it, not line 4.
+    clock.now += 1000;
+    pacer.tick();
+    EXPECT_EQ(box()->lineText, kLine4);
+
+    script.answer("Paced Reveal", "Words read:", IDOK);
+    press(Qt::Key_Escape);
+    EXPECT_TRUE(script.finished());
+    EXPECT_FALSE(window->pacing());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowTitle(), "SkimSprinter Exercises");
+}
+
+TEST_F(Exercise, PacedRevealToTheEndShowsTheMessageThenCloses) {
+    FakeClock clock;
+    open();
+    script.then([](QWidget& w) {
+        if (auto* d = qobject_cast<PacerDialog*>(&w)) d->targetBox()->setValue(1500);
+        return ModalScript::press(w, 1);
+    });
+    window->Command(CM_PACEDREVEAL);
+    script.answer("Paced Reveal", "Words read: 25", IDOK);
+    for (int i = 0; i < 1000 && window->pacing(); ++i) {
+        clock.now += 50;
+        window->pacedSession()->pacer().tick();
+    }
+    EXPECT_TRUE(script.finished());
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(Exercise, PacedRevealOfBadTextsEndsOrWaitsSensibly) {
+    FakeClock clock;
+    QByteArray longLine(10000, 'x');
+    for (int i = 7; i < longLine.size(); i += 8)
+        longLine[i] = ' ';
+    reading("pr_bas/p2.dat", longLine + "\n");
+    reading("pr_bas/p3.dat", "\n\n   \n\n");
+    auto pace = [this](int target) {
+        script.then([target](QWidget& w) {
+            if (auto* d = qobject_cast<PacerDialog*>(&w)) d->targetBox()->setValue(target);
+            return ModalScript::press(w, 1);
+        });
+        window->Command(CM_PACEDREVEAL);
+    };
+    // One line of 10,000 characters at 1500 wpm: 80 s, then the end.
+    open(true, 2);
+    pace(1500);
+    script.answer("Paced Reveal", "Words read: 2000\nTime paced: 1:20", IDOK);
+    for (int i = 0; i < 2000 && window->pacing(); ++i) {
+        clock.now += 100;
+        window->pacedSession()->pacer().tick();
+    }
+    EXPECT_TRUE(script.finished());
+    EXPECT_FALSE(window->isVisible());
+
+    // Only blank lines: nothing to reveal, over at the first tick.
+    open(true, 3);
+    pace(300);
+    script.answer("Paced Reveal", "Words read: 0", IDOK);
+    clock.now += 100;
+    window->pacedSession()->pacer().tick();
+    EXPECT_TRUE(script.finished());
+    EXPECT_FALSE(window->isVisible());
+
+    // Nothing loaded: no dialog, nothing paced.
+    open(false);
+    window->Command(CM_PACEDREVEAL);
+    EXPECT_FALSE(window->pacing());
 }

@@ -1,0 +1,94 @@
+#include "reading/pace_schedule.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr double kMinuteMs = 60000.0;
+
+// Characters per paced millisecond at a target: five characters a word.
+double charsPerMs(int wpm) {
+    return wpm * 5.0 / kMinuteMs;
+}
+
+double minuteEnd(double pacedMs) {
+    return (std::floor(pacedMs / kMinuteMs) + 1.0) * kMinuteMs;
+}
+
+} // namespace
+
+std::vector<double> lineStepWeights(std::span<const int> lineChars, int stepsPerLine) {
+    const int s = std::max(1, stepsPerLine);
+    std::vector<double> weights;
+    weights.reserve(lineChars.size() * size_t(s));
+    for (const int chars : lineChars)
+        weights.insert(weights.end(), size_t(s), std::max(1, chars) / double(s));
+    return weights;
+}
+
+PaceSchedule::PaceSchedule(int targetWpm, int raisePerMinute)
+    : raise_(std::clamp(raisePerMinute, 0, kPaceMaxRaise)) {
+    changes_.push_back({0.0, 0.0, std::clamp(targetWpm, kPaceMinWpm, kPaceMaxWpm)});
+}
+
+int PaceSchedule::targetOf(int level, double pacedMs) const {
+    const long long minutes =
+        static_cast<long long>(std::floor(std::max(0.0, pacedMs) / kMinuteMs));
+    const long long target = level + raise_ * minutes;
+    return static_cast<int>(std::clamp<long long>(target, kPaceMinWpm, kPaceMaxWpm));
+}
+
+int PaceSchedule::targetAt(double pacedMs) const {
+    auto it = std::upper_bound(changes_.begin(), changes_.end(), pacedMs,
+                               [](double t, const Change& c) { return t < c.at; });
+    if (it != changes_.begin()) --it;
+    return targetOf(it->level, pacedMs);
+}
+
+bool PaceSchedule::changeTarget(double pacedMs, int delta) {
+    pacedMs = std::max(pacedMs, changes_.back().at);
+    const int now = targetAt(pacedMs);
+    const int wanted = std::clamp(now + delta, kPaceMinWpm, kPaceMaxWpm);
+    if (wanted == now) return false;
+    const double chars = charsAt(pacedMs);
+    const long long minutes = static_cast<long long>(std::floor(pacedMs / kMinuteMs));
+    // The level is what the target would be without the raises so far.
+    changes_.push_back({pacedMs, chars, static_cast<int>(wanted - raise_ * minutes)});
+    return true;
+}
+
+double PaceSchedule::charsAt(double pacedMs) const {
+    auto it = std::upper_bound(changes_.begin(), changes_.end(), pacedMs,
+                               [](double t, const Change& c) { return t < c.at; });
+    if (it != changes_.begin()) --it;
+    double pos = it->at;
+    double chars = it->chars;
+    while (pos < pacedMs) {
+        const double end = std::min(pacedMs, minuteEnd(pos));
+        chars += charsPerMs(targetOf(it->level, pos)) * (end - pos);
+        pos = end;
+    }
+    return chars;
+}
+
+double PaceSchedule::dueAt(double chars) const {
+    // The last change made before the pace reached `chars`.
+    size_t i = changes_.size() - 1;
+    while (i > 0 && changes_[i].chars > chars)
+        --i;
+    double pos = changes_[i].at;
+    double covered = changes_[i].chars;
+    for (;;) {
+        const double nextChange =
+            i + 1 < changes_.size() ? changes_[i + 1].at : std::numeric_limits<double>::infinity();
+        const double end = std::min(minuteEnd(pos), nextChange);
+        const double rate = charsPerMs(targetOf(changes_[i].level, pos));
+        const double need = chars - covered;
+        if (need <= rate * (end - pos)) return pos + std::max(0.0, need) / rate;
+        covered += rate * (end - pos);
+        pos = end;
+        if (end == nextChange) ++i;
+    }
+}

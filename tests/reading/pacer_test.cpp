@@ -1,0 +1,257 @@
+#include "reading_fixture.h"
+
+#include "reading/pace_schedule.h"
+#include "reading/pace_text.h"
+#include "reading/pacer.h"
+#include "reading/pacerdialog.h"
+
+#include <QPushButton>
+#include <QSpinBox>
+
+#include <functional>
+
+namespace {
+
+// A text of steps with fixed weights.
+class StepText : public PacedText {
+public:
+    explicit StepText(std::vector<double> w) : weights(std::move(w)) {}
+    double pacedChars() const override { return chars; }
+    double nextStepChars() const override { return taken < weights.size() ? weights[taken] : 1; }
+    void takeStep() override { chars += weights[taken++]; }
+    bool atEnd() const override { return taken >= weights.size(); }
+    std::vector<double> weights;
+    size_t taken = 0;
+    double chars = 0;
+};
+
+// 40 lines of 50 characters (line feeds included), 16 steps a line: 2,000
+// characters in steps of 3.125 characters, 125 ms each at 300 wpm.
+std::vector<double> twoThousandCharacters() {
+    return lineStepWeights(std::vector<int>(40, 50), 16);
+}
+
+struct PacedRun {
+    double pacedEnd = -1;
+    unsigned wallEnd = 0;
+    int targetAtEnd = 0;
+};
+
+// Ticks the pacer every tickMs of the fake clock until it finishes; `during` sees
+// each tick's paced time before the tick.
+PacedRun runToTheEnd(FakeClock& clock, int wpm, int raise, int tickMs,
+                     const std::function<void(Pacer&, double)>& during = {}) {
+    StepText text(twoThousandCharacters());
+    Pacer pacer(text);
+    PacedRun run;
+    pacer.onFinished = [&] {
+        run.pacedEnd = pacer.pacedMs();
+        run.wallEnd = clock.now;
+        run.targetAtEnd = pacer.target();
+    };
+    const unsigned start = clock.now;
+    pacer.start(wpm, raise);
+    while (pacer.running() && clock.now - start < 3'600'000) {
+        clock.now += tickMs;
+        if (during) during(pacer, pacer.pacedMs());
+        pacer.tick();
+    }
+    run.wallEnd -= start;
+    return run;
+}
+
+} // namespace
+
+TEST(PaceSchedule, StepWeightsSpreadEachLineOverItsSteps) {
+    // An empty line still weighs one character.
+    EXPECT_EQ(lineStepWeights(std::vector<int>{0, 49, 1}, 4),
+              (std::vector<double>{0.25, 0.25, 0.25, 0.25, 12.25, 12.25, 12.25, 12.25, 0.25, 0.25,
+                                   0.25, 0.25}));
+}
+
+TEST(PaceSchedule, DueTimesFollowTargetRaiseAndKeys) {
+    struct Case {
+        const char* what;
+        int wpm, raise;
+        std::function<void(PaceSchedule&)> keys;
+        double chars, dueMs;
+        int targetAtDue;
+    };
+    const Case cases[] = {
+        {"constant", 300, 0, {}, 2000, 80000, 300},
+        // The first minute covers 1,500 characters, the rest goes at 320.
+        {"raised", 300, 20, {}, 2000, 60000 + 500 / (320 * 5 / 60000.0), 320},
+        {"raises stop at 1500", 1490, 50, {}, 1490 * 5 + 1500 * 5, 120000, 1500},
+        // Ten presses at 40 s: 1,000 characters, then 1,000 at 400.
+        {"keys faster", 300, 0,
+         [](PaceSchedule& s) {
+             for (int i = 0; i < 10; ++i)
+                 s.changeTarget(40000, kPaceKeyStep);
+         },
+         2000, 70000, 400},
+        {"keys stop at 50", 60, 0,
+         [](PaceSchedule& s) {
+             EXPECT_TRUE(s.changeTarget(0, -kPaceKeyStep));
+             EXPECT_FALSE(s.changeTarget(0, -kPaceKeyStep));
+         },
+         2000, 480000, 50},
+        // A key during a raised run counts on top of the raises so far.
+        {"key after a raise", 300, 20, [](PaceSchedule& s) { s.changeTarget(90000, 80); },
+         1500 + 800 + 500, 90000 + 500 / (400 * 5 / 60000.0), 400},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        PaceSchedule s(c.wpm, c.raise);
+        if (c.keys) c.keys(s);
+        EXPECT_NEAR(s.dueAt(c.chars), c.dueMs, 1e-6);
+        EXPECT_NEAR(s.charsAt(c.dueMs), c.chars, 1e-6);
+        EXPECT_EQ(s.targetAt(c.dueMs - 1), c.targetAtDue);
+    }
+}
+
+TEST(Pacer, EndsOnTheScheduleWithinOneStep) {
+    FakeClock clock;
+    struct Case {
+        const char* what;
+        int wpm, raise, tickMs;
+        std::function<void(Pacer&, double)> during;
+        double pacedEnd;
+        unsigned wallEnd;
+        int target;
+    };
+    bool paused = false, pressed = false;
+    const Case cases[] = {
+        {"300 wpm", 300, 0, 5, {}, 80000, 80000, 300},
+        {"late ticks catch up", 300, 0, 700, {}, 80000, 80000, 300},
+        {"raised by 20 a minute", 300, 20, 5, {}, 78750, 78750, 320},
+        // Ten seconds paused at 30 s add nothing to the paced time.
+        {"paused", 300, 0, 5,
+         [&](Pacer& p, double paced) {
+             if (!paused && paced >= 30000) {
+                 p.setPaused(true);
+                 paused = true;
+                 clock.now += 10000;
+                 p.tick(); // a tick while paused takes nothing
+                 p.setPaused(false);
+             }
+         },
+         80000, 90000, 300},
+        {"ten presses at 40 s", 300, 0, 5,
+         [&](Pacer& p, double paced) {
+             if (!pressed && paced >= 40000) {
+                 pressed = true;
+                 for (int i = 0; i < 10; ++i)
+                     p.changeTarget(kPaceKeyStep);
+             }
+         },
+         70000, 70000, 400},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const PacedRun run = runToTheEnd(clock, c.wpm, c.raise, c.tickMs, c.during);
+        // One step is 125 ms at 300 wpm; a late tick ends at that tick.
+        EXPECT_NEAR(run.pacedEnd, c.pacedEnd, std::max(125, c.tickMs));
+        EXPECT_NEAR(double(run.wallEnd), double(c.wallEnd), std::max(125, c.tickMs));
+        EXPECT_EQ(run.targetAtEnd, c.target);
+    }
+}
+
+TEST(Pacer, EveryTickTakesExactlyTheStepsDueNeverMore) {
+    FakeClock clock;
+    StepText text(twoThousandCharacters());
+    Pacer pacer(text);
+    pacer.start(300, 0);
+    // Irregular, sometimes very late ticks.
+    for (int i = 0; pacer.running() && i < 1000; ++i) {
+        clock.now += (i % 7 == 0) ? 1337 : 3 + i % 11;
+        pacer.tick();
+        const size_t due = std::min<size_t>(640, size_t(pacer.pacedMs() / 125.0 + 1e-9));
+        ASSERT_EQ(text.taken, due) << "at " << pacer.pacedMs() << " ms";
+    }
+    EXPECT_EQ(text.taken, 640u);
+    EXPECT_EQ(pacer.stepsTaken(), 640);
+}
+
+TEST(PaceText, CaptionsMessageAndKeys) {
+    EXPECT_EQ(pacedCaption("SkimSprinter Practice Reading", 270, false),
+              "SkimSprinter Practice Reading - [paced 270 wpm]");
+    EXPECT_EQ(pacedCaption("SkimSprinter Exercises", 270, true),
+              "SkimSprinter Exercises - [paced, paused]");
+    EXPECT_EQ(pacedSummary(2000, 80000, 300),
+              "Words read: 400\nTime paced: 1:20\nAverage speed: 300.00 words per minute\n"
+              "Target at the end: 300 words per minute");
+    // An empty text ends at once: no speed, not a division by zero.
+    EXPECT_TRUE(pacedSummary(0, 0, 250).contains("Average speed: 0.00 words"));
+    EXPECT_EQ(paceKeyFor(Qt::Key_Right), PaceKey::Faster);
+    EXPECT_EQ(paceKeyFor(Qt::Key_Left), PaceKey::Slower);
+    EXPECT_EQ(paceKeyFor(Qt::Key_Space), PaceKey::PauseResume);
+    EXPECT_EQ(paceKeyFor(Qt::Key_Escape), PaceKey::End);
+    EXPECT_EQ(paceKeyFor(Qt::Key_A), PaceKey::None);
+}
+
+class PacerDialogTest : public ShellTest {
+protected:
+    PacerDialogTest() { PersonName = "Ann"; }
+};
+
+TEST_F(PacerDialogTest, OpensWithStoredValuesInRangeOrTheSpeedTestDefault) {
+    struct Case {
+        const char* speed;
+        const char* raise;
+        const char* scores;
+        int target, raiseShown;
+    };
+    const Case cases[] = {
+        {nullptr, nullptr, nullptr, 250, 0},
+        {nullptr, nullptr, " 200.00 215.35", 240, 0}, // 236.9 rounded to 10
+        {nullptr, nullptr, " 2000.00", 1500, 0},
+        {nullptr, nullptr, " abc", 250, 0},
+        {"0", "-3", " 200.00", 50, 0},
+        {"-5", "500", nullptr, 50, 50},
+        {"99999", "7", nullptr, 1500, 7},
+        {"abc", "x", nullptr, 50, 0},
+        {"255", "0", nullptr, 260, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << (c.speed ? c.speed : "-") << " / " << (c.scores ? c.scores : "-"));
+        put("Ann", "PacerSpeed", c.speed ? c.speed : "");
+        put("Ann", "PacerRaise", c.raise ? c.raise : "");
+        put("Ann", "SpeedTestScores", c.scores ? c.scores : "");
+        EXPECT_EQ(PacerDialog::storedTarget(), c.target);
+        EXPECT_EQ(PacerDialog::storedRaise(), c.raiseShown);
+    }
+}
+
+TEST_F(PacerDialogTest, OkStoresTheValuesCancelKeepsThem) {
+    put("Ann", "PacerSpeed", "300");
+    script.then([](QWidget& w) {
+        auto* d = qobject_cast<PacerDialog*>(&w);
+        EXPECT_EQ(w.windowTitle(), "Pacer");
+        if (!d) return 0;
+        EXPECT_EQ(d->targetBox()->value(), 300);
+        EXPECT_EQ(d->targetBox()->minimum(), 50);
+        EXPECT_EQ(d->targetBox()->maximum(), 1500);
+        EXPECT_EQ(d->targetBox()->singleStep(), 10);
+        EXPECT_EQ(d->raiseBox()->maximum(), 50);
+        d->helpButton()->click();
+        d->targetBox()->setValue(420);
+        d->raiseBox()->setValue(15);
+        return ModalScript::press(w, 1);
+    });
+    int target = 0, raise = 0;
+    EXPECT_TRUE(PacerDialog::ask(nullptr, target, raise));
+    EXPECT_EQ(target, 420);
+    EXPECT_EQ(raise, 15);
+    EXPECT_EQ(ini("Ann", "PacerSpeed"), "420");
+    EXPECT_EQ(ini("Ann", "PacerRaise"), "15");
+    EXPECT_EQ(help.topics, std::vector<int>{201});
+
+    script.then([](QWidget& w) {
+        qobject_cast<PacerDialog*>(&w)->targetBox()->setValue(900);
+        return ModalScript::press(w, 2);
+    });
+    EXPECT_FALSE(PacerDialog::ask(nullptr, target, raise));
+    EXPECT_EQ(ini("Ann", "PacerSpeed"), "420");
+    EXPECT_TRUE(script.finished());
+}
