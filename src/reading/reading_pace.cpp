@@ -7,15 +7,14 @@
 int ReadingPace::topLineChars() const {
     const int next = box_.FindNewStartChar(box_.StartChar, 1);
     if (next >= box_.DisplayText.size()) return 1;
-    // At the very top the line starts at 0; further on StartChar is the line
-    // feed before the top line.
-    const int chars = box_.StartChar == 0 ? next + 1 : next - box_.StartChar;
+    // StartChar is the line feed before the top line, -1 at the very top.
+    const int chars = next - box_.StartChar;
     return std::max(1, chars);
 }
 
 double ReadingPace::pacedChars() const {
     const int s = std::max(1, box_.StepsPerLine);
-    const double passed = box_.StartChar > 0 ? box_.StartChar + 1.0 : 0.0;
+    const double passed = std::max(0, box_.StartChar + 1);
     return passed + (box_.StepCount % s) * double(topLineChars()) / s;
 }
 
