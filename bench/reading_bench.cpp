@@ -25,7 +25,7 @@ namespace {
 
 class BenchWindow : public TestWindow {
 public:
-    BenchWindow() : TestWindow(nullptr, "Bench", "Readings", -1, false) {}
+    BenchWindow() : TestWindow(nullptr, nullptr, "Bench", "Readings", -1, false) {}
     void SetupWindow() override {
         Box = new ScrollTextBox(1);
         TestWindow::SetupWindow();
