@@ -111,15 +111,3 @@ add_custom_target(datatree ALL DEPENDS ${datatree_outputs})
 
 # ---- installation ----
 install(DIRECTORY "${SKIM_BUILD_DATA_DIR}/" DESTINATION "${SKIM_INSTALL_DATA_DIR}")
-install(FILES "${SKIM_DATA_SOURCE_DIR}/skimsprinter.desktop"
-        DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
-# The artwork arrives separately; install the icon only when it is there.
-set(skim_icon "${CMAKE_SOURCE_DIR}/resources/art/APPLICATION.svg")
-install(CODE "
-  if(EXISTS \"${skim_icon}\")
-    file(INSTALL DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps\"
-         TYPE FILE RENAME skimsprinter.svg FILES \"${skim_icon}\")
-  else()
-    message(STATUS \"No application icon yet: ${skim_icon}\")
-  endif()
-")

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build, the tests and the program need,
+# Installs the Debian 12 packages the build, the tests, the package and the program need,
 # skipping the ones that are already there.
 set -euo pipefail
 packages=(
@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev libqt6svg6
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation xvfb xauth xdotool
+  dpkg-dev file lintian desktop-file-utils appstream
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -18,6 +18,12 @@ QString xdgDir(const char* variable, const QString& fallbackUnderHome) {
 
 bool holdsDataTree(const QString& dir) { return QFileInfo::exists(dir + "/pr_bas.dat"); }
 
+// The program's own folder, also before the application object exists (for --help).
+QString programDir() {
+    if (QCoreApplication::instance()) return QCoreApplication::applicationDirPath();
+    return QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath()).path();
+}
+
 } // namespace
 
 namespace Locations {
@@ -30,9 +36,7 @@ QStringList dataDirCandidates() {
     if (!g_dataOverride.isEmpty())
         return {g_dataOverride};
     QStringList dirs{QDir::currentPath()};
-    if (QCoreApplication::instance())
-        dirs.append(QDir::cleanPath(QCoreApplication::applicationDirPath() +
-                                    "/../" SKIM_INSTALL_DATA_DIR));
+    dirs.append(QDir::cleanPath(programDir() + "/../" SKIM_INSTALL_DATA_DIR));
     dirs.append(QStringLiteral(SKIM_BUILD_DATA_DIR));
     return dirs;
 }

@@ -11,6 +11,7 @@
 #include "platform/sound.h"
 #include "platform/terminate.h"
 #include "shell/blockwindow.h"
+#include "shell/command_line.h"
 #include "shell/firstwindow.h"
 #include "shell/globals.h"
 #include "shell/monwindow.h"
@@ -18,6 +19,7 @@
 #include "shell/yesdialog.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -116,7 +118,33 @@ int TDotsApp::Run() {
     return QApplication::exec();
 }
 
+namespace {
+
+std::string usage() {
+    const QString dir = Locations::dataDir();
+    if (!Locations::missingDataParts(dir).isEmpty())
+        return usageText("(the data folder is missing: reinstall SkimSprinter)");
+    return usageText(QDir::toNativeSeparators(dir).toStdString());
+}
+
+} // namespace
+
 int OwlMain(int argc, char** argv) {
+    const CommandLine commandLine = parseCommandLine(argc, argv);
+    switch (commandLine.action) {
+    case CommandLine::Action::Help:
+        std::fputs(usage().c_str(), stdout);
+        return 0;
+    case CommandLine::Action::Version:
+        std::printf("%s\n", versionText().c_str());
+        return 0;
+    case CommandLine::Action::Error:
+        std::fprintf(stderr, "skimsprinter: %s\n\n%s", commandLine.problem.c_str(),
+                     usage().c_str());
+        return 2;
+    case CommandLine::Action::Run:
+        break;
+    }
     if (!graphicalSessionAvailable(argc, argv)) {
         std::fputs("SkimSprinter needs a graphical desktop session: start it from a desktop, "
                    "not from a text console or a remote shell without a display.\n",
