@@ -473,7 +473,9 @@ void writeLists(const fs::path& dir, const std::map<int, std::vector<std::string
             fs::remove(entry.path());
     }
     for (const auto& [n, records] : lists) {
-        const fs::path file = dir / ("w" + std::to_string(n) + ".dat");
+        std::string name = std::to_string(n);
+        name.insert(name.begin(), 'w'); // "w" + string trips a false -Wrestrict in GCC 12
+        const fs::path file = dir / (name + ".dat");
         std::ofstream out(file, std::ios::binary | std::ios::trunc);
         for (const std::string& r : records) {
             if (static_cast<int>(r.size()) != n)
