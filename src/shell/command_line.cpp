@@ -14,7 +14,10 @@ constexpr std::string_view kQtFlags =
     " reverse nograb dograb sync widgetcount testability qmljsdebugger ";
 
 bool listed(std::string_view names, std::string_view name) {
-    return !name.empty() && names.find(" " + std::string(name) + " ") != std::string_view::npos;
+    if (name.empty()) return false;
+    std::string word(1, ' ');
+    word.append(name).push_back(' ');
+    return names.find(word) != std::string_view::npos;
 }
 
 CommandLine error(std::string problem) {
