@@ -18,6 +18,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_app.h"
+#include "bench_window.h"
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -26,17 +27,6 @@
 
 namespace {
 
-class BenchWindow : public TestWindow {
-public:
-    BenchWindow() : TestWindow(nullptr, nullptr, "Bench", "Readings", -1, false) {}
-    void SetupWindow() override {
-        Box = new ScrollTextBox(1);
-        TestWindow::SetupWindow();
-        stopTimer(2); // the scrolling hint would block the loop in a message box
-    }
-    void LoadInitial() override {}
-    void FinishedScrolling() override {}
-};
 
 // The reading's page, with the moment of every step written down.
 class MeasuredText : public PacedText {

@@ -20,20 +20,10 @@
 #include <cstdlib>
 #include <vector>
 #include "bench_app.h"
+#include "bench_window.h"
 
 namespace {
 
-class BenchWindow : public TestWindow {
-public:
-    BenchWindow() : TestWindow(nullptr, nullptr, "Bench", "Readings", -1, false) {}
-    void SetupWindow() override {
-        Box = new ScrollTextBox(1);
-        TestWindow::SetupWindow();
-    }
-    void LoadInitial() override {}
-    void FinishedScrolling() override { ended = true; }
-    bool ended = false;
-};
 
 struct Figures {
     double median, p95, max;

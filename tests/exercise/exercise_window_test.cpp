@@ -69,6 +69,21 @@ protected:
         key(QEvent::KeyRelease, k, repeat);
         if (settle) window->settleRelease();
     }
+    // Starts paced reveal at `target` words per minute through the Pacer dialog.
+    void pace(int target) {
+        script.then([target](QWidget& w) {
+            if (auto* d = qobject_cast<PacerDialog*>(&w)) d->targetBox()->setValue(target);
+            return ModalScript::press(w, 1);
+        });
+        window->Command(CM_PACEDREVEAL);
+    }
+    // Ticks the pacer every `stepMs` of the fake clock until pacing ends.
+    void paceToTheEnd(FakeClock& clock, int stepMs, int maxTicks) {
+        for (int i = 0; i < maxTicks && window->pacing(); ++i) {
+            clock.now += stepMs;
+            window->pacedSession()->pacer().tick();
+        }
+    }
     void finishLine() {
         while (!box()->lineFinished) {
             press();
@@ -464,16 +479,9 @@ TEST_F(Exercise, PacedRevealShowsTheGroupsByTheClock) {
 TEST_F(Exercise, PacedRevealToTheEndShowsTheMessageThenCloses) {
     FakeClock clock;
     open();
-    script.then([](QWidget& w) {
-        if (auto* d = qobject_cast<PacerDialog*>(&w)) d->targetBox()->setValue(1500);
-        return ModalScript::press(w, 1);
-    });
-    window->Command(CM_PACEDREVEAL);
+    pace(1500);
     script.answer("Paced Reveal", "Words read: 25", IDOK);
-    for (int i = 0; i < 1000 && window->pacing(); ++i) {
-        clock.now += 50;
-        window->pacedSession()->pacer().tick();
-    }
+    paceToTheEnd(clock, 50, 1000);
     EXPECT_TRUE(script.finished());
     EXPECT_FALSE(window->isVisible());
 }
@@ -485,21 +493,11 @@ TEST_F(Exercise, PacedRevealOfBadTextsEndsOrWaitsSensibly) {
         longLine[i] = ' ';
     reading("pr_bas/p2.dat", longLine + "\n");
     reading("pr_bas/p3.dat", "\n\n   \n\n");
-    auto pace = [this](int target) {
-        script.then([target](QWidget& w) {
-            if (auto* d = qobject_cast<PacerDialog*>(&w)) d->targetBox()->setValue(target);
-            return ModalScript::press(w, 1);
-        });
-        window->Command(CM_PACEDREVEAL);
-    };
     // One line of 10,000 characters at 1500 wpm: 80 s, then the end.
     open(true, 2);
     pace(1500);
     script.answer("Paced Reveal", "Words read: 2000\nTime paced: 1:20", IDOK);
-    for (int i = 0; i < 2000 && window->pacing(); ++i) {
-        clock.now += 100;
-        window->pacedSession()->pacer().tick();
-    }
+    paceToTheEnd(clock, 100, 2000);
     EXPECT_TRUE(script.finished());
     EXPECT_FALSE(window->isVisible());
 
