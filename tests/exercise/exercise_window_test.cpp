@@ -4,7 +4,6 @@
 #include "exercise/exercisewindow.h"
 #include "lesson/lessonmonitor.h"
 #include "platform/profile.h"
-#include "reading/lstdialog.h"
 #include "reading/paced_session.h"
 #include "reading/pacerdialog.h"
 #include "reading/readingpage.h"
@@ -372,58 +371,11 @@ TEST_F(Exercise, LeadingEmptyLineKeepsTheOrderOfLines) {
     EXPECT_EQ(current, (QStringList{"", kLine1, kLine2}));
 }
 
-// A Quick lesson in the program's own windows, the exercise read to its end.
-TEST_F(Exercise, QuickLessonRunsEveryActivityToTheLastQuestion) {
-    delete mon;
-    auto prompt = [&](const char* name, bool list) {
-        script.answer("Lesson Prompt", QStringLiteral("Time to do the %1, press").arg(name), IDOK);
-        if (list)
-            script.then([](QWidget& w) {
-                EXPECT_NE(qobject_cast<LstDialog*>(&w), nullptr);
-                return ModalScript::press(w, IDOK);
-            });
-    };
-    prompt("Drills", false);
-    mon = new LessonMonitor(nullptr, 0);
-    mon->SetupWindow();
-    ASSERT_NE(mon->activityWindow, nullptr);
-    mon->activityWindow->close();
-
-    prompt("Exercises", true);
-    mon->EvTimer(1);
-    window = qobject_cast<ExerciseWindow*>(mon->activityWindow);
-    ASSERT_TRUE(window && window->windowTitle() == "SkimSprinter Exercises");
-    window->EvTimer(0);
-    pressUntilClosed(100);
-    EXPECT_TRUE(mon->activityDone[1]);
-    for (const char* reading :
-         {"First Practice Reading", "Second Practice Reading", "Speed Test"}) {
-        prompt(reading, QByteArray(reading) != "Speed Test");
-        mon->EvTimer(1);
-        auto* readingWindow = qobject_cast<SpeedTestWindow*>(mon->activityWindow);
-        ASSERT_NE(readingWindow, nullptr) << reading;
-        readingWindow->close();
-    }
-    EXPECT_TRUE(mon->LessonFinished());
-    script.answer("Exit now?", "You have finished the Lesson, do you want to leave now?", IDNO);
-    mon->EvTimer(1);
-    EXPECT_TRUE(script.finished());
-    EXPECT_EQ(mon->lessonPlan, 4);
-}
-
 // Paced reveal: the groups show by the clock, the line moves on after its last.
 TEST_F(Exercise, PacedRevealShowsTheGroupsByTheClock) {
     FakeClock clock;
     open();
-    EXPECT_EQ(window->menuItem(CM_PACEDREVEAL)->shortcut(), QKeySequence("Ctrl+P"));
-    EXPECT_EQ(window->menuItem(CM_PACEDREADING), nullptr);
-    script.then([](QWidget& w) {
-        EXPECT_EQ(w.windowTitle(), "Pacer");
-        auto* d = qobject_cast<PacerDialog*>(&w);
-        if (d) d->targetBox()->setValue(300); // 25 characters a second
-        return ModalScript::press(w, 1);
-    });
-    window->Command(CM_PACEDREVEAL);
+    pace(300); // 25 characters a second
     ASSERT_TRUE(script.finished());
     EXPECT_EQ(window->windowTitle(), "SkimSprinter Exercises - [paced 300 wpm]");
     // Where each group of the first line ends, in characters.
@@ -474,16 +426,6 @@ TEST_F(Exercise, PacedRevealShowsTheGroupsByTheClock) {
     EXPECT_FALSE(window->pacing());
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->windowTitle(), "SkimSprinter Exercises");
-}
-
-TEST_F(Exercise, PacedRevealToTheEndShowsTheMessageThenCloses) {
-    FakeClock clock;
-    open();
-    pace(1500);
-    script.answer("Paced Reveal", "Words read: 25", IDOK);
-    paceToTheEnd(clock, 50, 1000);
-    EXPECT_TRUE(script.finished());
-    EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(Exercise, PacedRevealOfBadTextsEndsOrWaitsSensibly) {
