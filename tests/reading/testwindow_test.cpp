@@ -221,13 +221,3 @@ TEST_F(ReadingWindow, ARefusedFileChangesNothingAndTheDialogOpensWhereTheLastTex
     window->Command(CM_TEXTFILE);
     EXPECT_TRUE(script.finished());
 }
-
-TEST_F(ReadingWindow, HelpCommandsOpenTheirTopics) {
-    open(false);
-    for (int id : {CM_TIMERHELP, CM_FONTHELP, CM_SCROLLHELP, CM_VIEWHELP, CM_ABOUT, CM_CONTENTS})
-        window->Command(id);
-    // A listed reading's contents, then those of a speed test (no reading number).
-    open(true, -1, false);
-    window->Command(CM_CONTENTS);
-    EXPECT_EQ(help.topics, (std::vector<int>{37, 38, 39, 40, 2, 29, 26}));
-}

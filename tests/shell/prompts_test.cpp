@@ -25,16 +25,13 @@ struct ShownYnc : YNC {
 };
 } // namespace
 
-TEST_F(Prompts, NamePromptKeepsAtMost99CharactersSilentlyAndCancelOrEscapeKeepTheName) {
-    for (auto [typed, pressed, kept] : {std::tuple{QString(200, 'x'), IDOK, std::string(99, 'x')},
-                                        {QString("Bert"), IDCANCEL, std::string("Anna")}}) {
-        std::string result = "Anna";
-        script.type("Enter your first name", typed, pressed);
-        YesDialog d(nullptr, "INPUT_OK", "Anna", "Enter your first name", 35, &result, 100, true);
-        EXPECT_EQ(Modal::runModal(d), pressed);
-        EXPECT_EQ(result, kept);
-    }
+// The 99-character limit is seen from the start in startup_test.
+TEST_F(Prompts, NamePromptCancelOrEscapeKeepTheName) {
     std::string result = "Anna";
+    script.type("Enter your first name", "Bert", IDCANCEL);
+    YesDialog cancelled(nullptr, "INPUT_OK", "Anna", "Enter your first name", 35, &result, 100, true);
+    EXPECT_EQ(Modal::runModal(cancelled), IDCANCEL);
+    EXPECT_EQ(result, "Anna");
     YesDialog d(nullptr, "INPUT_OK", "Anna", "Enter your first name", 35, &result, 100, true);
     d.show();
     d.findChild<QLineEdit*>()->setText("Zed");
