@@ -163,6 +163,11 @@ TEST(Pacer, EveryTickTakesExactlyTheStepsDueNeverMore) {
     EXPECT_EQ(pacer.stepsTaken(), 640);
 }
 
+// Captions, the whole summary and the keys are checked in the paced reading window.
+TEST(PaceText, AnEmptyTextHasNoSpeedRatherThanADivisionByZero) {
+    EXPECT_TRUE(pacedSummary(0, 0, 250).contains("Average speed: 0.00 words"));
+}
+
 class PacerDialogTest : public ShellTest {
 protected:
     PacerDialogTest() { PersonName = "Ann"; }
