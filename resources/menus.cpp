@@ -81,6 +81,7 @@ const std::vector<MenuPopup>* findMenuTable(std::string_view name) {
          {{"Pa&ced Reveal...", 201},
           {"&Practice Readings...", 125},
           {"&Text File...", 128},
+          {"&Paste Text", 202},
           {"&Speed Test Results...", 129},
           {"", 0},
           {"&Help...", 126}}},

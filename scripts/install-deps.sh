@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-svg-dev qt6-multimedia-dev libqt6svg6
+  qt6-base-dev qt6-svg-dev qt6-multimedia-dev libqt6svg6 libquazip1-qt6-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation xvfb xauth xdotool
   dpkg-dev file lintian desktop-file-utils appstream

@@ -111,12 +111,10 @@ void ExerciseBox::printTextNoWrap(QPainter& dc, int start, int how) {
     }
 }
 
-bool ExerciseBox::load(const QString& fileName) {
-    // A new text starts hidden; one that could not be read leaves everything as it was.
-    const bool finished = std::exchange(lineFinished, false);
-    const bool loaded = ScrollTextBox::load(fileName);
-    if (!loaded) lineFinished = finished;
-    return loaded;
+void ExerciseBox::takeText(const QString& text, bool own) {
+    // A new text starts hidden.
+    lineFinished = false;
+    ScrollTextBox::takeText(text, own);
 }
 
 void ExerciseBox::set(const QString& text) {

@@ -22,7 +22,7 @@ public:
     // uncovered at the bottom by a scroll and makes the next line current.
     void printTextNoWrap(QPainter& dc, int start, int how) override;
     // A new text starts with its first line hidden.
-    bool load(const QString& fileName) override;
+    void takeText(const QString& text, bool own) override;
     void set(const QString& text) override;
     // Draws the shadows of a line instead of its text.
     void MyTextOut(QPainter& dc, int start, int x, int y, int count, int lineIndex,

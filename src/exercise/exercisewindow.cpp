@@ -105,7 +105,7 @@ void ExerciseWindow::SetupWindow() {
 void ExerciseWindow::loadReading() {
     SetLoadFile();
     // No file when the user cancelled the choice of an own text file.
-    if (!LoadFile.isEmpty()) Box->load(LoadFile);
+    if (!LoadFile.isEmpty()) loadChosenText();
 }
 
 void ExerciseWindow::LoadInitial() {

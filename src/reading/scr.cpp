@@ -52,16 +52,10 @@ ScrollTextBox::ScrollTextBox(int lineMode) : TextBox(lineMode) {
     PaintLock = 0;
 }
 
-bool ScrollTextBox::load(const QString& fileName) {
-    const int steps = StepCount;
-    const int start = StartChar;
+void ScrollTextBox::takeText(const QString& text, bool own) {
     StepCount = 0;
     StartChar = -1;
-    if (TextBox::load(fileName)) return true;
-    // Nothing was read: scrolling goes on where it was.
-    StepCount = steps;
-    StartChar = start;
-    return false;
+    TextBox::takeText(text, own);
 }
 
 void ScrollTextBox::set(const QString& text) {

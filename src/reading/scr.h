@@ -26,7 +26,7 @@ class ScrollTextBox : public TextBox {
 public:
     explicit ScrollTextBox(int lineMode);
 
-    bool load(const QString& fileName) override;
+    void takeText(const QString& text, bool own) override;
     void set(const QString& text) override;
     bool NewSize() override;
     void TextAllRedraw(QPainter* dc, int how) override;

@@ -133,7 +133,7 @@ void SpeedTestWindow::loadReading() {
     // Only a new text puts its end off the page again; a resumed timing keeps it.
     NearEnd = false;
     questionFile_.clear();
-    if (Box->load(LoadFile)) {
+    if (loadChosenText()) {
         Box->addto(QString::fromLatin1(kEndLine));
         Box->TextAllRedraw(nullptr, 0);
         // Only the numbered texts have questions.

@@ -19,9 +19,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDir>
-#include <QFileDialog>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -36,9 +35,6 @@ constexpr int kRedrawTimer = 1;
 constexpr int kHintTimer = 2;
 constexpr int kHintMs = 30000;
 constexpr int kRedrawMs = 50;
-// The folder of the last own text the user chose.
-constexpr const char* kTextFolderKey = "TextFileFolder";
-constexpr int kTextFolderBuffer = 4096;
 
 // Frame decoration around the client of a top-level window; a window not yet
 // shown borrows the decoration of its visible parent frame.
@@ -90,6 +86,7 @@ TestWindow::TestWindow(QWidget* parent, Lesson* lesson, const QString& title, co
     commands.add(CM_SCROLLHELP, [] { WinHelpTopic(helpfile, 39); });
     commands.add(CM_PRACTICEREADINGS, [this] { CMPracticeReadings(); });
     commands.add(CM_TEXTFILE, [this] { CMTextFile(); });
+    commands.add(CM_PASTETEXT, [this] { CMPasteText(); });
     commands.add(CM_SPEEDRESULTS, [this] { ViewSpeedTestResults(); });
     commands.add(CM_VIEWHELP, [] { WinHelpTopic(helpfile, 40); });
     commands.add(CM_CONTENTS, [this] { CMContents(); });
@@ -135,6 +132,7 @@ void TestWindow::SetupWindow() {
         connect(m, &QMenu::aboutToShow, this, [this] { EvCommandEnable(); });
     for (int id = CM_SCROLLCOURSE; id <= CM_SCROLLVERYSMOOTH; ++id)
         if (QAction* a = menuItem(id)) a->setCheckable(true);
+    setMenuShortcut(CM_PASTETEXT, QKeySequence(Qt::CTRL | Qt::Key_V));
     QIcon icon = Art::icon(QStringLiteral("APPLICATION"));
     icon.addPixmap(Art::pixmap(QStringLiteral("SMALL"), QSize(16, 16)));
     setWindowIcon(icon);
@@ -219,6 +217,7 @@ void TestWindow::CMContents() {
 }
 
 bool TestWindow::CanClose() {
+    if (!SpeedTest && Box) own_.rememberPlace(*Box);
     if (!reported_ && lesson_) {
         reported_ = true;
         lesson_->Completed(SpeedTest ? 4 : 2);
@@ -375,41 +374,48 @@ void TestWindow::CMScrollNow() {
 }
 
 bool TestWindow::chooseTextFile() {
-    const QString cwd = QDir::currentPath();
-    QFileDialog dialog(this, QStringLiteral("Choose a text file to read"));
-    // Qt's own dialog, so the modal seam (and the tests) get the real object.
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setNameFilters({QStringLiteral("Text Files (*.txt)"), QStringLiteral("All Files (*)")});
-    // Where this user last found a text, else their home folder; never the
-    // folder the program happened to be started from.
-    const QString folder = Settings::userString(kTextFolderKey, "", kTextFolderBuffer);
-    dialog.setDirectory(!folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath());
-    const int result = Modal::runModal(dialog);
-    QDir::setCurrent(cwd);
-    const QStringList chosen = dialog.selectedFiles();
-    if (result != QDialog::Accepted || chosen.isEmpty() || chosen.first().isEmpty() ||
-        QFileInfo(chosen.first()).isDir())
-        return false;
-    const QString path = QFileInfo(chosen.first()).absoluteFilePath();
+    const std::optional<QString> path = OwnTexts::choosePath(this);
+    if (!path) return false;
     // A file that cannot be read is told once and changes nothing.
-    if (!Box || !Box->load(path)) return false;
-    Settings::writeUserString(kTextFolderKey, QFileInfo(path).absolutePath());
-    setWindowTitle(QStringLiteral("Text File (%1)").arg(path));
-    LoadFile = path;
-    textFileChosen_ = true;
+    std::optional<OwnText> text = OwnTexts::readFile(this, *path);
+    if (!text) return false;
+    OwnTexts::rememberFolder(*path);
+    useOwnText(std::move(*text));
+    return true;
+}
+
+void TestWindow::useOwnText(OwnText text) {
+    if (!SpeedTest && Box) own_.rememberPlace(*Box);
+    setWindowTitle(QStringLiteral("Text File (%1)").arg(text.label));
+    LoadFile = text.remembered() ? text.key.path : text.label;
+    own_.choose(std::move(text));
+    const int shows = own_.shows();
     if (ReadingNumber != -2) {
-        // The chosen file is what gets read from now on, in a speed test too.
+        // The chosen text is what gets read from now on, in a speed test too.
         ReadingNumber = -1;
         CMStartGo();
     }
+    // Not loaded by the start (a speed test times it from its top at the next start): shown now.
+    if (own_.shows() == shows && Box) own_.show(*Box, this, false);
+}
+
+bool TestWindow::loadChosenText() {
+    if (!Box) return false;
+    if (!own_.chosen()) return Box->load(LoadFile);
+    own_.show(*Box, this, !SpeedTest);
     return true;
 }
 
 void TestWindow::CMTextFile() {
     if (!TerminateTiming()) return;
     chooseTextFile();
+}
+
+void TestWindow::CMPasteText() {
+    // An empty clipboard leaves a running timing alone.
+    std::optional<OwnText> text = OwnTexts::paste(this);
+    if (!text || !TerminateTiming()) return;
+    useOwnText(std::move(*text));
 }
 
 void TestWindow::CMPracticeReadings() {
@@ -425,8 +431,9 @@ void TestWindow::CMPracticeReadings() {
         if (!chooseTextFile()) ReadingNumber = before;
         return;
     }
+    if (!SpeedTest && Box) own_.rememberPlace(*Box);
     ReadingNumber = chosen;
-    textFileChosen_ = false;
+    own_.clear();
     setWindowTitle(QStringLiteral("Practice Reading (%1)").arg(line));
     CMStartGo();
 }
@@ -439,7 +446,7 @@ void TestWindow::ViewSpeedTestResults() {
 void TestWindow::SetLoadFile() {
     const bool advanced = this->advanced();
     if (SpeedTest) {
-        if (textFileChosen_) return;
+        if (own_.chosen()) return;
         SpeedTestNumber = Settings::userInt("SpeedTestNumber", 1);
         if (SpeedTestNumber < 1) SpeedTestNumber = 1;
         LoadFile = speedTestFileName(advanced, SpeedTestNumber);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/commands.h"
+#include "reading/own_reading.h"
 #include "reading/readinghost.h"
 #include "shell/swindow.h"
 
@@ -41,6 +42,7 @@ enum ReadingCommand : int {
     // Ours, beyond the described menu.
     CM_PACEDREADING = 200,
     CM_PACEDREVEAL = 201,
+    CM_PASTETEXT = 202,
 };
 
 // The frame window a reading scrolls in: the text box, the progress bar above the
@@ -100,14 +102,17 @@ public:
     void CMScrollCourse();
     void CMScrollNow();
     void CMTextFile();
+    // View | Paste Text: the clipboard's text read as an own text.
+    void CMPasteText();
     void CMPracticeReadings();
     void ViewSpeedTestResults();
     void SetLoadFile();
 
     // What the menu lets the user send now.
     bool commandEnabled(int id) const;
-    // True once the user's own text file replaced the numbered text.
-    bool textFileChosen() const { return textFileChosen_; }
+    // True once the user's own text (a file, a chapter, pasted text) replaced the numbered text.
+    bool textFileChosen() const { return own_.chosen(); }
+    const OwnReading& ownReading() const { return own_; }
     QAction* menuItem(int id) const { return menu_.value(id, nullptr); }
     bool timerActive(int id) const;
     ReadingPage* page() const { return page_; }
@@ -149,12 +154,18 @@ protected:
     void removeMenuItem(int id);
     // Gives a menu item a key of its own; the menu shows it beside the text.
     void setMenuShortcut(int id, const QKeySequence& keys);
+    // Loads the text to read: the own text chosen, else LoadFile. A practice reading or an
+    // exercise offers to go on where the user stopped in an own text. False when nothing
+    // could be read.
+    bool loadChosenText();
 
 private:
     void placeProgress();
     void setSmoothness(int id, int setting);
     // The file dialog; false when nothing was chosen.
     bool chooseTextFile();
+    // Reads an own text in place of the reading from now on.
+    void useOwnText(OwnText text);
 
     Lesson* lesson_;
     ReadingPage* page_;
@@ -164,5 +175,5 @@ private:
     bool shownOnce_ = false;
     bool setUp_ = false;
     bool reported_ = false;
-    bool textFileChosen_ = false;
+    OwnReading own_;
 };

@@ -51,6 +51,24 @@ TextFileResult readTextFile(const QString& path) {
     return result;
 }
 
+TextFileProblem textFileProblem(const QString& path, TextFileError error) {
+    const QString caption = QStringLiteral("Could not read file");
+    switch (error) {
+    case TextFileError::None:
+        break;
+    case TextFileError::CannotOpen:
+        // The file's name is the caption of this one.
+        return {path, caption};
+    case TextFileError::NotText:
+        return {caption,
+                QStringLiteral("%1\nis not a plain text file, so it cannot be read here.").arg(path)};
+    case TextFileError::TooLarge:
+        return {caption,
+                QStringLiteral("%1\nis larger than 20 MB, too large to be read here.").arg(path)};
+    }
+    return {};
+}
+
 namespace {
 
 // The code point at i; `end` becomes the index after it.

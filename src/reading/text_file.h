@@ -18,6 +18,12 @@ struct TextFileResult {
 constexpr qint64 kMaxTextFileBytes = 20 * 1024 * 1024;
 
 TextFileResult readTextFile(const QString& path);
+// What the user is told about a file that could not be read: caption and text.
+struct TextFileProblem {
+    QString caption;
+    QString text;
+};
+TextFileProblem textFileProblem(const QString& path, TextFileError error);
 QString decodeText(const QByteArray& bytes);
 
 // The end of the grapheme cluster that starts at `from`: what a reader sees as one

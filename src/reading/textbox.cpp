@@ -87,32 +87,23 @@ bool TextBox::load(const QString& fileName) {
     const bool own = !QDir::isRelativePath(fileName);
     const TextFileResult read = readTextFile(own ? fileName : Locations::dataPath(fileName));
     // A file that cannot be read changes nothing: text, place and page stay as they are.
-    switch (read.error) {
-    case TextFileError::None:
-        break;
-    case TextFileError::CannotOpen:
-        MessageBox(hwin, QStringLiteral("Could not read file"), fileName, MB_OK);
-        return false;
-    case TextFileError::NotText:
-        MessageBox(hwin,
-                   QStringLiteral("%1\nis not a plain text file, so it cannot be read here.")
-                       .arg(fileName),
-                   QStringLiteral("Could not read file"), MB_OK);
-        return false;
-    case TextFileError::TooLarge:
-        MessageBox(
-            hwin,
-            QStringLiteral("%1\nis larger than 20 MB, too large to be read here.").arg(fileName),
-            QStringLiteral("Could not read file"), MB_OK);
+    if (read.error != TextFileError::None) {
+        const TextFileProblem problem = textFileProblem(fileName, read.error);
+        MessageBox(hwin, problem.text, problem.caption, MB_OK);
         return false;
     }
+    takeText(read.text, own);
+    return true;
+}
+
+void TextBox::takeText(const QString& text, bool own) {
     Display.NewText();
     Loaded = 1;
     ownText_ = own;
     ownSource_.clear();
-    DisplayText = read.text;
+    DisplayText = text;
     if (own) {
-        ownSource_ = read.text;
+        ownSource_ = text;
         ClusterWidths widths(NormalFont);
         DisplayText = wrapLines(ownSource_, std::ref(widths), ownTextMeasure(NormalFont));
     }
@@ -123,7 +114,6 @@ bool TextBox::load(const QString& fileName) {
     NewSize();
     TextAllRedraw(nullptr, 0);
     if (win) win->TextLoaded();
-    return true;
 }
 
 void TextBox::set(const QString& text) {

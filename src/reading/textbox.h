@@ -31,7 +31,9 @@ public:
                            const QString& text);
     // Reads a file and shows it from its first line. False when it could not be
     // read (the user was told; the old text stays).
-    virtual bool load(const QString& fileName);
+    bool load(const QString& fileName);
+    // Shows a text already read from its first line; an own text is wrapped for reading.
+    virtual void takeText(const QString& text, bool own);
     // Replaces the text and redraws the page; no measuring, no resizing.
     virtual void set(const QString& text);
     // Fits the window to the page; true when the widest line would not fit on the screen.
@@ -55,6 +57,8 @@ public:
     QRect clipRect() const;
     // True when the text came from the user's own file (wrapped for reading).
     bool ownText() const { return ownText_; }
+    // The text as laid out, without what was added after it (padding, the closing line).
+    QStringView measuredText() const { return QStringView(DisplayText).left(measuredLength_); }
 
     QString LoadFileName;
     int LineMode;

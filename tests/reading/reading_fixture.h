@@ -44,7 +44,7 @@ protected:
             auto* dialog = qobject_cast<QFileDialog*>(&w);
             EXPECT_EQ(w.windowTitle(), "Choose a text file to read");
             if (!dialog) return 0;
-            EXPECT_EQ(dialog->nameFilters().value(0), "Text Files (*.txt)");
+            EXPECT_EQ(dialog->nameFilters().value(0), "Texts and Books (*.txt *.epub)");
             dialog->selectFile(path);
             return ModalScript::press(w, 1);
         };
