@@ -14,8 +14,8 @@ BookArchive::~BookArchive() {
 
 bool BookArchive::open() {
     if (!zip_->open(QuaZip::mdUnzip)) return false;
-    const QStringList names = zip_->getFileNameList();
-    names_ = QSet<QString>(names.cbegin(), names.cend());
+    for (const QuaZipFileInfo64& info : zip_->getFileInfoList64())
+        sizes_.insert(info.name, qint64(info.uncompressedSize));
     return zip_->getZipError() == UNZ_OK;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QByteArray>
-#include <QSet>
+#include <QHash>
 #include <QString>
 
 #include <memory>
@@ -22,13 +22,15 @@ public:
 
     // False when the file is no zip archive that can be read.
     bool open();
-    bool contains(const QString& name) const { return names_.contains(name); }
+    bool contains(const QString& name) const { return sizes_.contains(name); }
+    // The unpacked size the archive gives for an entry (the bytes may turn out more).
+    qint64 size(const QString& name) const { return sizes_.value(name); }
     // Unpacks one entry of at most `limit` bytes, counted against the total.
     Status read(const QString& name, qint64 limit, QByteArray& out);
 
 private:
     std::unique_ptr<QuaZip> zip_;
-    QSet<QString> names_;
+    QHash<QString, qint64> sizes_;
     qint64 totalLimit_;
     qint64 total_ = 0;
 };

@@ -104,6 +104,15 @@ BookResult readBook(const QString& path) {
             if (documents.contains(uri)) return failure(BookError::Protected, uri);
     }
 
+    // Sizes the archive gives are checked before anything is unpacked; the bytes are counted
+    // again as they come, as a size may lie.
+    qint64 total = 0;
+    for (const QString& doc : documents) {
+        if (zip.size(doc) > kMaxChapterBytes) return failure(BookError::ChapterTooLarge, doc);
+        total += zip.size(doc);
+    }
+    if (total > kMaxBookBytes) return failure(BookError::TooLarge);
+
     BookResult result;
     const QHash<QString, QString> titles = tocTitles(zip, opfPath, package);
     for (const QString& doc : documents) {

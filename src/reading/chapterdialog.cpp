@@ -30,7 +30,10 @@ ChapterDialog::ChapterDialog(QWidget* parent, const Book& book)
     list_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     list_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     list_->setCurrentItem(list_->topLevelItem(0));
-    connect(list_, &QTreeWidget::itemDoubleClicked, this, [this] { accept(); });
+    connect(list_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
+        list_->setCurrentItem(item);
+        accept();
+    });
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
