@@ -20,7 +20,10 @@ ChapterDialog::ChapterDialog(QWidget* parent, const Book& book)
     int number = 0;
     for (const BookChapter& c : book.chapters) {
         auto* item = new QTreeWidgetItem;
-        item->setText(0, QString::asprintf("%3i   ", ++number) + c.title);
+        // Padded with figure spaces, as wide as a digit, so the numbers line up.
+        QString n = QString::asprintf("%3i", ++number);
+        n.replace(u' ', QChar(0x2007));
+        item->setText(0, n + QStringLiteral("   ") + c.title);
         item->setText(1, QString::number(c.words));
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
         items << item;
