@@ -1,49 +1,49 @@
 # The Printing Press and the Spread of Ideas
 
-What is the text mainly about?
-- why scribes in monasteries resisted the arrival of printing
-- how printing in China differed from printing in Korea
-+ how printing with movable type changed the way knowledge spread
-- how modern inventions repeat the mistakes of early printers
+Who, according to the text, mainly owned books before printing?
+- monasteries, churches and royal courts
++ rich families, universities and big institutions
+- merchants, lawyers and city councils
+- priests, teachers and doctors
 
-Why were books precious objects before printing reached Europe?
-+ each copy took scribes months of work by hand
-- paper had to be brought in from distant lands
-- the law allowed only universities to own them
-- their ink was made from gold and rare minerals
+In which century does the text say Bi Sheng made movable clay characters?
+- the seventh century
+- the ninth century
+- the thirteenth century
++ the eleventh century
 
-Why was movable type awkward to use for written Chinese?
-- the clay characters cracked when they were baked
-+ the script uses thousands of distinct characters
-- the paper of the time was too thin to take ink
-- the courts forbade printing outside the capital
+According to the text, what was used to ink the finished page?
++ leather pads stuffed with wool
+- rollers wrapped in soft felt
+- brushes made of horsehair
+- cloth pads soaked in oil
 
-What was Gutenberg's type metal made of?
-- copper, zinc and iron
-- bronze, silver and lead
-- iron, tin and copper
-+ lead, tin and antimony
+How many sheets a day could a small team with one press produce?
+- a few dozen
+- several thousand
++ hundreds
+- over ten thousand
 
-Who already used the kind of screw press that Gutenberg adapted?
-- goldsmiths who stamped coins and medals
-- bookbinders who pressed leather covers
-+ farmers who squeezed grapes and olives
-- millers who ground wheat and barley
+To which countries does the text say skilled printers carried the craft?
+- Poland and Hungary
+- Portugal and Scotland
++ England and Spain
+- Denmark and Sweden
 
-Where do the terms "upper case" and "lower case" come from?
-- the order in which lines were set on a page
-- the sizes of the two trays used in a press
-- the top and bottom halves of a printed sheet
-+ where capitals and small letters were kept
+Besides scientific observations, what does the text say could now be copied accurately?
++ maps and medical drawings
+- laws and court records
+- music and hymn books
+- accounts and tax lists
 
-What did identical printed copies allow scholars in distant cities to do?
-+ read the same text and correct one another's errors
-- publish their work without a university's approval
-- stop learning Latin in order to read the classics
-- reach the great libraries without long journeys
+Besides radio and television, which inventions does the text say met similar complaints?
+- the telegraph and the telephone
+- photography and the cinema
+- comic books and video games
++ newspapers and paperback novels
 
-What lasting pattern does the text say the printing press established?
-- each new invention is soon replaced by a better one
-+ when copying grows cheaper, knowledge spreads faster
-- new technology is welcomed at first and feared later
-- critics of new inventions are usually proved right
+What does the text say happens when information becomes cheaper to copy?
+- writers earn less for their work
++ public debate becomes livelier
+- books grow shorter and simpler
+- old languages fall out of use

@@ -1,49 +1,49 @@
 # The Physics of Sound
 
-What is the text mainly about?
-- how musical instruments are built and tuned
-+ what sound is, how it travels and how we hear it
-- why loud noise damages our hearing over time
-- how concert halls are designed to carry music
+Which three sources of sound does the opening paragraph name?
+- a guitar string, a drum skin, a tuning fork
+- a loudspeaker cone, a drum skin, a buzzing bee
++ a guitar string, a loudspeaker cone, vocal folds
+- vocal folds, a tuning fork, a buzzing bee
 
-What did the experiment with a bell in a glass jar show?
-- sound travels faster through glass than through air
-- a bell rings louder when the air around it is thin
-+ sound needs a medium and cannot cross empty space
-- light and sound both fade in a jar without air
+In which century does the text say the bell-in-a-jar experiment was done?
++ the seventeenth century
+- the eighteenth century
+- the sixteenth century
+- the nineteenth century
 
-How does the text suggest estimating the distance of a storm?
-+ count the seconds to the thunder and divide by three
-- count the seconds to the thunder and multiply by ten
-- count the flashes in a minute and divide by two
-- measure how loud the thunder is in decibels
+How much faster than in air does the text say sound travels in water?
+- about twice as fast
+- about ten times as fast
+- about fifteen times as fast
++ more than four times as fast
 
-Why does sound travel faster in steel than in air?
-- steel is colder, so it carries sound better
-- air soaks up the high notes of every sound
-+ its tightly linked particles pass vibrations on faster
-- steel reflects the sound back and doubles it
+Which topic does the text take up right after the speed of sound?
+- echoes and bending around corners
++ the two basic properties of a wave
+- resonance in hollow objects
+- the parts of the inner ear
 
-What does an increase of ten decibels represent?
-- a doubling of the intensity
-- ten more vibrations per second
-- a rise in pitch of ten notes
-+ a tenfold increase in intensity
+Which two instruments does the text use to explain timbre?
++ a violin and a flute
+- a violin and a trumpet
+- a piano and a flute
+- a piano and a trumpet
 
-Why do a violin and a flute playing the same note sound different?
-- each plays the note at a different loudness
-- each has a different basic frequency
-- each sends its sound at a different speed
-+ each adds its own blend of higher overtones
+Which example does the text give of pitch changing with a moving source?
+- a passing train's whistle
+- a racing car going by
++ a passing siren
+- a jet plane overhead
 
-What does the hollow body of a guitar do?
-+ it enriches the weak vibrations of the strings
-- it stops the strings from vibrating too long
-- it lowers the pitch of every note played
-- it keeps the strings at the right tension
+What does the text say the changing shape of our mouths and throats forms?
+- the pitch of our voices
+- the loudness of our speech
+- the consonants of speech
++ the vowels of speech
 
-What passes the motion of the eardrum on to the cochlea?
-- a column of fluid in a narrow tube
-+ three tiny bones that amplify it
-- thousands of delicate hair cells
-- a second, thinner eardrum
+What does the last paragraph say understanding the ear has helped engineers design?
+- concert halls, recording studios, headphones
++ concert halls, noise barriers, hearing aids
+- noise barriers, recording studios, sonar systems
+- hearing aids, headphones, sonar systems

@@ -1,49 +1,49 @@
 # The Science of Sleep
 
-What is the text mainly about?
-- how to fall asleep faster after a stressful day
-- why dreams were once thought to foretell the future
-- how animals choose safe places to rest at night
-+ what happens during sleep and why we cannot do without it
+What view of sleep does the text say modern research has overturned?
++ that it is simply a pause in activity
+- that adults need eight hours each night
+- that dreams carry hidden meanings
+- that late meals spoil a night's sleep
 
-What resets the circadian rhythm each day?
-- the release of melatonin in the evening
-+ light entering the eyes, above all in the morning
-- the first meal eaten after waking up
-- the daily rise and fall of body temperature
+Besides the internal clock, what other system does the text name?
+- sleep debt
+- sleep hunger
++ sleep pressure
+- sleep load
 
-How does caffeine postpone tiredness, according to the text?
-+ it blocks the receptors that detect adenosine
-- it speeds up the release of melatonin at night
-- it clears adenosine out of the brain by day
-- it resets the internal clock to a later hour
+When, according to the text, was rapid eye movement sleep first described?
+- in the early 1920s
++ in the early 1950s
+- in the late 1960s
+- in the early 1980s
 
-How long does one cycle of sleep stages last?
-- about forty minutes
-+ about ninety minutes
-- about two hours
-- about three hours
+Which finding does the text say comes so far from experiments in animals?
+- that caffeine blocks the signal of adenosine
+- that deep sleep moves facts into lasting memory
+- that rapid eye movement sleep aids creativity
++ that sleep helps clear waste from the brain
 
-What happens during the deep stages of sleep?
-- the eyes dart about beneath the lids
-- most of the vivid dreams take place
-+ brain waves become slow and large
-- a small noise easily wakes the sleeper
+Which two animals does the text name to show how widely sleep is found?
++ fruit flies and whales
+- honeybees and elephants
+- earthworms and giraffes
+- zebrafish and bats
 
-What has rapid eye movement sleep been linked to?
-- moving facts into long-term memory
-- flushing waste out of brain tissue
-- releasing hormones for tissue repair
-+ emotional processing and creative problem solving
+What reason does the text give for thinking sleep serves ancient purposes?
+- it is run by the oldest parts of the brain
+- fossils show early animals resting curled up
++ it has lasted though it leaves animals at risk
+- it is found even in creatures without a brain
 
-How can dolphins and some seabirds rest?
-- they sleep for only a few seconds at a time
-- they float while the whole brain shuts down
-+ one half of the brain rests while the other stays awake
-- they rest only when the sea around them is calm
+According to the text, what suffers after just one bad night?
+- memory, appetite and mood
++ attention, reaction time and judgment
+- immunity, weight and long-term health
+- vision, balance and speech
 
-Why are early mornings genuinely difficult for teenagers?
-+ their internal clocks shift later during adolescence
-- their bodies make more adenosine during the night
-- they spend longer than adults in the lightest stages
-- their internal rhythm follows a cycle of twelve hours
+Which group does the text single out as facing a particular sleep challenge?
+- shift workers
+- new parents
+- older adults
++ teenagers

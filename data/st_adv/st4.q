@@ -1,49 +1,49 @@
 # Measuring the Hours: A History of Timekeeping
 
-What is the text mainly about?
-- why sailors needed accurate clocks to survive at sea
-+ how people learned to measure time ever more precisely
-- how the first sundials were made in ancient Egypt
-- why every town once kept a local time of its own
+Why, according to the text, were natural rhythms no longer enough?
+- they changed from one region to another
+- clouds often hid the sun and the stars
++ they were too rough a measure for growing towns
+- the length of days changed with the seasons
 
-What advantage did water clocks have over sundials?
-- they were cheaper and easier to build
-+ they worked at night and in any weather
-- they kept time to within a second a day
-- they could be carried aboard the ships
+Where does the text say early water clocks were built?
++ Egypt, Greece and China
+- Babylon, Persia and India
+- Rome, Syria and Arabia
+- Japan, Korea and Tibet
 
-What did sailors use sandglasses for?
-- measuring the depth of the water beneath the ship
-+ timing the crew's shifts and the speed of the ship
-- telling the hours of high and low tide in port
-- finding the position of the ship on dark nights
+What does the text say sailors timed with sandglasses?
+- the tides and the hours of prayer
+- the meals and the lighting of lamps
+- the guns and the raising of sails
++ the crew's shifts and the ship's speed
 
-Why was a summer hour longer than a winter one in many early societies?
-+ daylight was split into twelve equal parts in every season
-- sundials ran faster when the sun stood low in the sky
-- water clocks slowed down in the cold of the winter months
-- candles burned more quickly in the warmth of the summer
+What did many early mechanical clocks lack, according to the text?
+- driving weights
++ a dial
+- a bell
+- an escapement
 
-What did the escapement of the first mechanical clocks do?
-- it struck a bell to announce each of the hours
-- it turned the hands around the face of the dial
-- it wound the heavy weights back up every day
-+ it let the weights descend in small, regular steps
+In which year does the text say Huygens built the first pendulum clock?
+- 1582
+- 1610
++ 1656
+- 1714
 
-Who built the first clock regulated by a pendulum?
-- Galileo Galilei
-- John Harrison
-+ Christiaan Huygens
-- Su Song
+What was John Harrison's trade, according to the text?
++ carpenter and clockmaker
+- sailor and map maker
+- goldsmith and engraver
+- astronomer and teacher
 
-Why did finding longitude at sea require an accurate clock?
-- the stars could be read only at one fixed hour
-- the speed of the ship was measured against it
-+ it needed the exact time at a distant reference point
-- the tides had to be timed to within a few seconds
+When does the text say quartz clocks were introduced?
+- in the 1890s
++ in the 1920s
+- in the 1950s
+- in the 1970s
 
-What has defined the official second since 1967?
-- the vibrations of a quartz crystal
-- the swing of a standard pendulum
-+ the behavior of cesium atoms
-- the turning of the Earth
+Which systems does the text say atomic clocks coordinate today?
+- air traffic, power grids and weather forecasts
+- radio broadcasts, railways and space travel
+- internet servers, power grids and television
++ satellite navigation, phone networks and finance

@@ -1,49 +1,49 @@
 # The Hidden Builders of Coral Reefs
 
-What is the text mainly about?
-- how divers can tell healthy corals from sea plants
-- why the Great Barrier Reef grew larger than any other
-+ how tiny animals build coral reefs and what threatens them
-- how reef fish protect themselves from larger hunters
+From where does the text say large reef formations can be mapped?
+- from boats passing close by
++ from aircraft flying high above
+- from the tops of coastal cliffs
+- from photographs taken by divers
 
-Which animals are coral polyps related to?
-- sponges and sea urchins
-- starfish and sea snails
-- barnacles and sea squirts
-+ jellyfish and sea anemones
+When do many polyps reach out their tentacles to catch plankton?
+- at dawn
+- at midday
+- in rough weather
++ at night
 
-Where does most of a polyp's energy come from?
-+ algae in its tissues that share their sugars
-- plankton caught by its tentacles at night
-- calcium drawn from the surrounding seawater
-- small fish that clean parasites from it
+How was Darwin's idea about atolls later confirmed, according to the text?
++ by drilling deep into the reef
+- by diving in early submarines
+- by dating old fossil shells
+- by measuring old sea levels
 
-What did Darwin suggest about atolls?
-- they grew on the rims of volcanoes beneath the sea
-+ they began as reefs around islands that slowly sank
-- they formed where barrier reefs broke away from land
-- they rose out of the sea as its level slowly fell
+How far does the text say the Great Barrier Reef stretches?
+- more than two hundred kilometers
+- more than five thousand kilometers
++ more than two thousand kilometers
+- almost ten thousand kilometers
 
-What separates a barrier reef from the land?
-- a wide band of sand dunes
-+ a broad, sheltered lagoon
-- a deep trench in the sea floor
-- a ring of small, low islands
+Which animals does the text name among those that depend on reefs?
++ crabs, sponges and sea turtles
+- octopus, eels and sea snakes
+- sharks, rays and sea stars
+- clams, urchins and manta rays
 
-What do parrotfish do on a reef?
-- clean parasites off larger fish that visit the reef
-- release their eggs on the same night as the corals
-+ scrape algae off dead coral and grind it into sand
-- build their nests in the stony cups of dead polyps
+How long must water stay unusually warm to cause bleaching, per the text?
+- a few hours
+- a few days
+- several years
++ several weeks
 
-How do reefs protect the shore during storms?
-- they trap sand that builds the beaches higher
-- they keep large ships away from the coast
-- they cool the water close to the shore
-+ they absorb the energy of the waves
+Besides heat, which threats to reefs does the text name?
+- coastal building and tourism
++ pollution and harmful fishing
+- starfish and boat anchors
+- storms and coral disease
 
-What happens to corals in the process called bleaching?
-+ stressed corals expel their algae and turn white
-- acid in the water dissolves their stony skeletons
-- pollution covers them in a pale film of fine mud
-- parrotfish strip away their living outer tissue
+What does the text say researchers are now studying to help reefs?
+- ways to shade reefs from the sun
+- pumps that cool the water near reefs
++ corals that can stand more heat
+- algae that can survive in acid water

@@ -1,49 +1,49 @@
 # The Design of Suspension Bridges
 
-What is the text mainly about?
-+ how suspension bridges work and how their design developed
-- why suspension bridges are the most dangerous kind to build
-- how the Inca built their network of woven grass bridges
-- how wind tunnels are used to test aircraft and buildings
+Which materials does the text say early rope bridges were woven from?
+- grass, hemp or animal hair
++ grass, vines or bamboo
+- vines, bark or animal hide
+- bamboo, bark or hemp
 
-What does the text say about a woven grass bridge in Peru?
-- it was replaced by a steel bridge long ago
-- it carried the first road across the mountains
-+ it is still rebuilt every year by villagers
-- it fell in a storm and was never rebuilt
+Which topic does the text take up right after the ancient rope bridges?
++ how a modern bridge carries its load
+- how the main cables are spun from wire
+- the first bridge to use steel wire cables
+- why the main cables hang in a curve
 
-Which part of a suspension bridge is squeezed in compression?
-- the main cables
-- the hangers
-+ the towers
-- the roadway deck
+What does the text say a deeper sag of the main cables requires?
+- thicker and heavier main cables
+- larger and heavier anchor blocks
+- a deeper and stiffer roadway deck
++ taller and more expensive towers
 
-What curve does a cable take when it supports an evenly spread roadway?
-- a catenary
-+ a parabola
-- a circle
-- a spiral
+How does the text say the main cables are made?
+- spun in a factory from wires a few millimeters thick
+- spun on site from wires a few centimeters thick
++ spun on site from wires a few millimeters thick
+- twisted in a factory from a few thick steel rods
 
-What does a deeper sag of the main cables bring?
-- a stiffer deck, but more wind beneath it
-- a shorter span, but much thicker cables
-- a stronger deck, but heavier anchorages
-+ less pull on the cables, but taller towers
+How soon after opening did the Tacoma Narrows Bridge collapse, according to the text?
+- on the very day it opened
++ only a few months after it opened
+- about two years after it opened
+- more than ten years after it opened
 
-How are the main cables made?
-+ spun on site from thousands of thin steel wires
-- cast in a factory as single solid bars of steel
-- woven from steel ropes as the grass bridges were
-- welded together from short lengths of steel pipe
+In the famous film, what does the text compare the rolling deck to?
+- a flag
+- a wave
+- a snake
++ a ribbon
 
-Why did the Tacoma Narrows Bridge fall into the water?
-- its cables were spun from too few steel wires
-- a ship struck one of its towers in thick fog
-- its anchorages gave way during an earthquake
-+ its narrow, shallow deck was far too flexible
+Which bridge does the text describe as crossing a busy shipping channel?
++ the Akashi Kaikyo Bridge in Japan
+- the Brooklyn Bridge in New York
+- the Tacoma Narrows Bridge in Washington
+- the woven grass bridge in Peru
 
-What did engineers begin to do after that disaster?
-- keep every span under one kilometer
-- use solid steel bars for the cables
-+ test scale models in wind tunnels
-- build their towers of stone again
+According to the final sentence, what does each new record span reflect?
+- the lessons taught by the Tacoma Narrows collapse
+- the stronger steel wire first used at Brooklyn
++ the balance of forces known to ancient rope makers
+- the wind tunnel tests made on scale models

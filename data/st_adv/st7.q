@@ -1,49 +1,49 @@
 # The Long Journeys of Migrating Birds
 
-What is the text mainly about?
-- why some birds stay in the far north all winter
-- how scientists ring birds to count them each year
-+ how and why birds make long seasonal journeys
-- how modern cities have changed the routes of birds
+What does the text compare the weight of tiny songbirds to?
++ a few coins
+- a few paper clips
+- a single sheet of paper
+- a spoonful of sugar
 
-What did some ancient writers suggest about swallows in winter?
-+ they slept in the mud at the bottom of ponds
-- they hid in hollow trees high in the mountains
-- they turned into other birds until the spring
-- they flew south in the company of the storks
+According to the text, where and when was the stork with the spear shot?
+- near a Dutch village in 1872
+- near a German village in 1872
++ near a German village in 1822
+- near a Dutch village in 1822
 
-What was found on the white stork shot in 1822?
-- a numbered metal ring on one leg
-+ a spear from Africa lodged in its neck
-- a message tied to one of its feet
-- a small tracking device on its back
+Which advantages of the far north in summer does the text list?
+- long days, plenty of insects and few predators
++ long days, plenty of insects and few competitors
+- mild nights, plenty of seeds and few competitors
+- long days, plenty of seeds and few predators
 
-What triggers the hormonal changes that prepare birds for departure?
-- the first snowfall of the autumn
-- a shortage of insects to eat
-+ changes in the length of the day
-- a sharp fall in the temperature
+What does the text say some birds shrink before a long flight?
+- their flight muscles
++ their digestive organs
+- their stores of fat
+- their hearts and lungs
 
-What is remarkable about the bar-tailed godwit's flight from Alaska to New Zealand?
-- it flies the whole way alone and only at night
-- it follows the coastline the whole way south
-- it rides warm rising air for most of the way
-+ it flies for over a week without a single stop
+What reasons does the text give for small songbirds flying at night?
++ calmer air and fewer hunting hawks
+- calmer air and the stars to steer by
+- cooler air and the moon to steer by
+- fewer hawks and less noise from towns
 
-Why do many small songbirds travel mainly at night?
-+ the air is calmer and hawks are less active
-- they can read only the stars, not the sun
-- their eyes cannot bear the bright sunlight
-- the magnetic field is stronger in the dark
+Which cue does the text say birds "perhaps" use to refine their course?
+- the magnetic field
+- star patterns
+- mountain ranges
++ smells
 
-How do night migrants keep their direction?
-- they follow the glow of towns along the coasts
-- they keep the setting sun behind them all night
-- they follow the calls of the birds flying ahead
-+ they learn the stars that turn around the pole
+Which two modern hazards for migrating birds does the text name?
+- wind turbines and overhead power lines
+- brightly lit buildings and wind turbines
++ brightly lit buildings and vanishing wetlands
+- overhead power lines and vanishing wetlands
 
-How do young cranes learn their route?
-- by inherited instructions alone, flying solo
-+ by following experienced adults the first time
-- by watching the stars from the nest in summer
-- by tracing the coastlines they saw as chicks
+According to the final paragraph, what has become essential for migrating birds?
+- protecting their northern breeding grounds
+- ending the hunting of birds along their routes
+- protecting their southern wintering areas
++ guarding the stopover sites along each route

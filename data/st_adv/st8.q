@@ -1,49 +1,49 @@
 # How Vaccines Were Discovered
 
-What is the text mainly about?
-- why smallpox spread so easily between people
-+ how vaccines were discovered and how they work
-- how doctors treated fevers before modern medicine
-- why many people at first refused to be vaccinated
+Where does the text say healers favored blowing powdered scabs into the nose?
+- in India
++ in China
+- in the Middle East
+- in Africa
 
-What observation about smallpox does the story begin with?
-- it struck the rich less often than the poor
-- people who kept cattle caught it more often
-+ survivors of it almost never caught it again
-- it was milder in warm countries than cold ones
+How long after the cowpox did Jenner expose the boy to smallpox, according to the text?
+- a few days later
+- several months later
++ several weeks later
+- a full year later
 
-How did healers in China carry out variolation?
-- by scratching material into the skin
-- by mixing dried scabs into a drink
-- by rubbing sore material on the lips
-+ by blowing powdered scabs into the nose
+What does the text turn to right after Jenner's experiment and its spread?
++ where the word vaccine comes from
+- the vaccines of the twentieth century
+- how the immune system remembers
+- how new vaccines are tested
 
-Where did Jenner take the material he used in 1796?
-+ from a cowpox sore on a milkmaid's hand
-- from a sore on the udder of a sick cow
-- from a mild case of smallpox in a child
-- from the arm of a farmer with cowpox
+Which disease was Pasteur studying when he found that old cultures protect?
+- anthrax in sheep
+- swine fever in pigs
+- silkworm disease
++ chicken cholera
 
-Where does the word vaccine come from?
-- the Latin word for a sore
-+ the Latin word for a cow
-- the French word for a cure
-- the Greek word for a shield
+In which year does the text say Pasteur first used his rabies treatment on a child?
+- 1865
++ 1885
+- 1879
+- 1896
 
-What did Pasteur find while studying chicken cholera?
-- a fresh culture failed to sicken older birds
-- cowpox protected the birds as well as people
-+ an old, weakened culture protected the birds
-- the birds recovered if they were kept warm
+Besides a weakened or inactivated microbe, what does the text say a vaccine may contain?
++ a harmless fragment or a neutralized toxin
+- a harmless fragment or living immune cells
+- ready-made antibodies or a neutralized toxin
+- ready-made antibodies or living immune cells
 
-What does a vaccine do, as the text explains it?
-+ it gives the immune system its lesson in advance
-- it kills the microbes already inside the body
-- it replaces the antibodies lost after an illness
-- it makes the body's cells too tough for germs
+How does the text say the campaign against smallpox was carried out?
+- by vaccinating every child in the world at birth
+- by closing borders and vaccinating all travelers
++ by tracing cases and vaccinating the people around them
+- by vaccinating whole cities within a single week
 
-What happened in 1980?
-- the first vaccine against measles was approved
-- the last large outbreak of smallpox began
-+ smallpox was officially declared wiped out
-- vaccination of children became law everywhere
+According to the last sentence, what can transform human health?
+- close observation, new technology and public money
+- strong leadership, patient testing and public money
+- strong leadership, new technology and cooperation
++ close observation, patient testing and cooperation

@@ -1,49 +1,49 @@
 # The Potato's Journey Around the World
 
-What is the text mainly about?
-- why the Irish famine of the 1840s came about
-- how to grow potatoes in a cool and damp climate
-- how Andean farmers kept their food for years
-+ how the potato spread around the world and what followed
+On the border of which two present-day countries was the potato first domesticated?
+- Peru and Chile
+- Bolivia and Argentina
+- Chile and Argentina
++ Peru and Bolivia
 
-What was chuno?
-- potatoes boiled, mashed and baked into bread
-+ potatoes frozen overnight, trampled and dried
-- potatoes kept in ice caves high in the Andes
-- potatoes of one variety grown beside the lake
+How does the text say chuno was made?
++ frozen overnight, then trampled and sun-dried
+- frozen overnight, then smoked over a fire
+- boiled in salt water, then trampled and sun-dried
+- boiled in salt water, then smoked over a fire
 
-Why did many Europeans at first distrust the potato?
-+ it belonged to the same family as deadly nightshade
-- it had been brought over by Spanish soldiers
-- it made the soil too poor for wheat to follow
-- it spoiled within a few days of being dug up
+Which reason for Europeans' early distrust of the potato does the text give?
+- its tubers were poisonous unless well boiled
+- it grew well only in hot, dry places
++ its green leaves and sprouts were poisonous
+- its flowers gave off a harmful scent
 
-How did Parmentier win the French over to the potato?
-- with a law that made every farmer plant them
-- with free seed potatoes for the poorest families
-+ with lavish dinners and clever publicity stunts
-- with a book of recipes printed for the king
+Which crops does the text say a potato field could feed more people than?
+- wheat or oats
++ wheat or rye
+- barley or rye
+- barley or oats
 
-Which advantage of potatoes over standing grain does the text name?
-- they could be harvested twice in every year
-+ being underground, they were harder to trample or steal
-- they kept for years without any preparation
-- they needed no rain at all once they were planted
+What was Antoine-Augustin Parmentier, according to the text?
++ a pharmacist
+- a botanist
+- a royal cook
+- a country priest
 
-What are the eyes on the surface of a potato?
-- seeds that can be sown the next year
-- roots that draw water from the soil
-+ buds that can sprout into new plants
-- scars left where the tuber was joined
+Who does the text say the vitamin C in potatoes helped protect from scurvy?
+- soldiers and prisoners
+- sailors and prisoners
++ sailors and poor communities
+- soldiers and poor communities
 
-What hidden cost comes from planting pieces of the last harvest?
-- the new plants grow more slowly every year
-- the tubers lose their vitamin C over time
-- the eyes stop sprouting after a few years
-+ every plant in the field shares the same weaknesses
+What does the text discuss just before it turns to the potato blight?
+- Parmentier's work in France
++ how farmers plant pieces of the tubers
+- the vitamin C in potatoes
+- the spread to Africa and Asia
 
-Why do scientists keep thousands of traditional Andean varieties?
-+ their diversity protects against future diseases
-- they give larger harvests than modern kinds do
-- they keep for years in any ordinary cellar
-- they are the only kinds with no poison in them
+What does the last sentence call the diversity of Andean varieties?
+- a treasure that belongs to Andean villages
+- the best hope for feeding growing cities
+- a record of the potato's long history
++ a valuable legacy for farmers worldwide

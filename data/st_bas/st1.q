@@ -1,49 +1,49 @@
 # How Bread Is Made
 
-What is the text mainly about?
-- why bread is better for you than most foods
-+ how a few plain ingredients turn into a loaf
-- how bread spread from one country to another
-- why bread from a shop tastes of so little
+What does the first paragraph call the change from plain ingredients into a loaf?
+- a lesson in simple chemistry
+- a craft that takes years to learn
++ a small bit of magic in the kitchen
+- a secret handed down by bakers
 
-What does the text compare gluten to?
-- a sponge soaked in warm water
-- a coat of thin, clear glue
-- a web spun by a tiny spider
-+ a net of tiny rubber bands
+What does the text explain right after it describes how gluten forms?
++ how yeast feeds and gives off gas
+- how the baker kneads the dough
+- how wheat is ground into flour
+- how the crust turns brown in the oven
 
-How does the text describe yeast?
-+ a kind of fungus that feeds on sugars in the flour
-- a kind of salt that draws water into the dough
-- a kind of powder ground from grains of wheat
-- a kind of gas that is mixed in while kneading
+What does the text say the dough is usually covered with while it proves?
+- a sheet of plastic wrap
+- an upturned mixing bowl
+- a large flat plate
++ a cloth laid over it
 
-Why do some bakers like a slow rise in a cool room?
-- it keeps the dough from sticking to the bowl
-- it makes the crust thinner and softer
-+ it gives the bread a deeper taste
-- it lets the loaf rise a third time
+How long does the text say kneading often goes on?
+- about five minutes
++ about ten minutes
+- about fifteen minutes
+- about twenty minutes
 
-Why are slashes cut across the top before baking?
-- so the heat reaches the middle of the loaf sooner
-- so the crust turns a darker shade of brown
-+ so the loaf opens neatly instead of splitting at the side
-- so the gas can escape before the dough grows too big
+Which of these shapes for the dough does the text name?
+- a plaited loaf
+- a ring with a hole
++ a long thin loaf
+- a loaf baked in a tin
 
-What happens in the first few minutes of baking?
-+ the gas bubbles swell and the loaf jumps up in size
-- the yeast wakes up and starts to feed once more
-- the crust sets at once and stops the loaf rising
-- the gluten softens and the loaf sinks a little
+What does the text say many bakers do just before baking?
+- brush the top with beaten egg
++ cut a few slashes across the top
+- dust the top with a little flour
+- spray the dough with cold water
 
-What gives sourdough its slightly sour flavour?
-- a splash of vinegar in the water
-- extra salt added while kneading
-- a long bake in a very hot oven
-+ friendly bacteria in the starter
+Which two kinds of bread does the last paragraph describe?
+- rye bread and soda bread
+- sourdough and soda bread
+- rye bread and flat breads
++ sourdough and flat breads
 
-What does the text say about flat breads?
-- they must always be baked twice
-+ they may use no yeast at all
-- they are made only from rye flour
-- they need the longest time to prove
+What point does the text make in its very last sentence?
++ the basic steps have barely changed for thousands of years
+- bread made at home tastes better than bread from shops
+- each country has kept its own way of shaping loaves
+- more people now bake their own bread than ever before

@@ -1,49 +1,49 @@
 # Our Neighbour the Moon
 
-What is the text mainly about?
-- the story of the first landing on the moon
-+ what the moon is like and how it affects the Earth
-- how to watch the moon through a telescope
-- why people once told so many stories of the moon
+The opening says the moon has its own rocks, mountains and what?
+- valleys
++ plains
+- caves
+- cliffs
 
-How wide is the moon compared with the Earth?
+How wide is the moon compared with the Earth, according to the text?
 - about half as wide
-- about a tenth as wide
-+ about a quarter as wide
 - about a sixth as wide
+- about a third as wide
++ about a quarter as wide
 
-Why does the moon show phases?
-+ we see different amounts of its lit side as it moves round us
-- the shadow of the Earth covers more or less of it each night
-- the moon gives off more light of its own at some times
-- clouds of dust drift across parts of its face each month
+Which phase does the text say the cycle starts with?
++ a thin crescent
+- a dark new moon
+- a half moon
+- a full round disc
 
-Why does the same side of the moon always face us?
-- it does not spin at all as it travels
-- its far side is always in deep shadow
-- the Earth blocks our view of the far side
-+ it turns once in the time it takes to go round us
+What does the text call curious about the moon?
+- it gives off no light of its own
++ it always shows us the same side
+- its sky is black even by day
+- a footprint there can last for ages
 
-What are the dark patches we can see on the moon?
-- seas of water that dried up long ago
-- deep shadows cast by tall mountains
-+ wide plains of old lava that hardened
-- highlands crowded with old craters
+What did the first pictures of the far side show, according to the text?
+- a face much like the near side
+- a darker face with fewer mountains
++ a rougher face with more craters
+- a smoother face with fewer craters
 
-Why can even a footprint last a very long time on the moon?
-+ there is no wind or rain to wear it away
-- the dust sets hard in the cold of the night
-- the weak gravity holds the dust in place
-- the strong sunlight bakes the ground firm
+Which topic does the text cover just before the tides?
+- the moon's phases
+- the first moon landing
++ the lack of air on the moon
+- the moon's far side
 
-When are the tides at their highest?
-- when the moon is farthest from us
-- when the moon is a thin crescent
-- when the oceans are at their warmest
-+ when the sun and the moon line up
+What does the text say the astronauts photographed?
++ the Earth in a black sky
+- the far side from orbit
+- the sun over the highlands
+- their footprints in the dust
 
-How many astronauts explored the surface of the moon in the years after 1969?
-- two
-- six
-+ twelve
-- twenty
+Which hope does the text end on?
+- robot craft may bring back more rocks
+- a base may be built on the far side
++ people may return to stay for longer
+- astronauts may travel on to Mars

@@ -1,49 +1,49 @@
 # Why Leaves Change Colour
 
-What is the text mainly about?
-- how to tell trees apart by the shape of their leaves
-- where to travel to see the brightest autumn woods
-+ why many trees change colour and drop their leaves
-- how trees store food and water for the winter
+What does the first paragraph say some people do in autumn?
+- collect bright leaves to press in books
++ travel a long way to walk in the woods
+- take a picture of the same tree each day
+- climb hills to see the colours from above
 
 What does the text compare a leaf to?
-+ a small food factory
-- a tiny solar battery
-- a window for the sun
-- a sponge for the rain
+- a tiny kitchen
+- a solar panel
++ a little food factory
+- a power station
 
-What makes a tree stop making new chlorophyll?
-- heavy rain and strong winds
-- the first snow of the year
-- a lack of water in the soil
-+ shorter days and cooler nights
+Which food does the text use to explain where yellow and orange come from?
++ carrots
+- egg yolks
+- oranges
+- pumpkins
 
-Where do the yellow and orange colours come from?
-- they are made fresh from sugar trapped in the leaf
-+ they were in the leaf all along, hidden by the green
-- they form when the leaf dries out in the wind
-- they are drawn up from the soil through the roots
+Which trees does the text give as turning a clear, golden yellow?
+- birch and some beeches
+- maples and some poplars
+- beeches and some oaks
++ birch and some poplars
 
-Which weather tends to bring the most striking reds?
-- warm, wet days and mild nights
-+ bright, sunny days and cool nights
-- grey, cloudy days and windy nights
-- long, dry days and hot nights
+What does the text explain just before it asks why trees drop their leaves?
++ why some leaves turn brown and how weather matters
+- how red colouring is made from trapped sugar
+- why evergreens keep their needles all winter
+- how a leaf uses sunlight to make sugar
 
-Which trees often turn brown and may keep dry leaves into winter?
-- maples and birches
-- poplars and maples
-- pines and firs
-+ oaks and beeches
+Once a leaf has been cut off, what does the text say carries it away?
+- its own weight as it dries
+- a sharp night of frost
+- a heavy shower of rain
++ a light wind
 
-How does a tree let go of a leaf?
-+ a thin layer of cells cuts the leaf off and seals the wound
-- the stalk stops getting water until it dries and snaps
-- the frost cracks the stalk during a cold, clear night
-- the leaf grows too heavy with sugar for the stalk to hold
+Which trees does the text name as keeping their needles through winter?
+- spruces and cedars
++ pines and firs
+- yews and junipers
+- cedars and hemlocks
 
-Why can pines and firs keep their needles through the cold months?
-- their needles hold enough sugar to last the winter
-- their thick bark keeps the needles warm at night
-+ their narrow, waxy needles lose very little water
-- their roots reach water far below the frozen ground
+What does the last paragraph say becomes of the leaves that fall?
+- they give shelter to small animals
+- they keep the ground beneath from freezing
++ they rot down and feed the roots
+- they are gathered by birds for nests

@@ -1,49 +1,49 @@
 # The Lighthouse Keeper in the Old Days
 
-What is the text mainly about?
-+ the life and work of lighthouse keepers in the past
-- how lighthouses were built on bare rocks at sea
-- the great shipwrecks that happened near the coast
-- why ships today no longer need any lighthouses
+Where does the text say some keepers lived with their families?
++ in a cottage beside the tower
+- in rooms at the foot of the tower
+- in a village on the nearest shore
+- in huts on a bare rock nearby
 
-What could keep a team of keepers on a rock for extra days?
-- a broken lamp that had to be mended first
-- a storm that knocked out the station's radio
-- orders to finish painting the tower
-+ rough seas holding back the relief boat
+Which duty does the text say could put lives at risk if missed once?
+- trimming the wicks of the lamp
+- writing up the daily log book
++ winding the heavy weight back up
+- cleaning the soot from the lens
 
-Why were keepers sometimes given the nickname "wickies"?
-- they lived in cottages built of wicker
-+ they trimmed the wicks of the oil lamps
-- they carried oil up in wicker baskets
-- they put up wicker screens against the wind
+What did the keeper write in the log book each day?
+- the oil burned and the hours lit
++ the weather and the ships going by
+- the state of the lamp and the lens
+- the visitors and boats that called
 
-Where did the strong beam of the early lights come from?
-- a row of mirrors set behind the flame
-- many small lamps burning side by side
-+ a large lens built from rings of prisms
-- a tall chimney that fed air to the flame
+How does the text describe the sound of the later fog horns?
+- a high whistle
+- a long wail
+- a sharp bark
++ a deep groan
 
-What did the keeper have to do every few hours?
-- fill the lamp with fresh oil
-- climb out to wipe the outer glass
-- ring the bell for passing ships
-+ wind the clockwork weight back up
+Which of these does the text say keepers saw?
+- whales passing close by
++ great flocks of seabirds
+- the northern lights
+- seals lying on the rocks
 
-What did the keeper note in the log book each day?
-+ the weather and any ships that passed
-- the oil used and the wicks trimmed
-- the names of visitors to the tower
-- the times the relief boat came by
+Which animals does the text say keeper families kept?
+- a cow or some sheep
+- a pig or some ducks
+- a dog or a cat
++ a few hens or a goat
 
-What did keepers turn to when thick fog rolled in?
-- coloured flags on the tower
-- a second and brighter lamp
-+ a large bell or a deep horn
-- rockets fired into the sky
+How did some keepers' children get to school, according to the text?
+- a teacher came out to them by boat
+- they boarded at a school on the mainland
++ they rowed across to a school on shore
+- the relief boat took them there each week
 
-What brought the keepers' way of life to an end?
-- a law that closed most of the old towers
-+ electric lamps and machines doing the work
-- ships that stopped sailing near the coast
-- storms that wrecked most of the towers
+What does the text say about the lighthouses that still stand?
++ they remind us of the keepers of the past
+- they are now mostly used as museums
+- they still guide ships when radio fails
+- they are let out as holiday homes

@@ -1,49 +1,49 @@
 # How a Post Office Works
 
-What is the text mainly about?
-- the history of stamps and how they are printed
-+ the steps a letter goes through from box to door
-- how to write an address that a machine can read
-- why people send fewer letters than they once did
+What does the first paragraph say about the system behind a letter?
+- it employs thousands of people
++ it runs every day of the week
+- it handles millions of letters daily
+- it has worked the same way for ages
 
-What does a postcode do, according to the text?
-- it shows that the postage has been paid
-- it tells the carrier which house comes first
-+ it points to a small area and speeds up sorting
-- it marks a letter as going to another country
+Which two ways of paying for postage does the text mention?
+- buying stamps in a shop or online
+- paying by card or with cash
+- using an app or a machine in the office
++ printing it at home or paying at a counter
 
-What does the price of sending an item usually depend on?
-+ its size, its weight and how far it travels
-- the day and the hour at which it is posted
-- the number of stamps already on the envelope
-- the kind of envelope and the ink on the address
+What does the text say the trucks at the sorting centre carry?
++ sacks, trays and cages of post
+- bags, boxes and crates of post
+- sacks, crates and pallets of post
+- trays, tubs and bins of post
 
-When are the large sorting centres busy?
-- early in the morning, before the first collection
-- at midday, when the post office counters are full
-- at weekends, when fewer trucks are on the roads
-+ at night, when most of the day's mail arrives
+What is done first to letters inside the sorting centre, according to the text?
+- prints a mark over the stamp
+- reads the address with cameras
++ turns the letters to face one way
+- prints a pattern of small lines
 
-Why does a machine print a mark over the stamp?
-- so the carrier knows which street it is for
-+ so the stamp cannot be used again
-- so the letter can be sent back if lost
-- so the camera can find the address
+What does the text say happens to letters at each stage of their trip?
++ they are sorted again into smaller groups
+- they are packed into ever bigger sacks
+- their addresses are read once more
+- they are counted and logged again
 
-What happens to mail going to another country?
-- it is carried all the way by the same trucks
-- it waits at a port until a whole ship is full
-- it is sorted only once, at the border itself
-+ it is handed to that country's own postal service
+Which weather does the text say carriers work in?
+- snow, fog and ice
+- wind, frost and snow
+- rain, snow and fog
++ rain, wind and heat
 
-How is the mail for each street arranged at the local office?
-+ in the order of the houses along the route
-- in the order in which the letters were posted
-- by size, with the parcels kept to the end
-- by the first name of the person it is for
+What does the text say about a carrier's round in the countryside?
+- the post may come only every other day
++ a round may cover miles of narrow lanes
+- mail is often left at one village box
+- the carrier must often go by bicycle
 
-What does the text say is still the basic aim of the post office?
-- to move more letters each day than the day before
-- to sell stamps and boxes and help with forms
-+ to get each item safely to the right door
-- to keep the price of postage as low as it can
+What does the last paragraph name as the post office's basic aim?
+- to sell stamps and help people with forms
+- to keep up with the rise in parcels
++ to bring each item safely to the right door
+- to let senders follow each parcel step by step

@@ -1,49 +1,49 @@
 # Caring for a Dog
 
-What is the text mainly about?
-- how to choose the right breed for a family
-+ what it takes to look after a dog well
-- why dogs make better pets than most animals
-- how people first came to keep dogs at home
+Which of these does the first paragraph say a dog will do?
+- guard your home at night
+- cheer you up when you are sad
++ greet you at the door
+- wake you up each morning
 
-Why should treats be kept small?
-- big treats spoil a dog's appetite for its meals
-- big treats teach a dog to beg at the table
-+ extra weight is hard on the joints and the heart
-- big treats can choke a young puppy
+What does the text say makes it easy to overfeed a dog?
++ it begs with big eyes
+- it eats its food too fast
+- packets suggest large portions
+- it steals food from the table
 
-Why should you check the water bowl before going out on a hot day?
-+ a dog drinks far more than usual when it is hot
-- water left in the sun soon turns stale and green
-- insects like to gather in bowls in the summer
-- a metal bowl can grow too hot for a dog to use
+What does the text say should be washed often?
+- the dog's bed
++ the water bowl
+- the dog's collar
+- the dog's toys
 
-What does a dog that is bored and full of energy often do?
-- barks at everyone who passes the house
-- sleeps through most of the day and night
-- runs away to look for other dogs to play with
-+ finds its own fun, such as chewing shoes
+What may a bored dog full of energy do, according to the text?
+- bark at the door or chase the cat
+- pull cushions apart or scratch doors
+- steal food or chase its own tail
++ chew shoes or dig up the garden
 
-What does the text say everyone in the home should do?
-- take turns at walking the dog
-+ use the same words and rules
-- feed the dog at the same times
-- keep the dog out of the bedrooms
+Which rewards for good behaviour does the text name?
++ praise, a treat or a game
+- a treat, a walk or a toy
+- praise, a toy or a stroke
+- a walk, a game or a treat
 
-Why do dogs with long coats need brushing often?
-- to keep fleas and ticks away
-- to keep them cool in the summer
-+ to stop painful knots from forming
-- to stop them shedding hair indoors
+How often does the text say a short coat should still be brushed?
+- every day
+- twice a week
++ once a week
+- once a month
 
-Why are regular checks at the vet worthwhile?
-- they are needed before a puppy may be walked outside
-+ they can catch problems early, when they are easier to treat
-- they teach a dog to stay calm among strangers
-- they are the only way to get treatments for fleas
+Which signs of trouble does the text tell owners to watch for?
+- coughing, scratching or shaking
+- panting, drinking a lot or hiding
+- sneezing, whining or losing fur
++ not eating, limping or being very tired
 
-What may happen to a dog that is left alone for long hours?
-- it may forget the commands it has learned
-- it may stop eating the food it is given
-- it may grow too fat from lying about
-+ it may become lonely and unhappy
+Which three things does the last sentence say a dog will repay you for?
+- time, money and patience
++ care, kindness and a little routine
+- company, play and rest
+- food, exercise and some training

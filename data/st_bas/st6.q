@@ -1,49 +1,49 @@
 # The Water Cycle
 
-What is the text mainly about?
-- where the cleanest drinking water comes from
-- why some places get far more rain than others
-- how clouds can be used to forecast the weather
-+ how the same water moves around the Earth again and again
+According to the opening, the water in your glass may once have fallen as rain where?
+- over a busy city
++ over a faraway mountain
+- over a tropical forest
+- over a small island
 
-When is evaporation fastest, according to the text?
-+ when the air is warm, dry and windy
-- when the air is cool, damp and still
-- when the air is heavy before a storm
-- when the air is clear after a shower
+Which everyday sight does the text use to show evaporation?
+- wet washing drying on a line
+- a wet road drying in the sun
++ a puddle drying up after rain
+- sweat drying on warm skin
 
-What is transpiration?
-- water soaking slowly down between grains of soil
-+ water escaping from leaves through tiny pores
-- water vapour turning back into tiny drops
-- water running off the land into the streams
+Which change does the text describe straight after evaporation?
++ plants giving off water through their leaves
+- vapour turning back into tiny drops
+- drops joining and falling from clouds
+- water running off the land into rivers
 
-Why does rising vapour turn back into drops of water?
-- the wind breaks it up into small pieces
-- the sunlight can no longer reach it up there
-+ the air cools and cannot hold as much vapour
-- the dust in the air pulls the vapour together
+What does the text say the water from a whole forest's trees helps to do?
+- cool the air on hot days
+- build clouds over the trees
+- bring rain to nearby land
++ keep moisture in the air
 
-Which example of condensation at home does the text give?
-- steam rising from a hot cup of tea
-- a puddle drying up after a shower
-- washing drying on a line in the wind
-+ a misty patch on a cold window you breathe on
+According to the text, how many tiny drops together make up the clouds we see?
+- millions
+- trillions
++ billions
+- thousands
 
-What decides whether precipitation comes as rain, snow, sleet or hail?
-+ how cold the air is on the way down
-- how high the cloud floats in the sky
-- how hard the wind blows in the cloud
-- how large the cloud has grown
+In the text's example of a cold drink from the fridge, where do drops form?
++ on a can of drink
+- on a glass of juice
+- on a bottle of milk
+- on a jug of water
 
-What does the text say about groundwater?
-- it flows back to the sea faster than rivers do
-- it freezes into glaciers high up on the peaks
-+ it can stay hidden a long time before a spring or well
-- it rises again at once as vapour on hot days
+Once rain has landed, which path does the text describe first?
+- soaking down between grains of soil
+- lying frozen in glaciers on high peaks
+- rising again as vapour from the ground
++ running off into streams and rivers
 
-Why is the rain that falls fresh?
-- plants draw the salt out through their roots
-- the cold inside the clouds breaks down the salt
-- the wind blows the dirt out of the clouds
-+ salt and dirt stay behind when water evaporates
+Which effect of the water cycle does the text call the best of all?
+- it waters farms, forests and cities
++ it cleans the water on its journey
+- it carries heat around the planet
+- it shapes our weather and climate

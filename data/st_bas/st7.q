@@ -1,49 +1,49 @@
 # How Trains Work
 
-What is the text mainly about?
-- why trains are safer than travelling by car
-- how the very first railway line was built
-+ how trains run and the many jobs they do
-- why so many old railway lines were closed
+According to the opening, journeys that once took weeks could be made in what time?
++ in a single day
+- in a few hours
+- in two or three days
+- in less than a week
 
-Why can one engine pull a long line of heavy cars?
-- the cars are built of light metal and wood
-+ a steel wheel rolls very easily on a steel rail
-- most lines slope gently downhill all the way
-- the wheels are wide and soft like truck tyres
+The text says one engine pulls heavy cars with less effort than what?
+- horses pulling carts
+- ships on a canal
++ trucks on the roads
+- cars on a motorway
 
-What is a flange?
-- a beam that the rails rest on
-- a movable piece of rail at a junction
-- a frame on the roof that collects power
-+ a raised rim on the inner edge of a wheel
+Where on a wheel does the text place the flange?
+- on its outer edge
++ on its inner edge
+- on both of its edges
+- across its middle
 
-Why do the sleepers sit on a bed of crushed stone?
-+ it spreads the weight and lets rain drain away
-- it keeps the steel rails from rusting in the rain
-- it makes the ride much quieter for passengers
-- it holds the two rails the right distance apart
+Besides a small crack, what fault in the track does the text warn about?
+- a bent rail
+- a rotten sleeper
+- a blocked drain
++ a loose bolt
 
-In a steam engine, what pushed the pistons back and forth?
-- burning coal inside the cylinders
-+ steam let in under pressure
-- water pumped in from the boiler
-- air drawn in through the chimney
+What does the text explain right after the rails, sleepers and stone bed?
++ how the first steam engines worked
+- how signals keep trains apart
+- what kinds of trains there are
+- how flanges keep wheels on the track
 
-How does a diesel engine often turn the wheels?
-- it heats water into steam that pushes pistons
-- it takes its power from wires above the track
-+ it drives a generator that runs electric motors
-- it turns the wheels through a long steel chain
+Which of these loads does the text list for freight trains?
+- oil
++ grain
+- cattle
+- sand
 
-Why is a line split into sections with one train in each?
-+ a heavy train needs a long way to stop
-- short sections are easier to repair
-- each section needs a driver of its own
-- the power supply works in sections
+Which part of a train's charm does the last paragraph name?
+- the food in the dining car
+- the sound of the whistle
++ the beat of the wheels
+- the chat with other travellers
 
-How fast can high speed trains go, compared with a car on a motorway?
-- about as fast as the car
-- half as fast again as the car
-+ two or three times as fast
-- five or six times as fast
+In its final sentence, how does the text describe the train?
+- a safe and cheap way to travel
+- a fast and clean way to travel
+- an old but much-loved way to travel
++ a clever and practical way to travel

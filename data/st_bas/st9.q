@@ -1,49 +1,49 @@
 # Kites and How They Fly
 
-What is the text mainly about?
-- how the first kites were made in China
-- why kites were once used to send signals
-- how to build a box kite at home
-+ how kites fly and how to fly one well
+Where does the opening picture a kite that seems almost alive?
+- on a windy beach
++ in a wide open field
+- on a grassy hill
+- in a city park
 
-What were early kites built from?
-+ bamboo, with silk or paper stretched across
-- thin metal rods, with cloth stretched across
-- dried reeds, with leaves stretched across
-- whale bone, with leather stretched across
+Besides fun and festivals, what does the text say early kites were sometimes used for?
+- scaring birds from crops
+- catching fish at sea
++ giving signals
+- measuring the wind
 
-What does the bridle of a kite do?
-- it adds a little weight and drag at the bottom
-- it gives the kite its shape and keeps it stiff
-- it is the light cover that catches the wind
-+ it holds the kite at the right angle to the wind
+What does the text call the short strings that join the kite to its line?
++ the bridle
+- the harness
+- the rigging
+- the yoke
 
-What happens as the moving air strikes the sail?
-- the air slips round the sail and pulls it forward
-+ the air is pushed down and pushes the kite up
-- the air warms under the sail and carries it up
-- the air spins the kite round to face the ground
+As the moving air strikes the sail, which way does the text say it is pushed?
+- upward
++ downward
+- backward
+- sideways
 
-Why does a kite often settle down once it has climbed a little way?
-- the line grows tighter as more of it is let out
-- the tail hangs straight down when the kite is high
-+ the wind higher up tends to be smoother
-- gravity grows weaker the higher the kite goes
+When does the helper let go of the kite, according to the text?
+- when the line is tight
+- when the flyer starts to run
+- when the flyer calls out
++ when a gust of wind comes
 
-What does the text suggest when a kite starts to fall?
-+ let out some more line
-- run hard into the wind
-- wind in the line quickly
-- shake the line from side to side
+Which kite does the text say flies well in light air?
+- the box kite
+- the diamond kite
++ the delta kite
+- the sled kite
 
-Which kites have no tail and are very stable in strong winds?
-- diamond kites
-+ box kites
-- delta kites
-- two-line kites
+How many lines does the text say steerable kites have?
+- two or three
+- three or four
+- four or six
++ two or four
 
-Why should you never fly a kite in a storm?
-- strong gusts can snap even a thick line
-- rain soaks the sail and makes it too heavy
-+ lightning can strike a line that flies high
-- the kite is lost from sight in the clouds
+In its last sentence, how does the text describe kite flying?
++ a cheap and simple joy
+- a calm and healthy hobby
+- a quiet and gentle pastime
+- a safe and easy sport
