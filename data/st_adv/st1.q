@@ -1,49 +1,49 @@
 # The Printing Press and the Spread of Ideas
 
-Who, according to the text, mainly owned books before printing?
-- monasteries, churches and royal courts
-+ rich families, universities and big institutions
-- merchants, lawyers and city councils
-- priests, teachers and doctors
+Which of these does the text mention last?
+- Chinese printing from wooden blocks
+- Korean type cast in metal
++ the thousands of Chinese characters
+- Bi Sheng's movable clay characters
 
-In which century does the text say Bi Sheng made movable clay characters?
-- the seventh century
-- the ninth century
-- the thirteenth century
-+ the eleventh century
+Which part of Gutenberg's system does the text describe right after the metal alloy?
+- the hand mold for casting letters
++ the oil-based ink
+- the adapted screw press
+- the divided case for letters
 
-According to the text, what was used to ink the finished page?
-+ leather pads stuffed with wool
-- rollers wrapped in soft felt
-- brushes made of horsehair
-- cloth pads soaked in oil
+What does the text say the compositor set the letters in, line by line?
+- a composing stick
++ a small handheld tray
+- a wooden galley
+- an iron chase
 
-How many sheets a day could a small team with one press produce?
-- a few dozen
-- several thousand
-+ hundreds
-- over ten thousand
+Which of these does the text NOT mention in its account of printing a page?
+- a divided wooden case
+- a frame that locks the page
+- leather pads for inking
++ lines for drying the wet sheets
 
-To which countries does the text say skilled printers carried the craft?
-- Poland and Hungary
-- Portugal and Scotland
-+ England and Spain
-- Denmark and Sweden
+What does the text mention right before Gutenberg's Latin Bible?
++ the daily output of one press
+- print shops opening across Europe
+- skilled workers taking the craft abroad
+- identical copies reaching distant scholars
 
-Besides scientific observations, what does the text say could now be copied accurately?
-+ maps and medical drawings
-- laws and court records
-- music and hymn books
-- accounts and tax lists
+How many countries does the text name when it tells how printing spread?
+- two
+- three
++ four
+- five
 
-Besides radio and television, which inventions does the text say met similar complaints?
-- the telegraph and the telephone
-- photography and the cinema
-- comic books and video games
-+ newspapers and paperback novels
+Which result of printing does the text NOT mention?
+- scholars far apart reading the same text
+- maps copied without growing errors
+- spelling becoming more uniform
++ calls for church reform spreading fast
 
-What does the text say happens when information becomes cheaper to copy?
-- writers earn less for their work
-+ public debate becomes livelier
-- books grow shorter and simpler
-- old languages fall out of use
+What does the text's last paragraph deal with?
++ doubts about printing and a pattern still seen today
+- the wider effects on scholars and readers
+- how fast print shops spread through Europe
+- the flaws of copying books by hand

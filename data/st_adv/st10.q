@@ -1,49 +1,49 @@
 # The Physics of Sound
 
-Which three sources of sound does the opening paragraph name?
-- a guitar string, a drum skin, a tuning fork
-- a loudspeaker cone, a drum skin, a buzzing bee
-+ a guitar string, a loudspeaker cone, vocal folds
-- vocal folds, a tuning fork, a buzzing bee
+Which term does the text use for what vibrates in a human throat?
+- vocal cords
++ vocal folds
+- voice box
+- vocal bands
 
-In which century does the text say the bell-in-a-jar experiment was done?
-+ the seventeenth century
-- the eighteenth century
-- the sixteenth century
-- the nineteenth century
+What does the text's second paragraph end with?
++ astronauts hearing through their suits and tools
+- thunder arriving after the lightning flash
+- a guitar body enriching its strings
+- hair cells turning motion into signals
 
-How much faster than in air does the text say sound travels in water?
-- about twice as fast
-- about ten times as fast
-- about fifteen times as fast
-+ more than four times as fast
+Which material does the text NOT name as something sound travels through?
+- water
+- steel
+- solid rock
++ ice
 
-Which topic does the text take up right after the speed of sound?
-- echoes and bending around corners
-+ the two basic properties of a wave
-- resonance in hollow objects
-- the parts of the inner ear
+Which of these does the text explain first?
+- how frequency sets the pitch of a note
+- how loudness is measured in decibels
++ how fast sound moves through materials
+- why instruments differ in timbre
 
-Which two instruments does the text use to explain timbre?
-+ a violin and a flute
-- a violin and a trumpet
-- a piano and a flute
-- a piano and a trumpet
+How many basic properties of any sound wave does the text name?
+- three
+- five
++ two
+- four
 
-Which example does the text give of pitch changing with a moving source?
-- a passing train's whistle
-- a racing car going by
-+ a passing siren
-- a jet plane overhead
+Which of these terms does the text NOT use?
++ wavelength
+- timbre
+- resonance
+- decibel
 
-What does the text say the changing shape of our mouths and throats forms?
-- the pitch of our voices
-- the loudness of our speech
-- the consonants of speech
-+ the vowels of speech
+What does the text turn to right after the passing siren?
+- how the eardrum passes on vibrations
++ why objects vibrate at natural frequencies
+- how concert halls are designed
+- how a violin differs from a flute
 
-What does the last paragraph say understanding the ear has helped engineers design?
-- concert halls, recording studios, headphones
-+ concert halls, noise barriers, hearing aids
-- noise barriers, recording studios, sonar systems
-- hearing aids, headphones, sonar systems
+Which point does the text close with?
+- every sound begins with something in motion
+- sound cannot travel through empty space
+- every voice has its own recognizable character
++ even the quietest sound is exact physics at work

@@ -1,49 +1,49 @@
 # How Glaciers Carve Valleys
 
-Which places does the text name in its first sentence?
-- Iceland, Canada and the Andes
-- Alaska, Sweden and the Rockies
-+ Norway, Scotland and the Alps
-- Chile, Wales and the Himalayas
+Which region does the text NOT name?
+- the Alps
+- Scotland
++ Greenland
+- North America
 
-What does the text compare the shape of a U-shaped valley to?
-+ a bathtub
-- a horseshoe
-- a soup bowl
-- a ship's hull
+What does the text say fluffy snowflakes become before they turn into solid ice?
+- firn
+- névé
++ a dense granular material
+- a hard crust of packed snow
 
-According to the text, what do stones frozen into the ice act like?
-- a coarse metal file
-+ rough sandpaper
-- a heavy millstone
-- a farmer's plough
+Which of these landforms does the text mention first?
++ hanging valleys
+- cirques
+- horns
+- moraines
 
-Which place does the text give for waterfalls from hanging valleys?
-- Milford Sound in New Zealand
-+ Yosemite Valley in California
-- Lauterbrunnen in Switzerland
-- Geiranger in Norway
+Which landform does the text say takes its name from a French word?
+- cirques
++ aretes
+- moraines
+- horns
 
-What does the French word behind "arete" mean, according to the text?
-- a knife or a blade
-- a saw or a comb
-- a roof or a gable
-+ a ridge or a fish bone
+What does the text describe right before the ice sheets of the last ice age?
+- moraines and erratics
++ cirques, horns and aretes
+- plucking and abrasion
+- hanging valleys and fjords
 
-In places, how thick does the text say the ice sheets were?
-+ several kilometers
-- a few hundred meters
-- about one kilometer
-- more than ten kilometers
+What does the text mention right after saying sea levels stood far lower?
+- ice several kilometers thick
+- Scandinavia slowly rising
+- the coldest time of the last ice age
++ the crust pushed down by the ice
 
-How far from their source rock can erratics lie, according to the text?
-- tens of meters
-- a few kilometers
-- thousands of kilometers
-+ hundreds of kilometers
+Which material does the text NOT list as part of moraines?
+- boulders
+- sand
+- clay
++ gravel
 
-Which point does the last paragraph of the text open with?
-- glaciers are melting faster than ever before
-- ice ages return about every hundred thousand years
-+ glaciers build up land as well as wear it away
-- most glacial landforms now lie under the sea
+Which point opens the text's last paragraph?
++ glaciers build land as well as wear it away
+- glaciers wear away valley sides as well as floors
+- the past reach of glaciers is hard to picture
+- glaciers wear rock down in two main ways

@@ -1,49 +1,49 @@
 # The Science of Sleep
 
-What view of sleep does the text say modern research has overturned?
-+ that it is simply a pause in activity
-- that adults need eight hours each night
-- that dreams carry hidden meanings
-- that late meals spoil a night's sleep
+Which role of sleep does the text name in its first paragraph?
+- linking ideas in new, creative ways
+- releasing hormones for growth and repair
++ readying body and mind for the hours ahead
+- slowing brain waves and steadying breathing
 
-Besides the internal clock, what other system does the text name?
-- sleep debt
-- sleep hunger
-+ sleep pressure
-- sleep load
+What does the text turn to right after melatonin?
++ the build-up of sleep pressure
+- the chemical adenosine
+- how caffeine works
+- how morning light resets the clock
 
-When, according to the text, was rapid eye movement sleep first described?
-- in the early 1920s
-+ in the early 1950s
-- in the late 1960s
-- in the early 1980s
+What does the paragraph after the one on caffeine deal with?
+- sleep in other animals
+- the costs of lost sleep
+- the jobs of each sleep stage
++ the stages of a night's sleep
 
-Which finding does the text say comes so far from experiments in animals?
-- that caffeine blocks the signal of adenosine
-- that deep sleep moves facts into lasting memory
-- that rapid eye movement sleep aids creativity
-+ that sleep helps clear waste from the brain
+Which feature of rapid eye movement sleep does the text NOT mention?
+- eyes darting under closed lids
++ brain activity close to waking
+- the most vivid dreams
+- major muscles briefly paralyzed
 
-Which two animals does the text name to show how widely sleep is found?
-+ fruit flies and whales
-- honeybees and elephants
-- earthworms and giraffes
-- zebrafish and bats
+Besides humans, how many kinds of animal does the text name?
+- three
++ four
+- five
+- six
 
-What reason does the text give for thinking sleep serves ancient purposes?
-- it is run by the oldest parts of the brain
-- fossils show early animals resting curled up
-+ it has lasted though it leaves animals at risk
-- it is found even in creatures without a brain
+Which of these does the text mention first?
+- waste flushed from brain tissue
+- sleep loss likened to mild intoxication
++ deep sleep fixing facts in memory
+- dolphins resting half the brain
 
-According to the text, what suffers after just one bad night?
-- memory, appetite and mood
-+ attention, reaction time and judgment
-- immunity, weight and long-term health
-- vision, balance and speech
+Which effect of long-term sleep shortage does the text NOT name?
+- weakened immunity
+- weight gain
+- higher risk of lasting illness
++ low mood and depression
 
-Which group does the text single out as facing a particular sleep challenge?
-- shift workers
-- new parents
-- older adults
-+ teenagers
+Which idea does the text close with?
++ regular, ample sleep is a true necessity
+- sleep serves very old and basic purposes
+- sleep is an active and well-organized state
+- sleep lets the brain sort the day's events

@@ -1,49 +1,49 @@
 # Measuring the Hours: A History of Timekeeping
 
-Why, according to the text, were natural rhythms no longer enough?
-- they changed from one region to another
-- clouds often hid the sun and the stars
-+ they were too rough a measure for growing towns
-- the length of days changed with the seasons
+Which group does the text NOT name as wanting the day divided more finely?
+- merchants
+- officials
+- scholars
++ monks
 
-Where does the text say early water clocks were built?
-+ Egypt, Greece and China
-- Babylon, Persia and India
-- Rome, Syria and Arabia
-- Japan, Korea and Tibet
+What does the text say about incense clocks?
++ they gave off different scents as hours passed
+- they were marked with evenly spaced lines
+- they filled or drained at a steady rate
+- sailors turned them to time work shifts
 
-What does the text say sailors timed with sandglasses?
-- the tides and the hours of prayer
-- the meals and the lighting of lamps
-- the guns and the raising of sails
-+ the crew's shifts and the ship's speed
+What does the text mention right after sandglasses?
++ daylight split into twelve equal parts
+- candle clocks marked with lines
+- the first mechanical clocks
+- a towering water clock in China
 
-What did many early mechanical clocks lack, according to the text?
-- driving weights
-+ a dial
-- a bell
-- an escapement
+Which of these does the text NOT say about early mechanical clocks?
+- they were driven by hanging weights
+- they often drifted many minutes a day
+- many of them had no dial
++ they were built of wrought iron
 
-In which year does the text say Huygens built the first pendulum clock?
-- 1582
-- 1610
-+ 1656
-- 1714
+How many people does the text name?
+- three
++ four
+- five
+- six
 
-What was John Harrison's trade, according to the text?
-+ carpenter and clockmaker
-- sailor and map maker
-- goldsmith and engraver
-- astronomer and teacher
+Which topic does the text cover in the same paragraph as the marine chronometer?
+- sandglasses aboard ships
++ railways and standard time zones
+- the balance spring in watches
+- quartz in cheap watches
 
-When does the text say quartz clocks were introduced?
-- in the 1890s
-+ in the 1920s
-- in the 1950s
-- in the 1970s
+What does the text mention right after the balance spring?
+- the first pendulum clock
+- finding longitude at sea
++ minute hands becoming common
+- clocks striking bells without dials
 
-Which systems does the text say atomic clocks coordinate today?
-- air traffic, power grids and weather forecasts
-- radio broadcasts, railways and space travel
-- internet servers, power grids and television
-+ satellite navigation, phone networks and finance
+Which idea does the text close with?
+- exact time was once a matter of life and death
+- natural rhythms were too coarse for growing towns
++ modern clocks carry on an age-old wish for exact time
+- each simple timer had its own strengths and flaws

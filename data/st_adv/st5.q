@@ -1,49 +1,49 @@
 # The Hidden Builders of Coral Reefs
 
-From where does the text say large reef formations can be mapped?
-- from boats passing close by
-+ from aircraft flying high above
-- from the tops of coastal cliffs
-- from photographs taken by divers
+What does the text say a reef seen from a boat can look like?
+- a rainforest beneath the sea
+- a busy underwater city
++ a garden of rocks and plants
+- a field of painted stones
 
-When do many polyps reach out their tentacles to catch plankton?
-- at dawn
-- at midday
-- in rough weather
-+ at night
+Which of these does the text mention first?
+- Darwin's idea about atolls
++ algae giving corals their colors
+- the three forms of reef
+- the Great Barrier Reef
 
-How was Darwin's idea about atolls later confirmed, according to the text?
-+ by drilling deep into the reef
-- by diving in early submarines
-- by dating old fossil shells
-- by measuring old sea levels
+Which point does the text make in the same paragraph as the Great Barrier Reef?
+- drilling later confirmed Darwin's idea
+- polyps are relatives of jellyfish
+- corals need clear, shallow water
++ some corals live deep without algae
 
-How far does the text say the Great Barrier Reef stretches?
-- more than two hundred kilometers
-- more than five thousand kilometers
-+ more than two thousand kilometers
-- almost ten thousand kilometers
+In its list of creatures that depend on reefs, how many kinds does the text name?
+- three
+- four
++ five
+- six
 
-Which animals does the text name among those that depend on reefs?
-+ crabs, sponges and sea turtles
-- octopus, eels and sea snakes
-- sharks, rays and sea stars
-- clams, urchins and manta rays
+Which of these does the text mention last in its account of reef life?
++ many corals spawning on the same nights
+- small fish cleaning larger visitors
+- parrotfish grinding coral into sand
+- reefs covering a tiny part of the seafloor
 
-How long must water stay unusually warm to cause bleaching, per the text?
-- a few hours
-- a few days
-- several years
-+ several weeks
+Which benefit of reefs to people does the text mention first?
++ protecting shores from storm waves
+- feeding millions through fishing
+- drawing visitors who spend money
+- offering compounds for new medicines
 
-Besides heat, which threats to reefs does the text name?
-- coastal building and tourism
-+ pollution and harmful fishing
-- starfish and boat anchors
-- storms and coral disease
+Besides heat, which threat to reefs does the text NOT name?
+- pollution
+- damaging fishing methods
+- seawater growing more acidic
++ crown-of-thorns starfish
 
-What does the text say researchers are now studying to help reefs?
-- ways to shade reefs from the sun
-- pumps that cool the water near reefs
-+ corals that can stand more heat
-- algae that can survive in acid water
+Which idea does the text close with?
+- reef organisms may one day yield new medicines
++ researchers hope reefs can survive a fast-changing ocean
+- many corals recover if the water cools in time
+- polyps can build structures that shelter whole coasts

@@ -1,34 +1,40 @@
 # The Design of Suspension Bridges
 
-Which materials does the text say early rope bridges were woven from?
-- grass, hemp or animal hair
-+ grass, vines or bamboo
-- vines, bark or animal hide
-- bamboo, bark or hemp
+Which point does the text make in its opening paragraph?
+- the idea behind them goes back to ancient times
++ they hold almost every record for span length
+- the curve of the cables comes from physics, not style
+- the cables work entirely in tension
 
-Which topic does the text take up right after the ancient rope bridges?
-+ how a modern bridge carries its load
+Which point does the text make in its second paragraph?
+- the cables pull while the towers are squeezed
+- real cable curves lie between two ideal shapes
++ a rope under tension can carry loads over a gap
+- a single broken wire hardly weakens a cable
+
+What does the text turn to right after explaining how the load reaches the towers?
++ why the main cables hang in a curve
 - how the main cables are spun from wire
-- the first bridge to use steel wire cables
-- why the main cables hang in a curve
+- the first bridge built with steel wire cables
+- how a steady wind can twist a long deck
 
-What does the text say a deeper sag of the main cables requires?
-- thicker and heavier main cables
-- larger and heavier anchor blocks
-- a deeper and stiffer roadway deck
-+ taller and more expensive towers
+Which of these does the text say designers calculate "with great care"?
+- the spacing of the hangers
+- the thickness of each steel wire
+- the depth of the deck trusses
++ the exact curve of the main cables
 
-How does the text say the main cables are made?
-- spun in a factory from wires a few millimeters thick
-- spun on site from wires a few centimeters thick
-+ spun on site from wires a few millimeters thick
-- twisted in a factory from a few thick steel rods
+Which of these bridges does the text NOT mention?
+- the Brooklyn Bridge
++ the Golden Gate Bridge
+- the Akashi Kaikyo Bridge
+- the Tacoma Narrows Bridge
 
-How soon after opening did the Tacoma Narrows Bridge collapse, according to the text?
-- on the very day it opened
-+ only a few months after it opened
-- about two years after it opened
-- more than ten years after it opened
+Which of these does the text NOT say about the Tacoma Narrows Bridge?
++ it was nicknamed "Galloping Gertie"
+- its deck was narrow and shallow for its length
+- it fell only months after it opened
+- film of its fall became famous in classrooms
 
 In the famous film, what does the text compare the rolling deck to?
 - a flag
@@ -36,14 +42,8 @@ In the famous film, what does the text compare the rolling deck to?
 - a snake
 + a ribbon
 
-Which bridge does the text describe as crossing a busy shipping channel?
-+ the Akashi Kaikyo Bridge in Japan
-- the Brooklyn Bridge in New York
-- the Tacoma Narrows Bridge in Washington
-- the woven grass bridge in Peru
-
-According to the final sentence, what does each new record span reflect?
-- the lessons taught by the Tacoma Narrows collapse
-- the stronger steel wire first used at Brooklyn
-+ the balance of forces known to ancient rope makers
-- the wind tunnel tests made on scale models
+The last sentence says the rope makers' idea was refined by mathematics, materials science and what?
+- careful testing
+- bold imagination
++ hard experience
+- modern computers

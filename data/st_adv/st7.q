@@ -1,16 +1,16 @@
 # The Long Journeys of Migrating Birds
 
-What does the text compare the weight of tiny songbirds to?
-+ a few coins
-- a few paper clips
-- a single sheet of paper
-- a spoonful of sugar
+Which of these does the text mention in its opening paragraph?
+- a godwit flying a week without a stop
++ seabirds looping across whole oceans
+- storks riding warm rising air
+- caged birds growing restless before departure
 
-According to the text, where and when was the stork with the spear shot?
-- near a Dutch village in 1872
-- near a German village in 1872
-+ near a German village in 1822
-- near a Dutch village in 1822
+Which of these topics does the text take up first?
+- why birds leave the far north
+- how far some species travel
++ how people learned where birds go
+- how birds find their way
 
 Which advantages of the far north in summer does the text list?
 - long days, plenty of insects and few predators
@@ -18,32 +18,32 @@ Which advantages of the far north in summer does the text list?
 - mild nights, plenty of seeds and few competitors
 - long days, plenty of seeds and few predators
 
-What does the text say some birds shrink before a long flight?
-- their flight muscles
-+ their digestive organs
-- their stores of fat
-- their hearts and lungs
+What does the text turn to right after explaining why birds migrate?
+- how birds use the sun and stars
+- why small songbirds fly at night
+- how young birds learn their routes
++ how far some species fly
 
-What reasons does the text give for small songbirds flying at night?
-+ calmer air and fewer hunting hawks
-- calmer air and the stars to steer by
-- cooler air and the moon to steer by
-- fewer hawks and less noise from towns
+Which of these does the paragraph about flying by night and by day end with?
++ geese and pelicans flying in V formations
+- a godwit flying nonstop to New Zealand
+- night migrants steering by the stars
+- an Arctic tern chasing the southern summer
 
-Which cue does the text say birds "perhaps" use to refine their course?
-- the magnetic field
-- star patterns
-- mountain ranges
-+ smells
+Which cue does the text NOT mention as a help to navigating birds?
+- the stars
+- smells
++ polarized light
+- coastlines
 
-Which two modern hazards for migrating birds does the text name?
-- wind turbines and overhead power lines
-- brightly lit buildings and wind turbines
-+ brightly lit buildings and vanishing wetlands
-- overhead power lines and vanishing wetlands
+Which of these birds does the text NOT mention?
+- pelicans
+- cranes
+- eagles
++ swifts
 
-According to the final paragraph, what has become essential for migrating birds?
-- protecting their northern breeding grounds
-- ending the hunting of birds along their routes
-- protecting their southern wintering areas
-+ guarding the stopover sites along each route
+Besides the dangers of the journey, what does the text's last paragraph discuss?
++ young birds making their first trip alone
+- birds shedding weight before they leave
+- birds using several separate compasses
+- birds storing fat to burn as fuel

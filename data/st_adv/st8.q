@@ -1,49 +1,49 @@
 # How Vaccines Were Discovered
 
-Where does the text say healers favored blowing powdered scabs into the nose?
-- in India
-+ in China
-- in the Middle East
-- in Africa
+Which of these does the text NOT say about smallpox?
+- it spread easily from person to person
+- it killed a large share of those infected
++ it struck children harder than adults
+- it left many survivors scarred or blind
 
-How long after the cowpox did Jenner expose the boy to smallpox, according to the text?
-- a few days later
-- several months later
-+ several weeks later
-- a full year later
+Which place does the text NOT name as one where healers practised variolation?
+- China
+- India
+- Africa
++ Turkey
 
-What does the text turn to right after Jenner's experiment and its spread?
-+ where the word vaccine comes from
+What does the text describe right after the method of a small scratch in the skin?
++ a Chinese method using powdered scabs
+- the travelers who took the practice to Britain
+- the risk that patients could infect others
+- the folklore about milkmaids and cowpox
+
+What does the text turn to right after Pasteur's rabies treatment?
++ why vaccines work in the body
 - the vaccines of the twentieth century
-- how the immune system remembers
+- the end of smallpox in 1980
 - how new vaccines are tested
 
-Which disease was Pasteur studying when he found that old cultures protect?
-- anthrax in sheep
-- swine fever in pigs
-- silkworm disease
-+ chicken cholera
+Besides antibodies, what does the text say the immune system produces?
+- memory cells
++ specialized cells
+- white blood cells
+- killer cells
 
-In which year does the text say Pasteur first used his rabies treatment on a child?
-- 1865
-+ 1885
-- 1879
-- 1896
+What does the text discuss right after listing what a vaccine may contain?
+- how the body remembers a microbe
+- Pasteur's use of the word vaccine
+- the diseases beaten in the twentieth century
++ the slow work of developing a vaccine
 
-Besides a weakened or inactivated microbe, what does the text say a vaccine may contain?
-+ a harmless fragment or a neutralized toxin
-- a harmless fragment or living immune cells
-- ready-made antibodies or a neutralized toxin
-- ready-made antibodies or living immune cells
+Which disease does the text NOT name among those with twentieth-century vaccines?
+- diphtheria
+- tetanus
++ mumps
+- polio
 
-How does the text say the campaign against smallpox was carried out?
-- by vaccinating every child in the world at birth
-- by closing borders and vaccinating all travelers
-+ by tracing cases and vaccinating the people around them
-- by vaccinating whole cities within a single week
-
-According to the last sentence, what can transform human health?
-- close observation, new technology and public money
-- strong leadership, patient testing and public money
-- strong leadership, new technology and cooperation
-+ close observation, patient testing and cooperation
+The text's final sentence traces the story from what starting point?
+- a sore on a milkmaid's hand
++ an old observation about survivors
+- a mild disease of cattle
+- a country doctor's daring test

@@ -1,49 +1,49 @@
 # The Potato's Journey Around the World
 
-On the border of which two present-day countries was the potato first domesticated?
-- Peru and Chile
-- Bolivia and Argentina
-- Chile and Argentina
-+ Peru and Bolivia
+Which point does the text make in its second paragraph?
+- its vitamin C helped to protect sailors
+- Spanish explorers shipped tubers across the Atlantic
++ farmers bred kinds suited to different heights and soils
+- a field of potatoes fed more people than grain
 
-How does the text say chuno was made?
-+ frozen overnight, then trampled and sun-dried
-- frozen overnight, then smoked over a fire
-- boiled in salt water, then trampled and sun-dried
-- boiled in salt water, then smoked over a fire
+Which reason for Europeans' early distrust does the text NOT give?
++ it was blamed for causing leprosy
+- it was related to deadly nightshade
+- its leaves and sprouts were poisonous
+- it grew from a tuber, not from seed
 
-Which reason for Europeans' early distrust of the potato does the text give?
-- its tubers were poisonous unless well boiled
-- it grew well only in hot, dry places
-+ its green leaves and sprouts were poisonous
-- its flowers gave off a harmful scent
+According to the text, how did some gardeners in Europe grow the potato?
+- as a cure for scurvy
++ as a botanical curiosity
+- as a flowering ornament
+- as a famine reserve
 
-Which crops does the text say a potato field could feed more people than?
-- wheat or oats
-+ wheat or rye
-- barley or rye
-- barley or oats
+How does the text say Parmentier won people over to potatoes?
+- with public tastings and a royal ball
+- with guarded fields and free seed
+- with cooking contests and lectures
++ with elaborate dinners and publicity stunts
 
-What was Antoine-Augustin Parmentier, according to the text?
-+ a pharmacist
-- a botanist
-- a royal cook
-- a country priest
+What does the text turn to right after Parmentier's efforts?
++ the potato's effect on Europe's population
+- the potato blight and the Irish famine
+- the vitamin C that guards against scurvy
+- the poison in its leaves and sprouts
 
-Who does the text say the vitamin C in potatoes helped protect from scurvy?
-- soldiers and prisoners
-- sailors and prisoners
-+ sailors and poor communities
-- soldiers and poor communities
-
-What does the text discuss just before it turns to the potato blight?
+What does the text turn to right after the crop's spread to Africa, Asia and North America?
+- the potato blight of the 1840s
++ the potato's nature as a swollen stem
+- the freezing and drying of chuno
 - Parmentier's work in France
-+ how farmers plant pieces of the tubers
-- the vitamin C in potatoes
-- the spread to Africa and Asia
 
-What does the last sentence call the diversity of Andean varieties?
-- a treasure that belongs to Andean villages
-- the best hope for feeding growing cities
-- a record of the potato's long history
-+ a valuable legacy for farmers worldwide
+Which of these does the text NOT say about the potato blight?
+- it reached Europe in the 1840s
+- it turned fields into black slime
+- Ireland suffered from it worst
++ about a million people died of it
+
+Besides the blight, what does the text's last paragraph deal with?
+- how a field of clones shares the same weaknesses
+- how even small plots could now feed a family
++ how old Andean kinds are kept to guard against disease
+- how each eye on a tuber is really a bud

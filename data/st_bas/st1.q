@@ -1,49 +1,49 @@
 # How Bread Is Made
 
-What does the first paragraph call the change from plain ingredients into a loaf?
-- a lesson in simple chemistry
-- a craft that takes years to learn
-+ a small bit of magic in the kitchen
-- a secret handed down by bakers
+Which of these does the text mention first?
+- the heel of the baker's hand
+- a sharp blade cut across the top
+- a tap on the bottom of the loaf
++ the holes seen in a cut slice
 
-What does the text explain right after it describes how gluten forms?
-+ how yeast feeds and gives off gas
-- how the baker kneads the dough
-- how wheat is ground into flour
-- how the crust turns brown in the oven
+Which of these does the text NOT say about yeast?
++ too much salt can kill it
+- it is a kind of fungus
+- it feeds on sugars in the flour
+- it dies soon after baking starts
 
-What does the text say the dough is usually covered with while it proves?
-- a sheet of plastic wrap
-- an upturned mixing bowl
-- a large flat plate
-+ a cloth laid over it
+Which of these does the text NOT say about proving?
+- the dough is usually covered with a cloth
+- it often takes an hour or two
+- the dough grows to about twice its size
++ the dough should sit in an oiled bowl
 
-How long does the text say kneading often goes on?
-- about five minutes
-+ about ten minutes
-- about fifteen minutes
-- about twenty minutes
+Which words does the text use for the dough after kneading?
+- smooth and elastic
++ smooth and springy
+- soft and silky
+- firm and glossy
 
-Which of these shapes for the dough does the text name?
-- a plaited loaf
-- a ring with a hole
-+ a long thin loaf
-- a loaf baked in a tin
+Which of these shapes for the dough does the text NOT name?
+- a round loaf
+- a long thin loaf
++ a loaf baked in a tin
+- a batch of small rolls
 
-What does the text say many bakers do just before baking?
-- brush the top with beaten egg
-+ cut a few slashes across the top
-- dust the top with a little flour
-- spray the dough with cold water
+How does the text describe the loaf in the first minutes of baking?
++ it jumps up in size
+- it springs up in size
+- it puffs up in size
+- it shoots up in size
 
-Which two kinds of bread does the last paragraph describe?
-- rye bread and soda bread
-- sourdough and soda bread
-- rye bread and flat breads
-+ sourdough and flat breads
+Which statement does the text close with?
+- anyone can learn to make a loaf
+- bread is eaten in almost every country
++ the basic steps have hardly changed in millennia
+- a slow rise gives bread a deeper taste
 
-What point does the text make in its very last sentence?
-+ the basic steps have barely changed for thousands of years
-- bread made at home tastes better than bread from shops
-- each country has kept its own way of shaping loaves
-- more people now bake their own bread than ever before
+Which of these does the text say in the same paragraph as the slashes on top?
+- the loaf is tested by tapping its bottom
++ the shaped dough rises a second time
+- the yeast works for an hour or two
+- the dough is folded back and turned

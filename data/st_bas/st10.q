@@ -1,16 +1,22 @@
 # Our Neighbour the Moon
 
-The opening says the moon has its own rocks, mountains and what?
-- valleys
-+ plains
-- caves
-- cliffs
+Which role in human life does the opening NOT give the moon?
+- guiding travellers
+- marking the passing months
+- inspiring songs and stories
++ timing the planting of crops
 
-How wide is the moon compared with the Earth, according to the text?
-- about half as wide
-- about a sixth as wide
-- about a third as wide
-+ about a quarter as wide
+Which point does the opening paragraph end on?
++ the moon is a real world of its own
+- the moon strongly affects our planet
+- the moon shines only by reflected light
+- the moon is much smaller than Earth
+
+Where does the text first mention astronauts?
+- in telling of the 1969 landing
+- in describing lasting footprints
++ in explaining the moon's weak pull
+- in describing the far side's pictures
 
 Which phase does the text say the cycle starts with?
 + a thin crescent
@@ -18,17 +24,17 @@ Which phase does the text say the cycle starts with?
 - a half moon
 - a full round disc
 
-What does the text call curious about the moon?
-- it gives off no light of its own
-+ it always shows us the same side
-- its sky is black even by day
-- a footprint there can last for ages
+What does the text explain right after the moon's phases?
+- what the dark patches are
++ why one side always faces us
+- how small the moon is
+- why its sky is black by day
 
-What did the first pictures of the far side show, according to the text?
-- a face much like the near side
-- a darker face with fewer mountains
-+ a rougher face with more craters
-- a smoother face with fewer craters
+Which effect of having almost no air does the text NOT mention?
+- footprints that last for ages
+- great heat and bitter cold
+- a black sky even by day
++ no sound carrying at all
 
 Which topic does the text cover just before the tides?
 - the moon's phases
@@ -36,14 +42,8 @@ Which topic does the text cover just before the tides?
 + the lack of air on the moon
 - the moon's far side
 
-What does the text say the astronauts photographed?
-+ the Earth in a black sky
-- the far side from orbit
-- the sun over the highlands
-- their footprints in the dust
-
-Which hope does the text end on?
-- robot craft may bring back more rocks
-- a base may be built on the far side
-+ people may return to stay for longer
-- astronauts may travel on to Mars
+Which activity of the astronauts does the text NOT mention?
+- collecting rocks
++ planting a flag
+- setting up experiments
+- taking photographs

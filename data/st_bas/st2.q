@@ -1,49 +1,49 @@
 # Why Leaves Change Colour
 
-What does the first paragraph say some people do in autumn?
-- collect bright leaves to press in books
-+ travel a long way to walk in the woods
-- take a picture of the same tree each day
-- climb hills to see the colours from above
+Which of these does the text's opening paragraph mention?
+- the days growing shorter and nights cooler
++ people travelling far to walk in the woods
+- maple leaves that look like flames
+- birch leaves turning golden yellow
 
-What does the text compare a leaf to?
-- a tiny kitchen
-- a solar panel
-+ a little food factory
-- a power station
+Which words does the text use for what light does to chlorophyll?
++ it wears out
+- it breaks down
+- it bleaches
+- it burns up
 
-Which food does the text use to explain where yellow and orange come from?
-+ carrots
-- egg yolks
-- oranges
-- pumpkins
+Which of these trees does the text name first?
+- maples
+- oaks
++ birches
+- pines
 
-Which trees does the text give as turning a clear, golden yellow?
-- birch and some beeches
-- maples and some poplars
-- beeches and some oaks
-+ birch and some poplars
+In which part does the text mention an early frost?
+- the part on the green fading
+- the part on red and purple
+- the part on why leaves drop
++ the part on brown leaves
 
-What does the text explain just before it asks why trees drop their leaves?
-+ why some leaves turn brown and how weather matters
-- how red colouring is made from trapped sugar
-- why evergreens keep their needles all winter
-- how a leaf uses sunlight to make sugar
+Which of these trees does the text NOT name?
+- beeches
+- poplars
+- firs
++ aspens
 
-Once a leaf has been cut off, what does the text say carries it away?
-- its own weight as it dries
-- a sharp night of frost
-- a heavy shower of rain
-+ a light wind
+According to the text, what can a very dry summer do?
++ make the colours dull
+- make more red colouring
+- strip the branches bare
+- make the leaves drop early
 
-Which trees does the text name as keeping their needles through winter?
-- spruces and cedars
-+ pines and firs
-- yews and junipers
-- cedars and hemlocks
+Which of these does the text NOT give as part of why trees drop their leaves?
+- the ground may freeze in winter
+- broad, thin leaves lose much water
++ snow on the leaves would break branches
+- keeping the leaves would drain the tree
 
-What does the last paragraph say becomes of the leaves that fall?
-- they give shelter to small animals
-- they keep the ground beneath from freezing
-+ they rot down and feed the roots
-- they are gathered by birds for nests
+Which of these does the text's closing paragraph say?
+- a light wind carries the leaf away
++ evergreen needles are narrow and waxy
+- the tree seals the wound at each stalk
+- some oaks keep dry leaves into winter

@@ -1,40 +1,34 @@
 # The Lighthouse Keeper in the Old Days
 
-Where does the text say some keepers lived with their families?
-+ in a cottage beside the tower
-- in rooms at the foot of the tower
-- in a village on the nearest shore
-- in huts on a bare rock nearby
+Which point does the text make in its opening paragraph?
+- missing one duty could put lives at risk
++ every light had to shine from dusk to dawn
+- the lens made a weak flame into a strong beam
+- rough seas could keep the relief boat away
 
-Which duty does the text say could put lives at risk if missed once?
-- trimming the wicks of the lamp
-- writing up the daily log book
-+ winding the heavy weight back up
-- cleaning the soot from the lens
+Which of these does the text mention first?
++ the relief boat
+- the nickname "wickies"
+- the clockwork frame
+- the daily log book
 
-What did the keeper write in the log book each day?
-- the oil burned and the hours lit
-+ the weather and the ships going by
-- the state of the lamp and the lens
-- the visitors and boats that called
+Which of these does the text NOT list among a keeper's daytime tasks?
+- polishing the brass fittings
+- carrying oil up the stairs
+- touching up the paint
++ oiling the clockwork gears
 
-How does the text describe the sound of the later fog horns?
-- a high whistle
-- a long wail
-- a sharp bark
-+ a deep groan
+Which fog signal does the text NOT mention?
+- a bell rung by hand
+- a horn with a deep groan
++ a siren with a high wail
+- a bell rung by a machine
 
-Which of these does the text say keepers saw?
-- whales passing close by
-+ great flocks of seabirds
-- the northern lights
-- seals lying on the rocks
-
-Which animals does the text say keeper families kept?
-- a cow or some sheep
-- a pig or some ducks
-- a dog or a cat
-+ a few hens or a goat
+In which part does the text mention shipwrecks?
+- the part on fog and its signals
++ the part on family life and its rewards
+- the part on lonely rocks and relief boats
+- the part on how the old ways ended
 
 How did some keepers' children get to school, according to the text?
 - a teacher came out to them by boat
@@ -42,8 +36,14 @@ How did some keepers' children get to school, according to the text?
 + they rowed across to a school on shore
 - the relief boat took them there each week
 
-What does the text say about the lighthouses that still stand?
-+ they remind us of the keepers of the past
-- they are now mostly used as museums
-- they still guide ships when radio fails
-- they are let out as holiday homes
+Which of these does the text's final paragraph NOT say?
+- electric lamps took the place of oil
+- machines took over turning and timing
+- staff come to check the lights now and then
++ many towers have become museums
+
+How does the text describe the nights in its last sentence?
++ long and wild
+- long and dark
+- cold and stormy
+- dark and lonely

@@ -12,23 +12,23 @@ Which two ways of paying for postage does the text mention?
 - using an app or a machine in the office
 + printing it at home or paying at a counter
 
-What does the text say the trucks at the sorting centre carry?
-+ sacks, trays and cages of post
-- bags, boxes and crates of post
-- sacks, crates and pallets of post
-- trays, tubs and bins of post
+The text says "a person or a machine can read it at a glance". What is "it"?
++ the postcode
+- the stamp
+- the pattern of small lines
+- the mark over the stamp
 
-What is done first to letters inside the sorting centre, according to the text?
-- prints a mark over the stamp
-- reads the address with cameras
-+ turns the letters to face one way
-- prints a pattern of small lines
+Where does the text first mention parcels?
+- where it describes the sorting centre
+- where it describes online shopping
++ where it explains what postage costs
+- where it describes the final delivery
 
-What does the text say happens to letters at each stage of their trip?
-+ they are sorted again into smaller groups
-- they are packed into ever bigger sacks
-- their addresses are read once more
-- they are counted and logged again
+Which of these does the text NOT say machines at the sorting centre do?
+- turn the letters to face one way
++ sort the letters by size and shape
+- print a mark over the stamp
+- read the address with cameras
 
 Which weather does the text say carriers work in?
 - snow, fog and ice
@@ -36,14 +36,14 @@ Which weather does the text say carriers work in?
 - rain, snow and fog
 + rain, wind and heat
 
-What does the text say about a carrier's round in the countryside?
-- the post may come only every other day
-+ a round may cover miles of narrow lanes
-- mail is often left at one village box
-- the carrier must often go by bicycle
+Which of these ways of moving post does the text NOT mention?
++ by bicycle
+- by train
+- on foot
+- by plane
 
-What does the last paragraph name as the post office's basic aim?
-- to sell stamps and help people with forms
-- to keep up with the rise in parcels
-+ to bring each item safely to the right door
-- to let senders follow each parcel step by step
+Which of these does the text's last paragraph mention?
+- carriers who know their area well
+- letters sent hundreds of miles
++ help at the counter with forms
+- post handed to another country's service

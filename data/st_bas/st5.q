@@ -1,49 +1,49 @@
 # Caring for a Dog
 
-Which of these does the first paragraph say a dog will do?
-- guard your home at night
-- cheer you up when you are sad
-+ greet you at the door
-- wake you up each morning
+In which part does the text mention a dog's heart?
++ the part on feeding
+- the part on exercise
+- the part on vet visits
+- the part on grooming
 
-What does the text say makes it easy to overfeed a dog?
-+ it begs with big eyes
-- it eats its food too fast
-- packets suggest large portions
-- it steals food from the table
+Which of these foods does the text NOT name as harmful to dogs?
+- grapes
+- onions
+- raisins
++ garlic
 
-What does the text say should be washed often?
-- the dog's bed
-+ the water bowl
-- the dog's collar
-- the dog's toys
+Which of these does the text mention first?
+- fleas and ticks
++ a busy road
+- a name tag
+- loose hair and dirt
 
-What may a bored dog full of energy do, according to the text?
-- bark at the door or chase the cat
-- pull cushions apart or scratch doors
-- steal food or chase its own tail
-+ chew shoes or dig up the garden
+In which part does the text mention digging up the garden?
+- the part on training
+- the part on grooming
++ the part on exercise
+- the part on vet visits
 
-Which rewards for good behaviour does the text name?
-+ praise, a treat or a game
-- a treat, a walk or a toy
-- praise, a toy or a stroke
-- a walk, a game or a treat
+What does the text say long coats need brushing often to stop?
++ painful knots
+- thick mats
+- skin sores
+- heavy shedding
 
-How often does the text say a short coat should still be brushed?
-- every day
-- twice a week
-+ once a week
-- once a month
+Which sign of trouble does the text NOT tell owners to watch for?
+- not eating
+- limping
+- being very tired
++ coughing
 
-Which signs of trouble does the text tell owners to watch for?
-- coughing, scratching or shaking
-- panting, drinking a lot or hiding
-- sneezing, whining or losing fur
-+ not eating, limping or being very tired
+What does the text say shouting or harsh punishment tends to make a dog?
+- fearful
++ anxious
+- aggressive
+- stubborn
 
-Which three things does the last sentence say a dog will repay you for?
-- time, money and patience
-+ care, kindness and a little routine
-- company, play and rest
-- food, exercise and some training
+What does the text's last paragraph say dogs need?
+- to move, sniff and explore
+- vaccines and regular checks
++ company, play and a calm rest
+- a balanced diet and clean water

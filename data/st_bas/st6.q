@@ -1,22 +1,22 @@
 # The Water Cycle
 
-According to the opening, the water in your glass may once have fallen as rain where?
-- over a busy city
-+ over a faraway mountain
-- over a tropical forest
-- over a small island
+Which earlier stop for the water in your glass does the opening NOT suggest?
+- rain on a distant mountain
+- a cloud drifting over the ocean
++ a well deep under a desert
+- ice that lasted thousands of years
 
-Which everyday sight does the text use to show evaporation?
-- wet washing drying on a line
-- a wet road drying in the sun
-+ a puddle drying up after rain
-- sweat drying on warm skin
+What does the text turn to right after explaining how clouds form?
+- drops joining and falling as rain
++ condensation seen around the home
+- plants giving off water from leaves
+- water soaking into the ground
 
-Which change does the text describe straight after evaporation?
-+ plants giving off water through their leaves
-- vapour turning back into tiny drops
-- drops joining and falling from clouds
-- water running off the land into rivers
+Which sign of condensation does the text NOT mention?
++ a steamy bathroom mirror
+- a misty patch on a cold window
+- drops on a cold drink can
+- fog near the ground
 
 What does the text say the water from a whole forest's trees helps to do?
 - cool the air on hot days
@@ -24,26 +24,26 @@ What does the text say the water from a whole forest's trees helps to do?
 - bring rain to nearby land
 + keep moisture in the air
 
-According to the text, how many tiny drops together make up the clouds we see?
-- millions
-- trillions
-+ billions
-- thousands
+Of the paths water takes once it lands, which does the text describe last?
+- running off into rivers
+- soaking into the ground
++ lying frozen in glaciers
+- rising again as vapour
 
-In the text's example of a cold drink from the fridge, where do drops form?
-+ on a can of drink
-- on a glass of juice
-- on a bottle of milk
-- on a jug of water
+Where does the text say that evaporation leaves salt and dirt behind?
++ in explaining why the cycle matters
+- in first explaining evaporation
+- in describing rivers flowing to the sea
+- in describing water seeping through rock
 
-Once rain has landed, which path does the text describe first?
-- soaking down between grains of soil
-- lying frozen in glaciers on high peaks
-- rising again as vapour from the ground
-+ running off into streams and rivers
+Which benefit of the cycle does the last paragraph NOT give?
+- bringing fresh water to farms and cities
+- carrying heat around the planet
+- shaping our weather and climate
++ keeping springs and wells full
 
-Which effect of the water cycle does the text call the best of all?
-- it waters farms, forests and cities
-+ it cleans the water on its journey
-- it carries heat around the planet
-- it shapes our weather and climate
+How long does the text say snow on high peaks may stay frozen?
+- for decades
++ for centuries
+- for thousands of years
+- for millions of years

@@ -1,28 +1,16 @@
 # How Trains Work
 
-According to the opening, journeys that once took weeks could be made in what time?
-+ in a single day
-- in a few hours
-- in two or three days
-- in less than a week
+Which change brought by trains does the opening NOT mention?
+- towns growing up along the lines
+- long trips taking a day, not weeks
+- changes in how people lived and worked
++ fresh food reaching city markets
 
-The text says one engine pulls heavy cars with less effort than what?
-- horses pulling carts
-- ships on a canal
-+ trucks on the roads
-- cars on a motorway
-
-Where on a wheel does the text place the flange?
-- on its outer edge
-+ on its inner edge
-- on both of its edges
-- across its middle
-
-Besides a small crack, what fault in the track does the text warn about?
-- a bent rail
-- a rotten sleeper
-- a blocked drain
-+ a loose bolt
+What does the opening say about trains today?
+- they carry huge crowds under city streets
++ they remain a top way to shift heavy loads far
+- they are so heavy they cannot stop quickly
+- they can go far faster than cars on motorways
 
 What does the text explain right after the rails, sleepers and stone bed?
 + how the first steam engines worked
@@ -30,20 +18,32 @@ What does the text explain right after the rails, sleepers and stone bed?
 - what kinds of trains there are
 - how flanges keep wheels on the track
 
-Which of these loads does the text list for freight trains?
-- oil
-+ grain
-- cattle
-- sand
+Which part of a steam engine does the text NOT mention?
+- the boiler
+- the cylinders
++ the chimney
+- the pistons
 
-Which part of a train's charm does the last paragraph name?
-- the food in the dining car
-- the sound of the whistle
-+ the beat of the wheels
-- the chat with other travellers
+Which advantage of electric trains does the text NOT mention?
+- they are quiet
+- they speed up quickly
+- they are clean where they run
++ they use less energy
 
-In its final sentence, how does the text describe the train?
-- a safe and cheap way to travel
-- a fast and clean way to travel
-- an old but much-loved way to travel
-+ a clever and practical way to travel
+What does the text deal with right before the many kinds of trains?
++ how trains are kept safely apart
+- how diesel and electric trains run
+- how workers check the track
+- how steel wheels roll so easily
+
+How many kinds of freight does the text list?
+- three
+- four
++ five
+- six
+
+Which joy of train travel does the last paragraph NOT name?
+- the rhythm of the wheels
++ the sound of the whistle
+- the view past the window
+- a chance to read or rest

@@ -6,44 +6,44 @@ According to the opening, a single spoonful of honey is the work of how many bee
 + thousands of bees
 - millions of bees
 
-How many drones does the text say a colony has?
-- a few dozen
-+ a few hundred
-- a few thousand
-- tens of thousands
+What does the opening paragraph say about honey?
++ it keeps a long time in a closed jar
+- it begins as nectar deep in flowers
+- its sugars are changed by the bees
+- it is spun from the frames by machine
 
-Where does a worker bee pick up pollen, according to the text?
-+ all over its hairy body
-- in baskets on its back legs
-- on the tips of its wings
-- on its long tongue
+Which job of the worker bees does the text NOT list?
+- cleaning the hive
+- guarding the door
+- gathering food
++ feeding the young
 
-Who takes the nectar from a bee returning to the hive?
-- the drones
-- older guard bees
-- older forager bees
-+ younger house bees
+Right after telling how a bee stores nectar, what does the text describe?
+- house bees passing it mouth to mouth
++ bees carrying pollen between flowers
+- bees fanning the nectar dry
+- the six-sided shape of the cells
 
-What kind of air do the bees fan across the cells, according to the text?
-+ warm air
-- cool air
-- dry air
-- fresh air
+At what point does the text mention the cold months?
+- when the beekeeper leaves honey for the bees
+- when it gives the colony's size in summer
++ when the bees seal the finished honey
+- when it describes honey turning firm
 
-Why, according to the text, does one jar hold the work of a great many bees?
-- a colony holds tens of thousands of bees
-- each cell holds only one tiny drop
-- the beekeeper takes only the extra honey
-+ each bee makes far less than a teaspoon
+What does the text turn to right after the honey is sealed in with wax?
++ how little honey one bee makes
+- how beekeepers open a hive
+- why honey differs in colour
+- how pollen helps plants make fruit
 
-What is done to the honey just before it is poured into jars?
-- it is spun in a machine
-- it is gently warmed
-+ it is passed through a strainer
-- it is left to settle
+Which step does the text NOT mention in the beekeeper's work?
+- using a little smoke
+- slicing off the wax caps
+- straining the honey
++ wearing a veil and gloves
 
 What does the text end with?
 - a tip for making cloudy honey runny
 + a warning about feeding honey to babies
 - a note on pale and dark kinds of honey
-- a fact about how long honey keeps
+- a reminder to leave honey for the bees

@@ -6,23 +6,23 @@ Where does the opening picture a kite that seems almost alive?
 - on a grassy hill
 - in a city park
 
-Besides fun and festivals, what does the text say early kites were sometimes used for?
-- scaring birds from crops
-- catching fish at sea
-+ giving signals
-- measuring the wind
-
-What does the text call the short strings that join the kite to its line?
+Which part of the kite does the text describe right after the sail?
+- the frame
+- the tail
 + the bridle
-- the harness
-- the rigging
-- the yoke
+- the flying line
 
-As the moving air strikes the sail, which way does the text say it is pushed?
-- upward
-+ downward
-- backward
-- sideways
+What does the text say the line does to the kite?
++ pulls it forward
+- pushes it upward
+- pushes it backward
+- pulls it downward
+
+Which launching tip does the text NOT give?
+- have a friend hold the kite up
+- pull gently on the line
+- let out more line if it falls
++ keep your back to the wind
 
 When does the helper let go of the kite, according to the text?
 - when the line is tight
@@ -30,20 +30,20 @@ When does the helper let go of the kite, according to the text?
 - when the flyer calls out
 + when a gust of wind comes
 
-Which kite does the text say flies well in light air?
+Which kind of kite does the text NOT describe?
++ the sled kite
 - the box kite
+- the delta kite
 - the diamond kite
-+ the delta kite
-- the sled kite
 
-How many lines does the text say steerable kites have?
-- two or three
-- three or four
-- four or six
-+ two or four
+What does the text deal with right before its advice on safety?
+- how to launch a kite
++ the many shapes of kite
+- how strong the wind should be
+- how a kite stays in the air
 
-In its last sentence, how does the text describe kite flying?
-+ a cheap and simple joy
-- a calm and healthy hobby
-- a quiet and gentle pastime
-- a safe and easy sport
+Which point does the text make in its final sentence?
+- knowing the rules makes kites easier to fly
+- kites have been flown for many centuries
++ kite flying is a cheap joy for all ages
+- kites obey the rules of all flying things
