@@ -6,11 +6,11 @@ Which of these does the text mention last?
 + the thousands of Chinese characters
 - Bi Sheng's movable clay characters
 
-Which part of Gutenberg's system does the text describe right after the metal alloy?
-- the hand mold for casting letters
-+ the oil-based ink
-- the adapted screw press
-- the divided case for letters
+Which of these does the text NOT say about books copied by hand?
++ their parchment cost a great deal
+- each one took months to finish
+- each copy added new mistakes
+- they were chained to library shelves
 
 What does the text say the compositor set the letters in, line by line?
 - a composing stick
@@ -18,17 +18,17 @@ What does the text say the compositor set the letters in, line by line?
 - a wooden galley
 - an iron chase
 
-Which of these does the text NOT mention in its account of printing a page?
-- a divided wooden case
-- a frame that locks the page
-- leather pads for inking
-+ lines for drying the wet sheets
+Which step in printing a page does the text NOT describe?
+- picking letters from a divided case
++ setting the letters in mirror image
+- inking the type with leather pads
+- laying damp paper over the type
 
-What does the text mention right before Gutenberg's Latin Bible?
-+ the daily output of one press
-- print shops opening across Europe
-- skilled workers taking the craft abroad
-- identical copies reaching distant scholars
+Which word does the text use for the results of printing by the standards of the time?
+- extraordinary
+- impressive
+- dramatic
++ astonishing
 
 How many countries does the text name when it tells how printing spread?
 - two
@@ -42,8 +42,8 @@ Which result of printing does the text NOT mention?
 - spelling becoming more uniform
 + calls for church reform spreading fast
 
-What does the text's last paragraph deal with?
-+ doubts about printing and a pattern still seen today
-- the wider effects on scholars and readers
-- how fast print shops spread through Europe
-- the flaws of copying books by hand
+Which point does the text's very last sentence make?
++ cheaper copying makes debates livelier
+- cheaper books lead more people to read
+- new inventions often meet with suspicion
+- printed pages can rival fine manuscripts

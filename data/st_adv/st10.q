@@ -1,28 +1,28 @@
 # The Physics of Sound
 
-Which term does the text use for what vibrates in a human throat?
-- vocal cords
-+ vocal folds
-- voice box
-- vocal bands
+Which vibrating source does the text NOT use as an example?
++ a struck tuning fork
+- a plucked guitar string
+- a loudspeaker cone
+- a person's vocal folds
 
-What does the text's second paragraph end with?
-+ astronauts hearing through their suits and tools
-- thunder arriving after the lightning flash
-- a guitar body enriching its strings
-- hair cells turning motion into signals
+Which of these does the text NOT say about the bell-in-a-jar experiment?
+- it was done in the seventeenth century
+- the sound grew steadily fainter
+- the bell could still be seen shaking
++ it was carried out by Robert Boyle
 
-Which material does the text NOT name as something sound travels through?
-- water
-- steel
-- solid rock
-+ ice
+Which examples does the text give of making a sound louder?
+- a bigger drum or a tighter string
++ a harder pluck or a stronger breath
+- a wider horn or a bigger speaker
+- a heavier hammer or a longer bow
 
-Which of these does the text explain first?
-- how frequency sets the pitch of a note
-- how loudness is measured in decibels
-+ how fast sound moves through materials
-- why instruments differ in timbre
+Which two instruments does the text say can play the same note yet sound different?
++ a violin and a flute
+- a piano and a violin
+- a flute and a clarinet
+- a trumpet and a piano
 
 How many basic properties of any sound wave does the text name?
 - three
@@ -30,20 +30,20 @@ How many basic properties of any sound wave does the text name?
 + two
 - four
 
-Which of these terms does the text NOT use?
-+ wavelength
-- timbre
-- resonance
-- decibel
+Of these four, which does the text come to first?
+- the hollow body of a guitar
+- how the mouth shapes vowels
++ a siren passing at speed
+- the three tiny bones of the ear
 
-What does the text turn to right after the passing siren?
-- how the eardrum passes on vibrations
-+ why objects vibrate at natural frequencies
-- how concert halls are designed
-- how a violin differs from a flute
+Which of these does the text NOT name as designed with the help of this knowledge?
+- concert halls
+- noise barriers
+- hearing aids
++ recording studios
 
-Which point does the text close with?
-- every sound begins with something in motion
-- sound cannot travel through empty space
-- every voice has its own recognizable character
-+ even the quietest sound is exact physics at work
+Which words end the text's final phrase "a small, precise piece of physics ..."?
+- in action
++ in motion
+- at work
+- made audible

@@ -12,29 +12,29 @@ What does the text say fluffy snowflakes become before they turn into solid ice?
 + a dense granular material
 - a hard crust of packed snow
 
-Which of these landforms does the text mention first?
-+ hanging valleys
-- cirques
-- horns
-- moraines
+What does the text compare the shape of a U-shaped valley to?
+- a cradle
++ a bathtub
+- a horseshoe
+- a half-pipe
 
-Which landform does the text say takes its name from a French word?
-- cirques
-+ aretes
-- moraines
-- horns
+What does the text describe right before it names the Matterhorn?
++ narrow ridges called aretes
+- pointed peaks called horns
+- hollows called cirques
+- small lakes inside cirques
 
-What does the text describe right before the ice sheets of the last ice age?
-- moraines and erratics
-+ cirques, horns and aretes
-- plucking and abrasion
-- hanging valleys and fjords
+Which of these does the text NOT say about the last ice age?
+- the ice was kilometers thick in places
+- the seas stood far lower than today
+- the crust was pressed downward
++ land bridges joined the continents
 
-What does the text mention right after saying sea levels stood far lower?
-- ice several kilometers thick
-- Scandinavia slowly rising
-- the coldest time of the last ice age
-+ the crust pushed down by the ice
+What does the text call the large glacier that smaller ones cannot dig as deeply as?
+- the main body
++ the main trunk
+- the main stream
+- the main stem
 
 Which material does the text NOT list as part of moraines?
 - boulders

@@ -1,49 +1,49 @@
 # The Science of Sleep
 
-Which role of sleep does the text name in its first paragraph?
-- linking ideas in new, creative ways
-- releasing hormones for growth and repair
-+ readying body and mind for the hours ahead
-- slowing brain waves and steadying breathing
+According to the text, what does the sleeping brain do with the day's experiences?
+- replays them
++ sorts them
+- rehearses them
+- relives them
 
-What does the text turn to right after melatonin?
-+ the build-up of sleep pressure
-- the chemical adenosine
-- how caffeine works
-- how morning light resets the clock
+Which of these does the text NOT say about the body's internal clock?
+- it sits in a tiny cluster of nerve cells
+- its cycle lasts about twenty-four hours
+- morning light resets it each day
++ it also sets the body's temperature
 
-What does the paragraph after the one on caffeine deal with?
-- sleep in other animals
-- the costs of lost sleep
-- the jobs of each sleep stage
-+ the stages of a night's sleep
+What does the text say can easily wake someone in the early, light stages?
++ a noise or a touch
+- a voice or a light
+- a draft or a noise
+- a touch or a light
 
-Which feature of rapid eye movement sleep does the text NOT mention?
-- eyes darting under closed lids
-+ brain activity close to waking
-- the most vivid dreams
-- major muscles briefly paralyzed
+Which feature of the deeper stages of sleep does the text NOT mention?
+- slow, large brain waves
+- steadier breathing
++ a slower heartbeat
+- hormones for growth and repair
 
-Besides humans, how many kinds of animal does the text name?
-- three
-+ four
+Of these jobs of sleep, which does the text discuss last?
+- fixing facts in long-term memory
+- handling emotions
+- solving problems creatively
++ clearing waste from brain tissue
+
+Which range does the text use to show how widely animals sleep?
++ from fruit flies to whales
+- from worms to elephants
+- from bees to whales
+- from fruit flies to elephants
+
+How many harms of long-term sleep shortage does the text list?
+- two
++ three
+- four
 - five
-- six
 
-Which of these does the text mention first?
-- waste flushed from brain tissue
-- sleep loss likened to mild intoxication
-+ deep sleep fixing facts in memory
-- dolphins resting half the brain
-
-Which effect of long-term sleep shortage does the text NOT name?
-- weakened immunity
-- weight gain
-- higher risk of lasting illness
-+ low mood and depression
-
-Which idea does the text close with?
-+ regular, ample sleep is a true necessity
-- sleep serves very old and basic purposes
-- sleep is an active and well-organized state
-- sleep lets the brain sort the day's events
+Which claim does the text NOT make about sleep?
+- it is an active, carefully organized state
+- it serves ancient and basic purposes
++ modern life leaves most people short of it
+- regular, sufficient sleep is a biological need

@@ -6,44 +6,44 @@ Which group does the text NOT name as wanting the day divided more finely?
 - scholars
 + monks
 
-What does the text say about incense clocks?
-+ they gave off different scents as hours passed
-- they were marked with evenly spaced lines
-- they filled or drained at a steady rate
-- sailors turned them to time work shifts
+In which land does the text NOT say water clocks were built?
+- Egypt
+- Greece
++ Babylon
+- China
 
 What does the text mention right after sandglasses?
 + daylight split into twelve equal parts
 - candle clocks marked with lines
 - the first mechanical clocks
-- a towering water clock in China
+- sundials being useless at night
 
-Which of these does the text NOT say about early mechanical clocks?
-- they were driven by hanging weights
-- they often drifted many minutes a day
-- many of them had no dial
-+ they were built of wrought iron
+Where does the text say early mechanical clocks were mainly installed?
+- in cathedrals and abbeys
++ in towers and public buildings
+- in palaces and castles
+- in markets and harbors
 
-How many people does the text name?
-- three
-+ four
-- five
-- six
+Which of these does the text NOT say about John Harrison?
+- he was English
+- he worked as a carpenter
++ he won a large prize
+- he spent decades on his clocks
 
-Which topic does the text cover in the same paragraph as the marine chronometer?
-- sandglasses aboard ships
-+ railways and standard time zones
-- the balance spring in watches
-- quartz in cheap watches
+Which of these does the text NOT name as coordinated by modern clocks?
++ the internet
+- satellite navigation
+- telephone networks
+- financial systems
 
-What does the text mention right after the balance spring?
-- the first pendulum clock
-- finding longitude at sea
-+ minute hands becoming common
-- clocks striking bells without dials
+Which pair of words does the text use to describe sundials?
+- cheap and reliable
++ simple and elegant
+- simple and reliable
+- cheap and elegant
 
-Which idea does the text close with?
-- exact time was once a matter of life and death
-- natural rhythms were too coarse for growing towns
-+ modern clocks carry on an age-old wish for exact time
-- each simple timer had its own strengths and flaws
+Which claim does the text NOT make?
+- natural rhythms were too coarse for towns
+- exact time once meant life or death at sea
+- modern clocks carry on an age-old wish
++ clocks changed how people thought about work

@@ -1,16 +1,16 @@
 # The Hidden Builders of Coral Reefs
 
-What does the text say a reef seen from a boat can look like?
-- a rainforest beneath the sea
-- a busy underwater city
-+ a garden of rocks and plants
-- a field of painted stones
+According to the text, reef formations can grow large enough to be what?
+- seen by astronauts in orbit
++ mapped from aircraft high above
+- charted on early sea maps
+- seen from nearby hilltops
 
-Which of these does the text mention first?
-- Darwin's idea about atolls
-+ algae giving corals their colors
-- the three forms of reef
-- the Great Barrier Reef
+Which of these does the text NOT say about the algae living in corals?
+- they make sugars from sunlight
+- they feed on the coral's waste
++ they give the coral oxygen
+- they lend corals their colors
 
 Which point does the text make in the same paragraph as the Great Barrier Reef?
 - drilling later confirmed Darwin's idea
@@ -18,17 +18,17 @@ Which point does the text make in the same paragraph as the Great Barrier Reef?
 - corals need clear, shallow water
 + some corals live deep without algae
 
-In its list of creatures that depend on reefs, how many kinds does the text name?
-- three
-- four
-+ five
-- six
+Which animal does the text NOT list among those that depend on reefs?
++ octopuses
+- shrimp
+- sponges
+- sea turtles
 
-Which of these does the text mention last in its account of reef life?
-+ many corals spawning on the same nights
-- small fish cleaning larger visitors
-- parrotfish grinding coral into sand
-- reefs covering a tiny part of the seafloor
+What does the text say each polyp lays down beneath itself?
+- a stony crust of limestone
+- a stony shell of limestone
++ a stony cup of limestone
+- a stony plate of limestone
 
 Which benefit of reefs to people does the text mention first?
 + protecting shores from storm waves
@@ -36,14 +36,14 @@ Which benefit of reefs to people does the text mention first?
 - drawing visitors who spend money
 - offering compounds for new medicines
 
-Besides heat, which threat to reefs does the text NOT name?
-- pollution
-- damaging fishing methods
-- seawater growing more acidic
-+ crown-of-thorns starfish
+Besides rising heat, how many threats to reefs does the text name?
+- two
++ three
+- four
+- five
 
-Which idea does the text close with?
-- reef organisms may one day yield new medicines
-+ researchers hope reefs can survive a fast-changing ocean
-- many corals recover if the water cools in time
-- polyps can build structures that shelter whole coasts
+Which claim does the text NOT make about reefs?
+- their builders are animals, not plants
+- they hold a huge variety of life
+- corals react strongly to slight warming
++ most may vanish within a few decades

@@ -12,38 +12,38 @@ Which point does the text make in its second paragraph?
 + a rope under tension can carry loads over a gap
 - a single broken wire hardly weakens a cable
 
-What does the text turn to right after explaining how the load reaches the towers?
-+ why the main cables hang in a curve
-- how the main cables are spun from wire
-- the first bridge built with steel wire cables
-- how a steady wind can twist a long deck
+Which material does the text NOT name for the ropes of early bridges?
+- grass
++ hemp
+- vines
+- bamboo
 
-Which of these does the text say designers calculate "with great care"?
-- the spacing of the hangers
-- the thickness of each steel wire
-- the depth of the deck trusses
-+ the exact curve of the main cables
+Of these four, which does the text bring up last?
++ cables spun from thousands of thin wires
+- the Inca network of rope bridges
+- hangers dropping from the main cables
+- the curve that a hanging cable forms
 
-Which of these bridges does the text NOT mention?
-- the Brooklyn Bridge
-+ the Golden Gate Bridge
-- the Akashi Kaikyo Bridge
-- the Tacoma Narrows Bridge
+Which word does the text use for the oscillations that wrecked the Tacoma deck?
+- resonant
+- torsional
+- harmonic
++ self-reinforcing
 
-Which of these does the text NOT say about the Tacoma Narrows Bridge?
-+ it was nicknamed "Galloping Gertie"
-- its deck was narrow and shallow for its length
-- it fell only months after it opened
-- film of its fall became famous in classrooms
+Which change made after the Tacoma disaster does the text NOT mention?
+- testing scale models in wind tunnels
+- stiffening decks with deep trusses
++ fitting dampers to absorb the motion
+- giving decks streamlined shapes
 
-In the famous film, what does the text compare the rolling deck to?
-- a flag
-- a wave
-- a snake
-+ a ribbon
+How many bridges does the text call by name?
++ three
+- two
+- four
+- five
 
-The last sentence says the rope makers' idea was refined by mathematics, materials science and what?
-- careful testing
-- bold imagination
-+ hard experience
-- modern computers
+Besides hard experience, which two fields does the closing sentence say refined the rope makers' idea?
+- physics and aerodynamics
+- geometry and metallurgy
+- engineering and geology
++ mathematics and materials science

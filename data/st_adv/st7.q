@@ -18,32 +18,32 @@ Which advantages of the far north in summer does the text list?
 - mild nights, plenty of seeds and few competitors
 - long days, plenty of seeds and few predators
 
-What does the text turn to right after explaining why birds migrate?
-- how birds use the sun and stars
-- why small songbirds fly at night
-- how young birds learn their routes
-+ how far some species fly
+What was lodged in the neck of the stork shot in 1822?
++ a wooden spear
+- a wooden arrow
+- an iron arrowhead
+- a hunter's dart
 
-Which of these does the paragraph about flying by night and by day end with?
-+ geese and pelicans flying in V formations
-- a godwit flying nonstop to New Zealand
-- night migrants steering by the stars
-- an Arctic tern chasing the southern summer
+How many kinds of bird does the text name as flying in V formations?
+- three
+- one
+- four
++ two
 
-Which cue does the text NOT mention as a help to navigating birds?
-- the stars
-- smells
-+ polarized light
+Which guide for navigating birds does the text NOT name?
++ rivers
 - coastlines
+- mountain ranges
+- smells
 
-Which of these birds does the text NOT mention?
-- pelicans
-- cranes
-- eagles
-+ swifts
+What does the text take up right after the distances some birds fly?
+- how birds find their way
+- how young birds learn their routes
++ when in the day different birds fly
+- why birds store fat before leaving
 
-Besides the dangers of the journey, what does the text's last paragraph discuss?
-+ young birds making their first trip alone
-- birds shedding weight before they leave
-- birds using several separate compasses
-- birds storing fat to burn as fuel
+The text ends by saying a bird is only as safe as what?
+- the weakest leg of its long flight
+- the weakest bird in its flock
+- the weakest sense it steers by
++ the weakest stop on its long road

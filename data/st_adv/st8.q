@@ -1,10 +1,10 @@
 # How Vaccines Were Discovered
 
 Which of these does the text NOT say about smallpox?
-- it spread easily from person to person
-- it killed a large share of those infected
-+ it struck children harder than adults
++ it covered the skin in blisters
+- it struck rich and poor alike
 - it left many survivors scarred or blind
+- survivors almost never caught it again
 
 Which place does the text NOT name as one where healers practised variolation?
 - China
@@ -12,11 +12,11 @@ Which place does the text NOT name as one where healers practised variolation?
 - Africa
 + Turkey
 
-What does the text describe right after the method of a small scratch in the skin?
-+ a Chinese method using powdered scabs
-- the travelers who took the practice to Britain
-- the risk that patients could infect others
-- the folklore about milkmaids and cowpox
+Who does the text say brought variolation to Britain?
+- an ambassador's wife
+- army surgeons
++ travelers
+- merchants
 
 What does the text turn to right after Pasteur's rabies treatment?
 + why vaccines work in the body
@@ -36,14 +36,14 @@ What does the text discuss right after listing what a vaccine may contain?
 - the diseases beaten in the twentieth century
 + the slow work of developing a vaccine
 
-Which disease does the text NOT name among those with twentieth-century vaccines?
-- diphtheria
-- tetanus
-+ mumps
-- polio
+Which step in testing a new vaccine does the text NOT mention?
+- tests in the laboratory
++ tests on animals
+- trials in small groups of volunteers
+- large trials with unvaccinated people
 
-The text's final sentence traces the story from what starting point?
-- a sore on a milkmaid's hand
-+ an old observation about survivors
-- a mild disease of cattle
-- a country doctor's daring test
+Which statement does the text close with?
+- a widely shared observation led to a great advance
+- a vaccine gives the body its lesson in advance
++ observation, experiment and teamwork can transform health
+- a new vaccine is never quick or simple to make

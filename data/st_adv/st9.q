@@ -1,10 +1,10 @@
 # The Potato's Journey Around the World
 
-Which point does the text make in its second paragraph?
-- its vitamin C helped to protect sailors
-- Spanish explorers shipped tubers across the Atlantic
-+ farmers bred kinds suited to different heights and soils
-- a field of potatoes fed more people than grain
+In which qualities does the text say the Andean varieties differed?
++ color, shape and flavor
+- size, color and texture
+- shape, size and yield
+- flavor, texture and yield
 
 Which reason for Europeans' early distrust does the text NOT give?
 + it was blamed for causing leprosy
@@ -12,23 +12,23 @@ Which reason for Europeans' early distrust does the text NOT give?
 - its leaves and sprouts were poisonous
 - it grew from a tuber, not from seed
 
-According to the text, how did some gardeners in Europe grow the potato?
-- as a cure for scurvy
-+ as a botanical curiosity
-- as a flowering ornament
-- as a famine reserve
+Which advantage over grain does the text NOT give for the potato?
+- it fed more people from the same area
+- it thrived in cool, damp climates
+- its tubers were hidden from theft
++ it kept well through the winter
 
-How does the text say Parmentier won people over to potatoes?
-- with public tastings and a royal ball
-- with guarded fields and free seed
-- with cooking contests and lectures
-+ with elaborate dinners and publicity stunts
+Which crops does the text compare a field of potatoes with?
+- wheat or barley
++ wheat or rye
+- oats or barley
+- rye or oats
 
-What does the text turn to right after Parmentier's efforts?
-+ the potato's effect on Europe's population
-- the potato blight and the Irish famine
-- the vitamin C that guards against scurvy
-- the poison in its leaves and sprouts
+Whom does the text say the potato's vitamin C helped protect from scurvy?
+- soldiers and sailors
+- children and the elderly
++ sailors and poor communities
+- miners and sailors
 
 What does the text turn to right after the crop's spread to Africa, Asia and North America?
 - the potato blight of the 1840s
@@ -44,6 +44,6 @@ Which of these does the text NOT say about the potato blight?
 
 Besides the blight, what does the text's last paragraph deal with?
 - how a field of clones shares the same weaknesses
-- how even small plots could now feed a family
+- how reliable harvests let Europe's population grow
 + how old Andean kinds are kept to guard against disease
 - how each eye on a tuber is really a bud

@@ -6,17 +6,17 @@ Which of these does the text mention first?
 - a tap on the bottom of the loaf
 + the holes seen in a cut slice
 
-Which of these does the text NOT say about yeast?
-+ too much salt can kill it
-- it is a kind of fungus
-- it feeds on sugars in the flour
-- it dies soon after baking starts
+Which of these does the text NOT say happens in the hot oven?
+- the gas bubbles swell
++ the water turns to steam
+- the yeast soon dies
+- the gluten sets firm
 
-Which of these does the text NOT say about proving?
-- the dough is usually covered with a cloth
-- it often takes an hour or two
-- the dough grows to about twice its size
-+ the dough should sit in an oiled bowl
+How many kinds of grain does the text name?
++ one
+- two
+- three
+- four
 
 Which words does the text use for the dough after kneading?
 - smooth and elastic
@@ -36,14 +36,14 @@ How does the text describe the loaf in the first minutes of baking?
 - it puffs up in size
 - it shoots up in size
 
-Which statement does the text close with?
-- anyone can learn to make a loaf
-- bread is eaten in almost every country
-+ the basic steps have hardly changed in millennia
-- a slow rise gives bread a deeper taste
+Which of these does the text's last paragraph NOT say?
+- a starter holds wild yeast and bacteria
+- flat breads may have no yeast at all
+- the basic steps have changed little in ages
++ a slow rise gives a deeper taste
 
-Which of these does the text say in the same paragraph as the slashes on top?
-- the loaf is tested by tapping its bottom
-+ the shaped dough rises a second time
-- the yeast works for an hour or two
-- the dough is folded back and turned
+What does the text call the change from plain parts into an airy loaf?
+- a simple bit of everyday science
+- a quiet kind of kitchen chemistry
++ a small piece of kitchen magic
+- a little everyday miracle

@@ -1,16 +1,10 @@
 # Our Neighbour the Moon
 
-Which role in human life does the opening NOT give the moon?
-- guiding travellers
-- marking the passing months
-- inspiring songs and stories
-+ timing the planting of crops
-
-Which point does the opening paragraph end on?
-+ the moon is a real world of its own
-- the moon strongly affects our planet
-- the moon shines only by reflected light
-- the moon is much smaller than Earth
+In how many ways does the opening say the moon has helped or inspired people?
+- two
++ three
+- four
+- five
 
 Where does the text first mention astronauts?
 - in telling of the 1969 landing
@@ -24,17 +18,17 @@ Which phase does the text say the cycle starts with?
 - a half moon
 - a full round disc
 
-What does the text explain right after the moon's phases?
-- what the dark patches are
-+ why one side always faces us
-- how small the moon is
-- why its sky is black by day
+Where does the text first mention craters?
+- in explaining the bright highlands
+- in the opening's list of features
+- in describing the lack of air
++ in describing the far side
 
-Which effect of having almost no air does the text NOT mention?
-- footprints that last for ages
-- great heat and bitter cold
-- a black sky even by day
-+ no sound carrying at all
+How does the text describe the surface in the dark?
++ bitterly cold
+- freezing cold
+- icy cold
+- deadly cold
 
 Which topic does the text cover just before the tides?
 - the moon's phases
@@ -47,3 +41,9 @@ Which activity of the astronauts does the text NOT mention?
 + planting a flag
 - setting up experiments
 - taking photographs
+
+Which idea does the text's final sentence express?
+- people have gazed at the moon since the very start
+- the moon is a real world of its own
+- the moon has a strong effect on our planet
++ people may one day go back to stay longer

@@ -1,10 +1,10 @@
 # Why Leaves Change Colour
 
-Which of these does the text's opening paragraph mention?
-- the days growing shorter and nights cooler
-+ people travelling far to walk in the woods
-- maple leaves that look like flames
-- birch leaves turning golden yellow
+How does the text describe what many trees do each autumn?
+- put on a grand display
+- put on a fiery show
++ put on a bright show
+- put on a golden display
 
 Which words does the text use for what light does to chlorophyll?
 + it wears out
@@ -12,16 +12,16 @@ Which words does the text use for what light does to chlorophyll?
 - it bleaches
 - it burns up
 
-Which of these trees does the text name first?
-- maples
-- oaks
-+ birches
-- pines
+Which of these does the text mention first?
+- the ground freezing
++ a strong storm
+- a layer of special cells
+- a light wind
 
 In which part does the text mention an early frost?
 - the part on the green fading
 - the part on red and purple
-- the part on why leaves drop
+- the part on yellow and orange
 + the part on brown leaves
 
 Which of these trees does the text NOT name?
@@ -36,14 +36,14 @@ According to the text, what can a very dry summer do?
 - strip the branches bare
 - make the leaves drop early
 
-Which of these does the text NOT give as part of why trees drop their leaves?
-- the ground may freeze in winter
-- broad, thin leaves lose much water
-+ snow on the leaves would break branches
-- keeping the leaves would drain the tree
+Which of these does the text NOT say about sugar?
+- it feeds the whole tree
++ the tree stores it in its roots
+- it gets trapped in the leaf in autumn
+- some of it becomes red colouring
 
-Which of these does the text's closing paragraph say?
-- a light wind carries the leaf away
-+ evergreen needles are narrow and waxy
-- the tree seals the wound at each stalk
-- some oaks keep dry leaves into winter
+Which of these does the text's last paragraph NOT say?
+- evergreens keep their needles in winter
+- waxy needles lose very little water
++ keeping broad leaves would drain a tree
+- fallen leaves rot and feed the roots

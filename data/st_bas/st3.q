@@ -12,17 +12,17 @@ Which of these does the text mention first?
 - the clockwork frame
 - the daily log book
 
-Which of these does the text NOT list among a keeper's daytime tasks?
-- polishing the brass fittings
-- carrying oil up the stairs
-- touching up the paint
-+ oiling the clockwork gears
+What does the text say dulled the glass?
+- smoke and salt spray
+- soot and sea mist
++ soot and salt spray
+- smoke and sea mist
 
-Which fog signal does the text NOT mention?
-- a bell rung by hand
-- a horn with a deep groan
-+ a siren with a high wail
-- a bell rung by a machine
+How many kinds of sound signal for fog does the text name?
+- one
++ two
+- three
+- four
 
 In which part does the text mention shipwrecks?
 - the part on fog and its signals
@@ -30,11 +30,11 @@ In which part does the text mention shipwrecks?
 - the part on lonely rocks and relief boats
 - the part on how the old ways ended
 
-How did some keepers' children get to school, according to the text?
-- a teacher came out to them by boat
-- they boarded at a school on the mainland
-+ they rowed across to a school on shore
-- the relief boat took them there each week
+Which of these does the text NOT name among the sights keepers saw?
+- storms over the sea
+- great flocks of seabirds
++ seals resting on the rocks
+- wide sunsets over the water
 
 Which of these does the text's final paragraph NOT say?
 - electric lamps took the place of oil

@@ -12,11 +12,11 @@ Which two ways of paying for postage does the text mention?
 - using an app or a machine in the office
 + printing it at home or paying at a counter
 
-The text says "a person or a machine can read it at a glance". What is "it"?
-+ the postcode
-- the stamp
-- the pattern of small lines
-- the mark over the stamp
+Which of these containers for post does the text NOT mention?
+- sacks
++ crates
+- trays
+- cages
 
 Where does the text first mention parcels?
 - where it describes the sorting centre
@@ -24,11 +24,11 @@ Where does the text first mention parcels?
 + where it explains what postage costs
 - where it describes the final delivery
 
-Which of these does the text NOT say machines at the sorting centre do?
-- turn the letters to face one way
-+ sort the letters by size and shape
-- print a mark over the stamp
-- read the address with cameras
+Which words does the text use for what carries letters to the right slots?
++ long belts
+- moving belts
+- conveyor belts
+- sorting belts
 
 Which weather does the text say carriers work in?
 - snow, fog and ice

@@ -6,23 +6,23 @@ In which part does the text mention a dog's heart?
 - the part on vet visits
 - the part on grooming
 
-Which of these foods does the text NOT name as harmful to dogs?
-- grapes
-- onions
-- raisins
-+ garlic
+What does the text tell owners to check before going out on hot days?
+- the heat of the pavement
+- the dog's paws
++ the water bowl
+- the shade in the garden
 
 Which of these does the text mention first?
+- vaccines
 - fleas and ticks
-+ a busy road
 - a name tag
-- loose hair and dirt
++ sit, stay and come
 
-In which part does the text mention digging up the garden?
-- the part on training
-- the part on grooming
-+ the part on exercise
-- the part on vet visits
+What does the text say a small, calm dog may be happy with?
+- a short walk
++ a short stroll
+- a gentle stroll
+- a gentle walk
 
 What does the text say long coats need brushing often to stop?
 + painful knots
@@ -30,11 +30,11 @@ What does the text say long coats need brushing often to stop?
 - skin sores
 - heavy shedding
 
-Which sign of trouble does the text NOT tell owners to watch for?
-- not eating
-- limping
-- being very tired
-+ coughing
+Which of these does the text NOT mention in its part on grooming?
+- trimming the nails
+- checking the ears
++ giving a bath
+- brushing the teeth
 
 What does the text say shouting or harsh punishment tends to make a dog?
 - fearful
@@ -42,8 +42,8 @@ What does the text say shouting or harsh punishment tends to make a dog?
 - aggressive
 - stubborn
 
-What does the text's last paragraph say dogs need?
-- to move, sniff and explore
-- vaccines and regular checks
-+ company, play and a calm rest
-- a balanced diet and clean water
+Which of these does the text's last paragraph NOT say?
+- a dog alone for long hours may get lonely
+- a microchip helps a lost dog get home
+- kind care is repaid with years of trust
++ most owners find the effort worth it

@@ -1,16 +1,16 @@
 # The Water Cycle
 
-Which earlier stop for the water in your glass does the opening NOT suggest?
-- rain on a distant mountain
-- a cloud drifting over the ocean
-+ a well deep under a desert
-- ice that lasted thousands of years
+How many possible earlier stops for the water in your glass does the opening suggest?
+- two
++ three
+- four
+- five
 
-What does the text turn to right after explaining how clouds form?
-- drops joining and falling as rain
-+ condensation seen around the home
-- plants giving off water from leaves
-- water soaking into the ground
+Which part of a plant does the text NOT mention in explaining transpiration?
+- the roots
+- the leaves
++ the stem
+- the tiny pores
 
 Which sign of condensation does the text NOT mention?
 + a steamy bathroom mirror
@@ -24,23 +24,23 @@ What does the text say the water from a whole forest's trees helps to do?
 - bring rain to nearby land
 + keep moisture in the air
 
-Of the paths water takes once it lands, which does the text describe last?
-- running off into rivers
-- soaking into the ground
-+ lying frozen in glaciers
-- rising again as vapour
+Which place does the text NOT name as a path for water that has landed?
+- streams and rivers
+- the sea
+- the ground below
++ lakes and ponds
 
-Where does the text say that evaporation leaves salt and dirt behind?
-+ in explaining why the cycle matters
-- in first explaining evaporation
-- in describing rivers flowing to the sea
-- in describing water seeping through rock
+Which form of ice does the text mention first?
++ ice that held water for ages
+- ice crystals in cold clouds
+- hail falling from clouds
+- snow frozen into glaciers
 
-Which benefit of the cycle does the last paragraph NOT give?
-- bringing fresh water to farms and cities
-- carrying heat around the planet
-- shaping our weather and climate
-+ keeping springs and wells full
+Which idea does the text close with?
+- the same water gets used again and again
+- the sun is what drives the whole cycle
++ falling rain is fresh and can start over
+- Earth's water never stops moving
 
 How long does the text say snow on high peaks may stay frozen?
 - for decades

@@ -1,40 +1,40 @@
 # How Trains Work
 
-Which change brought by trains does the opening NOT mention?
-- towns growing up along the lines
-- long trips taking a day, not weeks
-- changes in how people lived and worked
-+ fresh food reaching city markets
+Where does the text bring up trucks?
++ in explaining why steel wheels roll easily
+- in the opening, on moving large loads
+- in listing what freight trains carry
+- in comparing the speed of fast trains
 
-What does the opening say about trains today?
-- they carry huge crowds under city streets
-+ they remain a top way to shift heavy loads far
-- they are so heavy they cannot stop quickly
-- they can go far faster than cars on motorways
+How many kinds of track fault does the text name?
+- one
++ two
+- three
+- four
 
-What does the text explain right after the rails, sleepers and stone bed?
+What does the text explain right after the rails, ties and stone bed?
 + how the first steam engines worked
 - how signals keep trains apart
 - what kinds of trains there are
 - how flanges keep wheels on the track
 
-Which part of a steam engine does the text NOT mention?
-- the boiler
-- the cylinders
-+ the chimney
-- the pistons
+Steam engines were noisy, smoky and full of what, says the text?
+- charm
+- life
+- power
++ character
 
-Which advantage of electric trains does the text NOT mention?
-- they are quiet
-- they speed up quickly
-- they are clean where they run
-+ they use less energy
+What does the text say electric trains use to take power from overhead wires?
+- an arm on the roof
+- a pole on the roof
++ a frame on the roof
+- a rod on the roof
 
-What does the text deal with right before the many kinds of trains?
-+ how trains are kept safely apart
-- how diesel and electric trains run
-- how workers check the track
-- how steel wheels roll so easily
+What does the text call the movable rails that guide trains onto another track?
+- switches
++ points
+- crossings
+- junctions
 
 How many kinds of freight does the text list?
 - three
@@ -42,8 +42,8 @@ How many kinds of freight does the text list?
 + five
 - six
 
-Which joy of train travel does the last paragraph NOT name?
-- the rhythm of the wheels
-+ the sound of the whistle
-- the view past the window
-- a chance to read or rest
+Which idea does the text's final sentence express?
+- trains are still a top way to haul big loads far
+- trains changed how people lived and worked
+- electric trains are quiet, quick and clean
++ the train stays a clever, handy way to get about

@@ -18,32 +18,32 @@ Which job of the worker bees does the text NOT list?
 - gathering food
 + feeding the young
 
+How many drones does the text say a colony has?
+- a few dozen
++ a few hundred
+- a few thousand
+- tens of thousands
+
 Right after telling how a bee stores nectar, what does the text describe?
 - house bees passing it mouth to mouth
 + bees carrying pollen between flowers
 - bees fanning the nectar dry
 - the six-sided shape of the cells
 
-At what point does the text mention the cold months?
-- when the beekeeper leaves honey for the bees
-- when it gives the colony's size in summer
-+ when the bees seal the finished honey
-- when it describes honey turning firm
+Where does the text mention millions of flowers?
+- in describing a bee gathering nectar
+- in explaining why honey tastes different
++ in telling how little one bee makes
+- in the opening on a single spoonful
 
-What does the text turn to right after the honey is sealed in with wax?
-+ how little honey one bee makes
-- how beekeepers open a hive
-- why honey differs in colour
-- how pollen helps plants make fruit
-
-Which step does the text NOT mention in the beekeeper's work?
-- using a little smoke
+What does the text mention right after the beekeeper's use of smoke?
++ taking only the spare honey
 - slicing off the wax caps
+- spinning the frames in a machine
 - straining the honey
-+ wearing a veil and gloves
 
 What does the text end with?
 - a tip for making cloudy honey runny
 + a warning about feeding honey to babies
 - a note on pale and dark kinds of honey
-- a reminder to leave honey for the bees
+- a note on how far bees fly for a jar

@@ -6,17 +6,17 @@ Where does the opening picture a kite that seems almost alive?
 - on a grassy hill
 - in a city park
 
+Which use of early kites does the text NOT mention?
++ in warfare
+- for fun
+- at festivals
+- for sending signals
+
 Which part of the kite does the text describe right after the sail?
 - the frame
 - the tail
 + the bridle
 - the flying line
-
-What does the text say the line does to the kite?
-+ pulls it forward
-- pushes it upward
-- pushes it backward
-- pulls it downward
 
 Which launching tip does the text NOT give?
 - have a friend hold the kite up
@@ -30,20 +30,20 @@ When does the helper let go of the kite, according to the text?
 - when the flyer calls out
 + when a gust of wind comes
 
-Which kind of kite does the text NOT describe?
-+ the sled kite
-- the box kite
-- the delta kite
-- the diamond kite
+What does the text say about delta kites?
+- they are the classic, easy design
++ they fly well in light air
+- they suit strong winds and need no tail
+- they can be steered through loops
 
-What does the text deal with right before its advice on safety?
-- how to launch a kite
-+ the many shapes of kite
-- how strong the wind should be
-- how a kite stays in the air
+Which safety tip does the text NOT give?
+- keep well away from roads
+- stay clear of power lines
++ keep away from trees
+- never fly in a storm
 
-Which point does the text make in its final sentence?
-- knowing the rules makes kites easier to fly
-- kites have been flown for many centuries
-+ kite flying is a cheap joy for all ages
-- kites obey the rules of all flying things
+Which idea does the text end with?
++ kite flying is a cheap and simple pastime
+- knowing the rules makes kite flying easier
+- a steady, gentle breeze suits most kites
+- kites spread from Asia to Europe and beyond
