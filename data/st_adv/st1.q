@@ -1,10 +1,10 @@
 # The Printing Press and the Spread of Ideas
 
-Which of these does the text mention last?
-- Chinese printing from wooden blocks
-- Korean type cast in metal
-+ the thousands of Chinese characters
-- Bi Sheng's movable clay characters
+Where does the text say scribes usually did their copying?
+- in monasteries and universities
+- in monasteries and royal courts
++ in monasteries and workshops
+- in monasteries and cathedrals
 
 Which of these does the text NOT say about books copied by hand?
 + their parchment cost a great deal
@@ -13,37 +13,37 @@ Which of these does the text NOT say about books copied by hand?
 - they were chained to library shelves
 
 What does the text say the compositor set the letters in, line by line?
-- a composing stick
+- a narrow composing stick
 + a small handheld tray
-- a wooden galley
-- an iron chase
+- a long wooden galley
+- a small iron chase
 
-Which step in printing a page does the text NOT describe?
-- picking letters from a divided case
-+ setting the letters in mirror image
-- inking the type with leather pads
-- laying damp paper over the type
+What does the text say the type was inked with?
+- cloth pads stuffed with horsehair
+- cloth pads stuffed with wool
+- leather pads stuffed with horsehair
++ leather pads stuffed with wool
 
-Which word does the text use for the results of printing by the standards of the time?
-- extraordinary
-- impressive
-- dramatic
-+ astonishing
+How much does the text say a small team at one press could print in a day?
+- several thousand sheets
+- about a thousand sheets
++ hundreds of sheets
+- dozens of sheets
 
-How many countries does the text name when it tells how printing spread?
-- two
-- three
-+ four
-- five
+How many later inventions does the text say met similar complaints?
+- 2
+- 3
+- 4
++ 5
 
-Which result of printing does the text NOT mention?
-- scholars far apart reading the same text
-- maps copied without growing errors
-- spelling becoming more uniform
-+ calls for church reform spreading fast
+Which kind of material does the text NOT say could now be copied accurately?
++ mathematical tables
+- maps
+- medical drawings
+- scientific observations
 
-Which point does the text's very last sentence make?
-+ cheaper copying makes debates livelier
-- cheaper books lead more people to read
-- new inventions often meet with suspicion
-- printed pages can rival fine manuscripts
+Which effect of cheaper copying does the text's final sentence NOT name?
+- knowledge spreading more quickly
++ more ordinary people learning to read
+- debates becoming more lively
+- the balance of producers and readers shifting

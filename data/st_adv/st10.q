@@ -6,17 +6,17 @@ Which vibrating source does the text NOT use as an example?
 - a loudspeaker cone
 - a person's vocal folds
 
-Which of these does the text NOT say about the bell-in-a-jar experiment?
-- it was done in the seventeenth century
-- the sound grew steadily fainter
-- the bell could still be seen shaking
-+ it was carried out by Robert Boyle
+Through what does the text say astronauts outside a spacecraft hear vibrations?
+- their radios and suits
++ their suits and tools
+- their tools and helmets
+- their helmets and radios
 
-Which examples does the text give of making a sound louder?
-- a bigger drum or a tighter string
-+ a harder pluck or a stronger breath
-- a wider horn or a bigger speaker
-- a heavier hammer or a longer bow
+How does the text describe amplitude?
+- the height of each wave crest
+- the force behind each vibration
+- the energy the wave carries
++ the size of the pressure changes
 
 Which two instruments does the text say can play the same note yet sound different?
 + a violin and a flute
@@ -36,11 +36,11 @@ Of these four, which does the text come to first?
 + a siren passing at speed
 - the three tiny bones of the ear
 
-Which of these does the text NOT name as designed with the help of this knowledge?
-- concert halls
-- noise barriers
-- hearing aids
-+ recording studios
+Which word does the text use for the eardrum's back-and-forth motion?
+- vibrating
+- quivering
+- fluttering
++ trembling
 
 Which words end the text's final phrase "a small, precise piece of physics ..."?
 - in action

@@ -12,11 +12,11 @@ What does the text say fluffy snowflakes become before they turn into solid ice?
 + a dense granular material
 - a hard crust of packed snow
 
-What does the text compare the shape of a U-shaped valley to?
-- a cradle
-+ a bathtub
-- a horseshoe
-- a half-pipe
+U-shaped valleys are among the clearest what left by glaciers, in the text's words?
+- signs
++ signatures
+- fingerprints
+- traces
 
 What does the text describe right before it names the Matterhorn?
 + narrow ridges called aretes
@@ -24,17 +24,17 @@ What does the text describe right before it names the Matterhorn?
 - hollows called cirques
 - small lakes inside cirques
 
-Which of these does the text NOT say about the last ice age?
-- the ice was kilometers thick in places
-- the seas stood far lower than today
-- the crust was pressed downward
-+ land bridges joined the continents
+Which word does the text use for the weight that makes thick ice move downhill?
+- enormous
+- immense
+- considerable
++ tremendous
 
-What does the text call the large glacier that smaller ones cannot dig as deeply as?
-- the main body
-+ the main trunk
-- the main stream
-- the main stem
+Which word does the text use for how tributary valleys are left above the main floor?
+- stranded
++ perched
+- suspended
+- raised
 
 Which material does the text NOT list as part of moraines?
 - boulders
@@ -42,8 +42,8 @@ Which material does the text NOT list as part of moraines?
 - clay
 + gravel
 
-Which point opens the text's last paragraph?
-+ glaciers build land as well as wear it away
-- glaciers wear away valley sides as well as floors
-- the past reach of glaciers is hard to picture
-- glaciers wear rock down in two main ways
+Which point does the text make in its final paragraph?
++ huge stones once puzzled early naturalists
+- parts of Scandinavia are still slowly rising
+- meltwater refreezes and tears rocks loose
+- fjords formed where ice cut below sea level

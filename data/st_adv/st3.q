@@ -6,17 +6,17 @@ According to the text, what does the sleeping brain do with the day's experience
 - rehearses them
 - relives them
 
-Which of these does the text NOT say about the body's internal clock?
-- it sits in a tiny cluster of nerve cells
-- its cycle lasts about twenty-four hours
-- morning light resets it each day
-+ it also sets the body's temperature
+Which word does the text use for what a cup of coffee does to tiredness?
++ postpone
+- suppress
+- disguise
+- delay
 
-What does the text say can easily wake someone in the early, light stages?
-+ a noise or a touch
-- a voice or a light
-- a draft or a noise
-- a touch or a light
+Which feature of rapid eye movement sleep does the text NOT mention?
+- eyes darting under closed lids
+- the most vivid dreams
+- major muscles briefly paralyzed
++ brain waves much like waking ones
 
 Which feature of the deeper stages of sleep does the text NOT mention?
 - slow, large brain waves
@@ -24,26 +24,26 @@ Which feature of the deeper stages of sleep does the text NOT mention?
 + a slower heartbeat
 - hormones for growth and repair
 
-Of these jobs of sleep, which does the text discuss last?
-- fixing facts in long-term memory
-- handling emotions
-- solving problems creatively
-+ clearing waste from brain tissue
+How many jobs does the text link to rapid eye movement sleep?
++ 2
+- 3
+- 4
+- 5
 
-Which range does the text use to show how widely animals sleep?
-+ from fruit flies to whales
-- from worms to elephants
-- from bees to whales
-- from fruit flies to elephants
+Besides humans, how many kinds of animal does the text name?
+- 1
+- 2
+- 3
++ 4
 
 How many harms of long-term sleep shortage does the text list?
-- two
-+ three
-- four
-- five
+- 2
++ 3
+- 4
+- 5
 
-Which claim does the text NOT make about sleep?
-- it is an active, carefully organized state
-- it serves ancient and basic purposes
-+ modern life leaves most people short of it
-- regular, sufficient sleep is a biological need
+Which point does the text make in its final paragraph?
+- morning light resets the body clock
+- each stage of sleep has its own jobs
++ teenagers' body clocks run later
+- sleep has survived despite its risks

@@ -6,29 +6,29 @@ Which group does the text NOT name as wanting the day divided more finely?
 - scholars
 + monks
 
-In which land does the text NOT say water clocks were built?
-- Egypt
-- Greece
-+ Babylon
-- China
+Which word does the text use for natural rhythms being too imprecise for towns?
+- crude
++ coarse
+- inexact
+- rough
 
 What does the text mention right after sandglasses?
-+ daylight split into twelve equal parts
++ twelve equal hours of daylight
 - candle clocks marked with lines
 - the first mechanical clocks
 - sundials being useless at night
 
-Where does the text say early mechanical clocks were mainly installed?
-- in cathedrals and abbeys
-+ in towers and public buildings
-- in palaces and castles
-- in markets and harbors
+How many people does the text name in all?
+- 3
++ 4
+- 5
+- 6
 
-Which of these does the text NOT say about John Harrison?
-- he was English
-- he worked as a carpenter
-+ he won a large prize
-- he spent decades on his clocks
+What does the text say standard time zones replaced?
+- a jumble of local times
+- a muddle of local times
++ a patchwork of local times
+- a hodgepodge of local times
 
 Which of these does the text NOT name as coordinated by modern clocks?
 + the internet
@@ -36,14 +36,14 @@ Which of these does the text NOT name as coordinated by modern clocks?
 - telephone networks
 - financial systems
 
-Which pair of words does the text use to describe sundials?
-- cheap and reliable
-+ simple and elegant
-- simple and reliable
-- cheap and elegant
+What does the text say casts the moving shadow on a sundial?
+- a slanted blade
+- a slanted rod
++ an upright rod
+- an upright blade
 
 Which claim does the text NOT make?
-- natural rhythms were too coarse for towns
-- exact time once meant life or death at sea
-- modern clocks carry on an age-old wish
-+ clocks changed how people thought about work
+- pendulums cut daily errors from minutes to seconds
+- each early timer had its own strengths and weaknesses
+- sailors could find latitude from sun and stars
++ precise clocks made modern science possible

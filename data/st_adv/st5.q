@@ -6,11 +6,17 @@ According to the text, reef formations can grow large enough to be what?
 - charted on early sea maps
 - seen from nearby hilltops
 
-Which of these does the text NOT say about the algae living in corals?
-- they make sugars from sunlight
-- they feed on the coral's waste
-+ they give the coral oxygen
-- they lend corals their colors
+How does the text describe the body of a coral polyp?
+- a simple sac
+- a simple cup
++ a simple tube
+- a simple stalk
+
+How many things does the text say the algae receive from the coral in return?
+- 1
++ 2
+- 3
+- 4
 
 Which point does the text make in the same paragraph as the Great Barrier Reef?
 - drilling later confirmed Darwin's idea
@@ -24,26 +30,20 @@ Which animal does the text NOT list among those that depend on reefs?
 - sponges
 - sea turtles
 
-What does the text say each polyp lays down beneath itself?
-- a stony crust of limestone
-- a stony shell of limestone
-+ a stony cup of limestone
-- a stony plate of limestone
+What does the text say reefs act as when they protect shorelines?
+- natural barriers
+- natural sea walls
+- natural buffers
++ natural breakwaters
 
-Which benefit of reefs to people does the text mention first?
-+ protecting shores from storm waves
-- feeding millions through fishing
-- drawing visitors who spend money
-- offering compounds for new medicines
-
-Besides rising heat, how many threats to reefs does the text name?
-- two
-+ three
-- four
-- five
+How does the text describe the color of bleached corals?
++ ghostly white
+- bone white
+- chalky white
+- stark white
 
 Which claim does the text NOT make about reefs?
-- their builders are animals, not plants
-- they hold a huge variety of life
-- corals react strongly to slight warming
-+ most may vanish within a few decades
+- the largest runs for over two thousand kilometers
+- they are built up over thousands of years
++ a quarter of all sea species live on them
+- millions of people rely on their fisheries

@@ -1,49 +1,49 @@
 # The Design of Suspension Bridges
 
-Which point does the text make in its opening paragraph?
-- the idea behind them goes back to ancient times
-+ they hold almost every record for span length
-- the curve of the cables comes from physics, not style
-- the cables work entirely in tension
+In the opening, how does the text say the cables run between the towers?
+- they hang in smooth curves
++ they sweep in smooth curves
+- they hang in gentle arcs
+- they sweep in gentle arcs
 
 Which point does the text make in its second paragraph?
 - the cables pull while the towers are squeezed
 - real cable curves lie between two ideal shapes
 + a rope under tension can carry loads over a gap
-- a single broken wire hardly weakens a cable
+- a deeper sag calls for taller towers
 
-Which material does the text NOT name for the ropes of early bridges?
-- grass
-+ hemp
-- vines
-- bamboo
+Which words does the text use for what early ropes were stretched across?
++ deep gorges
+- deep ravines
+- steep gorges
+- steep ravines
 
-Of these four, which does the text bring up last?
-+ cables spun from thousands of thin wires
-- the Inca network of rope bridges
-- hangers dropping from the main cables
-- the curve that a hanging cable forms
+Into what does the text say the main cables are anchored at each end?
+- solid rock or steel frames
+- steel frames or deep piles
+- deep piles or concrete blocks
++ concrete blocks or solid rock
 
 Which word does the text use for the oscillations that wrecked the Tacoma deck?
-- resonant
-- torsional
-- harmonic
+- self-excited
+- self-sustaining
 + self-reinforcing
+- self-amplifying
 
-Which change made after the Tacoma disaster does the text NOT mention?
-- testing scale models in wind tunnels
-- stiffening decks with deep trusses
-+ fitting dampers to absorb the motion
-- giving decks streamlined shapes
+What does the text say the Tacoma deck was, for its great length?
++ unusually narrow and shallow
+- unusually shallow and light
+- unusually light and slender
+- unusually slender and narrow
 
-How many bridges does the text call by name?
-+ three
-- two
-- four
-- five
+Which of these does the text NOT say about the main cables?
+- they are spun on site
+- they hold thousands of wires
+- their wires are packed tight
++ they are wrapped against rust
 
-Besides hard experience, which two fields does the closing sentence say refined the rope makers' idea?
-- physics and aerodynamics
-- geometry and metallurgy
-- engineering and geology
-+ mathematics and materials science
+According to the last sentence, what does each new record reflect?
+- the same lessons of failure
++ the same balance of forces
+- the same dream of lightness
+- the same use of tension

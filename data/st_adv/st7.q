@@ -3,14 +3,14 @@
 Which of these does the text mention in its opening paragraph?
 - a godwit flying a week without a stop
 + seabirds looping across whole oceans
-- storks riding warm rising air
+- songbirds resting in shelter by day
 - caged birds growing restless before departure
 
-Which of these topics does the text take up first?
-- why birds leave the far north
-- how far some species travel
-+ how people learned where birds go
-- how birds find their way
+What does the text say scientists began fitting on birds' legs?
++ numbered rings
+- numbered bands
+- colored rings
+- colored bands
 
 Which advantages of the far north in summer does the text list?
 - long days, plenty of insects and few predators
@@ -18,23 +18,23 @@ Which advantages of the far north in summer does the text list?
 - mild nights, plenty of seeds and few competitors
 - long days, plenty of seeds and few predators
 
-What was lodged in the neck of the stork shot in 1822?
-+ a wooden spear
-- a wooden arrow
-- an iron arrowhead
-- a hunter's dart
+What does the text compare the weight of tiny songbirds to?
+- a few feathers
+- a few sugar cubes
+- a few paper clips
++ a few coins
 
-How many kinds of bird does the text name as flying in V formations?
-- three
-- one
-- four
-+ two
+Which birds does the text say ride warm rising air to gain height?
+- eagles and vultures
+- vultures and pelicans
++ storks and eagles
+- pelicans and storks
 
-Which guide for navigating birds does the text NOT name?
-+ rivers
-- coastlines
-- mountain ranges
-- smells
+Which modern hazards does the text name?
+- lost wetlands and wind farms
+- wind farms and power lines
+- power lines and lit buildings
++ lit buildings and lost wetlands
 
 What does the text take up right after the distances some birds fly?
 - how birds find their way
@@ -42,8 +42,8 @@ What does the text take up right after the distances some birds fly?
 + when in the day different birds fly
 - why birds store fat before leaving
 
-The text ends by saying a bird is only as safe as what?
-- the weakest leg of its long flight
-- the weakest bird in its flock
-- the weakest sense it steers by
-+ the weakest stop on its long road
+Which statement does the text close with?
++ a bird is safe only if every stop is safe
+- modern hazards make the trip even harder
+- some young birds make their first trip alone
+- birds enjoy the best season in each place

@@ -1,9 +1,9 @@
 # How Vaccines Were Discovered
 
 Which of these does the text NOT say about smallpox?
-+ it covered the skin in blisters
 - it struck rich and poor alike
 - it left many survivors scarred or blind
++ it covered the skin in blisters
 - survivors almost never caught it again
 
 Which place does the text NOT name as one where healers practised variolation?
@@ -18,11 +18,11 @@ Who does the text say brought variolation to Britain?
 + travelers
 - merchants
 
-What does the text turn to right after Pasteur's rabies treatment?
-+ why vaccines work in the body
-- the vaccines of the twentieth century
-- the end of smallpox in 1980
-- how new vaccines are tested
+How many diseases does the text list before "and many other infections"?
++ five
+- four
+- six
+- three
 
 Besides antibodies, what does the text say the immune system produces?
 - memory cells

@@ -1,10 +1,10 @@
 # The Potato's Journey Around the World
 
-In which qualities does the text say the Andean varieties differed?
-+ color, shape and flavor
-- size, color and texture
-- shape, size and yield
-- flavor, texture and yield
+How many ways of preparing potatoes does the opening list?
+- four
+- three
++ five
+- six
 
 Which reason for Europeans' early distrust does the text NOT give?
 + it was blamed for causing leprosy
@@ -12,28 +12,28 @@ Which reason for Europeans' early distrust does the text NOT give?
 - its leaves and sprouts were poisonous
 - it grew from a tuber, not from seed
 
-Which advantage over grain does the text NOT give for the potato?
-- it fed more people from the same area
-- it thrived in cool, damp climates
-- its tubers were hidden from theft
-+ it kept well through the winter
+How does the text say Parmentier won people over to potatoes?
++ dinners and publicity stunts
+- publicity stunts and pamphlets
+- pamphlets and gifts to the king
+- gifts to the king and dinners
 
-Which crops does the text compare a field of potatoes with?
-- wheat or barley
-+ wheat or rye
-- oats or barley
-- rye or oats
+Being hidden underground, what were the tubers less exposed to, says the text?
+- theft and frost
+- frost and pests
+- pests and trampling
++ trampling and theft
 
 Whom does the text say the potato's vitamin C helped protect from scurvy?
-- soldiers and sailors
-- children and the elderly
-+ sailors and poor communities
-- miners and sailors
+- sailors and soldiers
++ sailors and the poor
+- soldiers and miners
+- miners and the poor
 
 What does the text turn to right after the crop's spread to Africa, Asia and North America?
-- the potato blight of the 1840s
-+ the potato's nature as a swollen stem
-- the freezing and drying of chuno
+- the blight of the 1840s
++ the potato as a swollen stem
+- the freezing of chuno
 - Parmentier's work in France
 
 Which of these does the text NOT say about the potato blight?

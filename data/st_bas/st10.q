@@ -1,10 +1,10 @@
 # Our Neighbour the Moon
 
-In how many ways does the opening say the moon has helped or inspired people?
-- two
-+ three
-- four
-- five
+Whom does the opening say the moon has guided?
+- sailors
++ travellers
+- farmers
+- hunters
 
 Where does the text first mention astronauts?
 - in telling of the 1969 landing
