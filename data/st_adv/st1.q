@@ -30,7 +30,7 @@ How much does the text say a small team at one press could print in a day?
 + hundreds of sheets
 - dozens of sheets
 
-How many later inventions does the text say met similar complaints?
+How many later inventions does the text name as meeting similar complaints?
 - 2
 - 3
 - 4

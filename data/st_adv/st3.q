@@ -24,17 +24,17 @@ Which feature of the deeper stages of sleep does the text NOT mention?
 + a slower heartbeat
 - hormones for growth and repair
 
-How many jobs does the text link to rapid eye movement sleep?
-+ 2
-- 3
-- 4
-- 5
+Besides emotional processing, what does the text link rapid eye movement sleep to?
++ creative problem solving
+- storing new memories
+- learning new movements
+- clearing away waste
 
-Besides humans, how many kinds of animal does the text name?
-- 1
-- 2
-- 3
-+ 4
+Which animals does the text say can rest one half of the brain at a time?
+- whales and some seabirds
+- dolphins and fruit flies
+- whales and fruit flies
++ dolphins and some seabirds
 
 How many harms of long-term sleep shortage does the text list?
 - 2

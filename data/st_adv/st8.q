@@ -10,7 +10,7 @@ Which place does the text NOT name as one where healers practised variolation?
 - China
 - India
 - Africa
-+ Turkey
++ Greece
 
 Who does the text say brought variolation to Britain?
 - an ambassador's wife
@@ -43,7 +43,7 @@ Which step in testing a new vaccine does the text NOT mention?
 - large trials with unvaccinated people
 
 Which statement does the text close with?
-- a widely shared observation led to a great advance
-- a vaccine gives the body its lesson in advance
-+ observation, experiment and teamwork can transform health
+- vaccines now spread faster than any disease can
+- a vaccine gives the body its lesson well in advance
++ observation, experiment and cooperation transform health
 - a new vaccine is never quick or simple to make
