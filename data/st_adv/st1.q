@@ -1,49 +1,49 @@
 # The Printing Press and the Spread of Ideas
 
-What is the text mainly about?
-- why scribes in monasteries resisted the arrival of printing
-- how printing in China differed from printing in Korea
-+ how printing with movable type changed the way knowledge spread
-- how modern inventions repeat the mistakes of early printers
+Where does the text say scribes usually did their copying?
+- in monasteries and universities
+- in monasteries and royal courts
++ in monasteries and workshops
+- in monasteries and cathedrals
 
-Why were books precious objects before printing reached Europe?
-+ each copy took scribes months of work by hand
-- paper had to be brought in from distant lands
-- the law allowed only universities to own them
-- their ink was made from gold and rare minerals
+Which of these does the text NOT say about books copied by hand?
++ their parchment cost a great deal
+- each one took months to finish
+- each copy added new mistakes
+- they were chained to library shelves
 
-Why was movable type awkward to use for written Chinese?
-- the clay characters cracked when they were baked
-+ the script uses thousands of distinct characters
-- the paper of the time was too thin to take ink
-- the courts forbade printing outside the capital
+What does the text say the compositor set the letters in, line by line?
+- a narrow composing stick
++ a small handheld tray
+- a long wooden galley
+- a small iron chase
 
-What was Gutenberg's type metal made of?
-- copper, zinc and iron
-- bronze, silver and lead
-- iron, tin and copper
-+ lead, tin and antimony
+What does the text say the type was inked with?
+- cloth pads stuffed with horsehair
+- cloth pads stuffed with wool
+- leather pads stuffed with horsehair
++ leather pads stuffed with wool
 
-Who already used the kind of screw press that Gutenberg adapted?
-- goldsmiths who stamped coins and medals
-- bookbinders who pressed leather covers
-+ farmers who squeezed grapes and olives
-- millers who ground wheat and barley
+How much does the text say a small team at one press could print in a day?
+- several thousand sheets
+- about a thousand sheets
++ hundreds of sheets
+- dozens of sheets
 
-Where do the terms "upper case" and "lower case" come from?
-- the order in which lines were set on a page
-- the sizes of the two trays used in a press
-- the top and bottom halves of a printed sheet
-+ where capitals and small letters were kept
+How many later inventions does the text name as meeting similar complaints?
+- 2
+- 3
+- 4
++ 5
 
-What did identical printed copies allow scholars in distant cities to do?
-+ read the same text and correct one another's errors
-- publish their work without a university's approval
-- stop learning Latin in order to read the classics
-- reach the great libraries without long journeys
+Which kind of material does the text NOT say could now be copied accurately?
++ mathematical tables
+- maps
+- medical drawings
+- scientific observations
 
-What lasting pattern does the text say the printing press established?
-- each new invention is soon replaced by a better one
-+ when copying grows cheaper, knowledge spreads faster
-- new technology is welcomed at first and feared later
-- critics of new inventions are usually proved right
+Which effect of cheaper copying does the text's final sentence NOT name?
+- knowledge spreading more quickly
++ more ordinary people learning to read
+- debates becoming more lively
+- the balance of producers and readers shifting

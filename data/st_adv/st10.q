@@ -1,49 +1,49 @@
 # The Physics of Sound
 
-What is the text mainly about?
-- how musical instruments are built and tuned
-+ what sound is, how it travels and how we hear it
-- why loud noise damages our hearing over time
-- how concert halls are designed to carry music
+Which vibrating source does the text NOT use as an example?
++ a struck tuning fork
+- a plucked guitar string
+- a loudspeaker cone
+- a person's vocal folds
 
-What did the experiment with a bell in a glass jar show?
-- sound travels faster through glass than through air
-- a bell rings louder when the air around it is thin
-+ sound needs a medium and cannot cross empty space
-- light and sound both fade in a jar without air
+Through what does the text say astronauts outside a spacecraft hear vibrations?
+- their radios and suits
++ their suits and tools
+- their tools and helmets
+- their helmets and radios
 
-How does the text suggest estimating the distance of a storm?
-+ count the seconds to the thunder and divide by three
-- count the seconds to the thunder and multiply by ten
-- count the flashes in a minute and divide by two
-- measure how loud the thunder is in decibels
+How does the text describe amplitude?
+- the height of each wave crest
+- the force behind each vibration
+- the energy the wave carries
++ the size of the pressure changes
 
-Why does sound travel faster in steel than in air?
-- steel is colder, so it carries sound better
-- air soaks up the high notes of every sound
-+ its tightly linked particles pass vibrations on faster
-- steel reflects the sound back and doubles it
+Which two instruments does the text say can play the same note yet sound different?
++ a violin and a flute
+- a piano and a violin
+- a flute and a clarinet
+- a trumpet and a piano
 
-What does an increase of ten decibels represent?
-- a doubling of the intensity
-- ten more vibrations per second
-- a rise in pitch of ten notes
-+ a tenfold increase in intensity
+How many basic properties of any sound wave does the text name?
+- three
+- five
++ two
+- four
 
-Why do a violin and a flute playing the same note sound different?
-- each plays the note at a different loudness
-- each has a different basic frequency
-- each sends its sound at a different speed
-+ each adds its own blend of higher overtones
+Of these four, which does the text come to first?
+- the hollow body of a guitar
+- how the mouth shapes vowels
++ a siren passing at speed
+- the three tiny bones of the ear
 
-What does the hollow body of a guitar do?
-+ it enriches the weak vibrations of the strings
-- it stops the strings from vibrating too long
-- it lowers the pitch of every note played
-- it keeps the strings at the right tension
+Which word does the text use for the eardrum's back-and-forth motion?
+- vibrating
+- quivering
+- fluttering
++ trembling
 
-What passes the motion of the eardrum on to the cochlea?
-- a column of fluid in a narrow tube
-+ three tiny bones that amplify it
-- thousands of delicate hair cells
-- a second, thinner eardrum
+Which words end the text's final phrase "a small, precise piece of physics ..."?
+- in action
++ in motion
+- at work
+- made audible

@@ -1,49 +1,49 @@
 # The Science of Sleep
 
-What is the text mainly about?
-- how to fall asleep faster after a stressful day
-- why dreams were once thought to foretell the future
-- how animals choose safe places to rest at night
-+ what happens during sleep and why we cannot do without it
+According to the text, what does the sleeping brain do with the day's experiences?
+- replays them
++ sorts them
+- rehearses them
+- relives them
 
-What resets the circadian rhythm each day?
-- the release of melatonin in the evening
-+ light entering the eyes, above all in the morning
-- the first meal eaten after waking up
-- the daily rise and fall of body temperature
+Which word does the text use for what a cup of coffee does to tiredness?
++ postpone
+- suppress
+- disguise
+- delay
 
-How does caffeine postpone tiredness, according to the text?
-+ it blocks the receptors that detect adenosine
-- it speeds up the release of melatonin at night
-- it clears adenosine out of the brain by day
-- it resets the internal clock to a later hour
+Which feature of rapid eye movement sleep does the text NOT mention?
+- eyes darting under closed lids
+- the most vivid dreams
+- major muscles briefly paralyzed
++ brain waves much like waking ones
 
-How long does one cycle of sleep stages last?
-- about forty minutes
-+ about ninety minutes
-- about two hours
-- about three hours
+Which feature of the deeper stages of sleep does the text NOT mention?
+- slow, large brain waves
+- steadier breathing
++ a slower heartbeat
+- hormones for growth and repair
 
-What happens during the deep stages of sleep?
-- the eyes dart about beneath the lids
-- most of the vivid dreams take place
-+ brain waves become slow and large
-- a small noise easily wakes the sleeper
+Besides emotional processing, what does the text link rapid eye movement sleep to?
++ creative problem solving
+- storing new memories
+- learning new movements
+- clearing away waste
 
-What has rapid eye movement sleep been linked to?
-- moving facts into long-term memory
-- flushing waste out of brain tissue
-- releasing hormones for tissue repair
-+ emotional processing and creative problem solving
+Which animals does the text say can rest one half of the brain at a time?
+- whales and some seabirds
+- dolphins and fruit flies
+- whales and fruit flies
++ dolphins and some seabirds
 
-How can dolphins and some seabirds rest?
-- they sleep for only a few seconds at a time
-- they float while the whole brain shuts down
-+ one half of the brain rests while the other stays awake
-- they rest only when the sea around them is calm
+How many harms of long-term sleep shortage does the text list?
+- 2
++ 3
+- 4
+- 5
 
-Why are early mornings genuinely difficult for teenagers?
-+ their internal clocks shift later during adolescence
-- their bodies make more adenosine during the night
-- they spend longer than adults in the lightest stages
-- their internal rhythm follows a cycle of twelve hours
+Which point does the text make in its final paragraph?
+- morning light resets the body clock
+- each stage of sleep has its own jobs
++ teenagers' body clocks run later
+- sleep has survived despite its risks

@@ -1,49 +1,49 @@
 # Measuring the Hours: A History of Timekeeping
 
-What is the text mainly about?
-- why sailors needed accurate clocks to survive at sea
-+ how people learned to measure time ever more precisely
-- how the first sundials were made in ancient Egypt
-- why every town once kept a local time of its own
+Which group does the text NOT name as wanting the day divided more finely?
+- merchants
+- officials
+- scholars
++ monks
 
-What advantage did water clocks have over sundials?
-- they were cheaper and easier to build
-+ they worked at night and in any weather
-- they kept time to within a second a day
-- they could be carried aboard the ships
+Which word does the text use for natural rhythms being too imprecise for towns?
+- crude
++ coarse
+- inexact
+- rough
 
-What did sailors use sandglasses for?
-- measuring the depth of the water beneath the ship
-+ timing the crew's shifts and the speed of the ship
-- telling the hours of high and low tide in port
-- finding the position of the ship on dark nights
+What does the text mention right after sandglasses?
++ twelve equal hours of daylight
+- candle clocks marked with lines
+- the first mechanical clocks
+- sundials being useless at night
 
-Why was a summer hour longer than a winter one in many early societies?
-+ daylight was split into twelve equal parts in every season
-- sundials ran faster when the sun stood low in the sky
-- water clocks slowed down in the cold of the winter months
-- candles burned more quickly in the warmth of the summer
+How many people does the text name in all?
+- 3
++ 4
+- 5
+- 6
 
-What did the escapement of the first mechanical clocks do?
-- it struck a bell to announce each of the hours
-- it turned the hands around the face of the dial
-- it wound the heavy weights back up every day
-+ it let the weights descend in small, regular steps
+What does the text say standard time zones replaced?
+- a jumble of local times
+- a muddle of local times
++ a patchwork of local times
+- a hodgepodge of local times
 
-Who built the first clock regulated by a pendulum?
-- Galileo Galilei
-- John Harrison
-+ Christiaan Huygens
-- Su Song
+Which of these does the text NOT name as coordinated by modern clocks?
++ the internet
+- satellite navigation
+- telephone networks
+- financial systems
 
-Why did finding longitude at sea require an accurate clock?
-- the stars could be read only at one fixed hour
-- the speed of the ship was measured against it
-+ it needed the exact time at a distant reference point
-- the tides had to be timed to within a few seconds
+What does the text say casts the moving shadow on a sundial?
+- a slanted blade
+- a slanted rod
++ an upright rod
+- an upright blade
 
-What has defined the official second since 1967?
-- the vibrations of a quartz crystal
-- the swing of a standard pendulum
-+ the behavior of cesium atoms
-- the turning of the Earth
+Which claim does the text NOT make?
+- pendulums cut daily errors from minutes to seconds
+- each early timer had its own strengths and weaknesses
+- sailors could find latitude from sun and stars
++ precise clocks made modern science possible

@@ -1,49 +1,49 @@
 # The Design of Suspension Bridges
 
-What is the text mainly about?
-+ how suspension bridges work and how their design developed
-- why suspension bridges are the most dangerous kind to build
-- how the Inca built their network of woven grass bridges
-- how wind tunnels are used to test aircraft and buildings
+In the opening, how does the text say the cables run between the towers?
+- they hang in smooth curves
++ they sweep in smooth curves
+- they hang in gentle arcs
+- they sweep in gentle arcs
 
-What does the text say about a woven grass bridge in Peru?
-- it was replaced by a steel bridge long ago
-- it carried the first road across the mountains
-+ it is still rebuilt every year by villagers
-- it fell in a storm and was never rebuilt
+Which point does the text make in its second paragraph?
+- the cables pull while the towers are squeezed
+- real cable curves lie between two ideal shapes
++ a rope under tension can carry loads over a gap
+- a deeper sag calls for taller towers
 
-Which part of a suspension bridge is squeezed in compression?
-- the main cables
-- the hangers
-+ the towers
-- the roadway deck
+Which words does the text use for what early ropes were stretched across?
++ deep gorges
+- deep ravines
+- steep gorges
+- steep ravines
 
-What curve does a cable take when it supports an evenly spread roadway?
-- a catenary
-+ a parabola
-- a circle
-- a spiral
+Into what does the text say the main cables are anchored at each end?
+- solid rock or steel frames
+- steel frames or deep piles
+- deep piles or concrete blocks
++ concrete blocks or solid rock
 
-What does a deeper sag of the main cables bring?
-- a stiffer deck, but more wind beneath it
-- a shorter span, but much thicker cables
-- a stronger deck, but heavier anchorages
-+ less pull on the cables, but taller towers
+Which word does the text use for the oscillations that wrecked the Tacoma deck?
+- self-excited
+- self-sustaining
++ self-reinforcing
+- self-amplifying
 
-How are the main cables made?
-+ spun on site from thousands of thin steel wires
-- cast in a factory as single solid bars of steel
-- woven from steel ropes as the grass bridges were
-- welded together from short lengths of steel pipe
+What does the text say the Tacoma deck was, for its great length?
++ unusually narrow and shallow
+- unusually shallow and light
+- unusually light and slender
+- unusually slender and narrow
 
-Why did the Tacoma Narrows Bridge fall into the water?
-- its cables were spun from too few steel wires
-- a ship struck one of its towers in thick fog
-- its anchorages gave way during an earthquake
-+ its narrow, shallow deck was far too flexible
+Which of these does the text NOT say about the main cables?
+- they are spun on site
+- they hold thousands of wires
+- their wires are packed tight
++ they are wrapped against rust
 
-What did engineers begin to do after that disaster?
-- keep every span under one kilometer
-- use solid steel bars for the cables
-+ test scale models in wind tunnels
-- build their towers of stone again
+According to the last sentence, what does each new record reflect?
+- the same lessons of failure
++ the same balance of forces
+- the same dream of lightness
+- the same use of tension

@@ -1,49 +1,49 @@
 # The Long Journeys of Migrating Birds
 
-What is the text mainly about?
-- why some birds stay in the far north all winter
-- how scientists ring birds to count them each year
-+ how and why birds make long seasonal journeys
-- how modern cities have changed the routes of birds
+Which of these does the text mention in its opening paragraph?
+- a godwit flying a week without a stop
++ seabirds looping across whole oceans
+- songbirds resting in shelter by day
+- caged birds growing restless before departure
 
-What did some ancient writers suggest about swallows in winter?
-+ they slept in the mud at the bottom of ponds
-- they hid in hollow trees high in the mountains
-- they turned into other birds until the spring
-- they flew south in the company of the storks
+What does the text say scientists began fitting on birds' legs?
++ numbered rings
+- numbered bands
+- colored rings
+- colored bands
 
-What was found on the white stork shot in 1822?
-- a numbered metal ring on one leg
-+ a spear from Africa lodged in its neck
-- a message tied to one of its feet
-- a small tracking device on its back
+Which advantages of the far north in summer does the text list?
+- long days, plenty of insects and few predators
++ long days, plenty of insects and few competitors
+- mild nights, plenty of seeds and few competitors
+- long days, plenty of seeds and few predators
 
-What triggers the hormonal changes that prepare birds for departure?
-- the first snowfall of the autumn
-- a shortage of insects to eat
-+ changes in the length of the day
-- a sharp fall in the temperature
+What does the text compare the weight of tiny songbirds to?
+- a few feathers
+- a few sugar cubes
+- a few paper clips
++ a few coins
 
-What is remarkable about the bar-tailed godwit's flight from Alaska to New Zealand?
-- it flies the whole way alone and only at night
-- it follows the coastline the whole way south
-- it rides warm rising air for most of the way
-+ it flies for over a week without a single stop
+Which birds does the text say ride warm rising air to gain height?
+- eagles and vultures
+- vultures and pelicans
++ storks and eagles
+- pelicans and storks
 
-Why do many small songbirds travel mainly at night?
-+ the air is calmer and hawks are less active
-- they can read only the stars, not the sun
-- their eyes cannot bear the bright sunlight
-- the magnetic field is stronger in the dark
+Which modern hazards does the text name?
+- lost wetlands and wind farms
+- wind farms and power lines
+- power lines and lit buildings
++ lit buildings and lost wetlands
 
-How do night migrants keep their direction?
-- they follow the glow of towns along the coasts
-- they keep the setting sun behind them all night
-- they follow the calls of the birds flying ahead
-+ they learn the stars that turn around the pole
+What does the text take up right after the distances some birds fly?
+- how birds find their way
+- how young birds learn their routes
++ when in the day different birds fly
+- why birds store fat before leaving
 
-How do young cranes learn their route?
-- by inherited instructions alone, flying solo
-+ by following experienced adults the first time
-- by watching the stars from the nest in summer
-- by tracing the coastlines they saw as chicks
+Which statement does the text close with?
++ a bird is safe only if every stop is safe
+- modern hazards make the trip even harder
+- some young birds make their first trip alone
+- birds enjoy the best season in each place

@@ -1,49 +1,49 @@
 # How Vaccines Were Discovered
 
-What is the text mainly about?
-- why smallpox spread so easily between people
-+ how vaccines were discovered and how they work
-- how doctors treated fevers before modern medicine
-- why many people at first refused to be vaccinated
+Which of these does the text NOT say about smallpox?
+- it struck rich and poor alike
+- it left many survivors scarred or blind
++ it covered the skin in blisters
+- survivors almost never caught it again
 
-What observation about smallpox does the story begin with?
-- it struck the rich less often than the poor
-- people who kept cattle caught it more often
-+ survivors of it almost never caught it again
-- it was milder in warm countries than cold ones
+Which place does the text NOT name as one where healers practised variolation?
+- China
+- India
+- Africa
++ Greece
 
-How did healers in China carry out variolation?
-- by scratching material into the skin
-- by mixing dried scabs into a drink
-- by rubbing sore material on the lips
-+ by blowing powdered scabs into the nose
+Who does the text say brought variolation to Britain?
+- an ambassador's wife
+- army surgeons
++ travelers
+- merchants
 
-Where did Jenner take the material he used in 1796?
-+ from a cowpox sore on a milkmaid's hand
-- from a sore on the udder of a sick cow
-- from a mild case of smallpox in a child
-- from the arm of a farmer with cowpox
+How many diseases does the text list before "and many other infections"?
++ five
+- four
+- six
+- three
 
-Where does the word vaccine come from?
-- the Latin word for a sore
-+ the Latin word for a cow
-- the French word for a cure
-- the Greek word for a shield
+Besides antibodies, what does the text say the immune system produces?
+- memory cells
++ specialized cells
+- white blood cells
+- killer cells
 
-What did Pasteur find while studying chicken cholera?
-- a fresh culture failed to sicken older birds
-- cowpox protected the birds as well as people
-+ an old, weakened culture protected the birds
-- the birds recovered if they were kept warm
+What does the text discuss right after listing what a vaccine may contain?
+- how the body remembers a microbe
+- Pasteur's use of the word vaccine
+- the diseases beaten in the twentieth century
++ the slow work of developing a vaccine
 
-What does a vaccine do, as the text explains it?
-+ it gives the immune system its lesson in advance
-- it kills the microbes already inside the body
-- it replaces the antibodies lost after an illness
-- it makes the body's cells too tough for germs
+Which step in testing a new vaccine does the text NOT mention?
+- tests in the laboratory
++ tests on animals
+- trials in small groups of volunteers
+- large trials with unvaccinated people
 
-What happened in 1980?
-- the first vaccine against measles was approved
-- the last large outbreak of smallpox began
-+ smallpox was officially declared wiped out
-- vaccination of children became law everywhere
+Which statement does the text close with?
+- vaccines now spread faster than any disease can
+- a vaccine gives the body its lesson well in advance
++ observation, experiment and cooperation transform health
+- a new vaccine is never quick or simple to make

@@ -1,49 +1,49 @@
 # The Potato's Journey Around the World
 
-What is the text mainly about?
-- why the Irish famine of the 1840s came about
-- how to grow potatoes in a cool and damp climate
-- how Andean farmers kept their food for years
-+ how the potato spread around the world and what followed
+How many ways of preparing potatoes does the opening list?
+- four
+- three
++ five
+- six
 
-What was chuno?
-- potatoes boiled, mashed and baked into bread
-+ potatoes frozen overnight, trampled and dried
-- potatoes kept in ice caves high in the Andes
-- potatoes of one variety grown beside the lake
+Which reason for Europeans' early distrust does the text NOT give?
++ it was blamed for causing leprosy
+- it was related to deadly nightshade
+- its leaves and sprouts were poisonous
+- it grew from a tuber, not from seed
 
-Why did many Europeans at first distrust the potato?
-+ it belonged to the same family as deadly nightshade
-- it had been brought over by Spanish soldiers
-- it made the soil too poor for wheat to follow
-- it spoiled within a few days of being dug up
+How does the text say Parmentier won people over to potatoes?
++ dinners and publicity stunts
+- publicity stunts and pamphlets
+- pamphlets and gifts to the king
+- gifts to the king and dinners
 
-How did Parmentier win the French over to the potato?
-- with a law that made every farmer plant them
-- with free seed potatoes for the poorest families
-+ with lavish dinners and clever publicity stunts
-- with a book of recipes printed for the king
+Being hidden underground, what were the tubers less exposed to, says the text?
+- theft and frost
+- frost and pests
+- pests and trampling
++ trampling and theft
 
-Which advantage of potatoes over standing grain does the text name?
-- they could be harvested twice in every year
-+ being underground, they were harder to trample or steal
-- they kept for years without any preparation
-- they needed no rain at all once they were planted
+Whom does the text say the potato's vitamin C helped protect from scurvy?
+- sailors and soldiers
++ sailors and the poor
+- soldiers and miners
+- miners and the poor
 
-What are the eyes on the surface of a potato?
-- seeds that can be sown the next year
-- roots that draw water from the soil
-+ buds that can sprout into new plants
-- scars left where the tuber was joined
+What does the text turn to right after the crop's spread to Africa, Asia and North America?
+- the blight of the 1840s
++ the potato as a swollen stem
+- the freezing of chuno
+- Parmentier's work in France
 
-What hidden cost comes from planting pieces of the last harvest?
-- the new plants grow more slowly every year
-- the tubers lose their vitamin C over time
-- the eyes stop sprouting after a few years
-+ every plant in the field shares the same weaknesses
+Which of these does the text NOT say about the potato blight?
+- it reached Europe in the 1840s
+- it turned fields into black slime
+- Ireland suffered from it worst
++ about a million people died of it
 
-Why do scientists keep thousands of traditional Andean varieties?
-+ their diversity protects against future diseases
-- they give larger harvests than modern kinds do
-- they keep for years in any ordinary cellar
-- they are the only kinds with no poison in them
+Besides the blight, what does the text's last paragraph deal with?
+- how a field of clones shares the same weaknesses
+- how reliable harvests let Europe's population grow
++ how old Andean kinds are kept to guard against disease
+- how each eye on a tuber is really a bud

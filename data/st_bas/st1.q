@@ -1,49 +1,49 @@
 # How Bread Is Made
 
-What is the text mainly about?
-- why bread is better for you than most foods
-+ how a few plain ingredients turn into a loaf
-- how bread spread from one country to another
-- why bread from a shop tastes of so little
+Which of these does the text mention first?
+- the heel of the baker's hand
+- a sharp blade cut across the top
+- a tap on the bottom of the loaf
++ the holes seen in a cut slice
 
-What does the text compare gluten to?
-- a sponge soaked in warm water
-- a coat of thin, clear glue
-- a web spun by a tiny spider
-+ a net of tiny rubber bands
+Which of these does the text NOT say happens in the hot oven?
+- the gas bubbles swell
++ the water turns to steam
+- the yeast soon dies
+- the gluten sets firm
 
-How does the text describe yeast?
-+ a kind of fungus that feeds on sugars in the flour
-- a kind of salt that draws water into the dough
-- a kind of powder ground from grains of wheat
-- a kind of gas that is mixed in while kneading
+How many kinds of grain does the text name?
++ one
+- two
+- three
+- four
 
-Why do some bakers like a slow rise in a cool room?
-- it keeps the dough from sticking to the bowl
-- it makes the crust thinner and softer
-+ it gives the bread a deeper taste
-- it lets the loaf rise a third time
+Which words does the text use for the dough after kneading?
+- smooth and elastic
++ smooth and springy
+- soft and silky
+- firm and glossy
 
-Why are slashes cut across the top before baking?
-- so the heat reaches the middle of the loaf sooner
-- so the crust turns a darker shade of brown
-+ so the loaf opens neatly instead of splitting at the side
-- so the gas can escape before the dough grows too big
+Which of these shapes for the dough does the text NOT name?
+- a round loaf
+- a long thin loaf
++ a loaf baked in a tin
+- a batch of small rolls
 
-What happens in the first few minutes of baking?
-+ the gas bubbles swell and the loaf jumps up in size
-- the yeast wakes up and starts to feed once more
-- the crust sets at once and stops the loaf rising
-- the gluten softens and the loaf sinks a little
+How does the text describe the loaf in the first minutes of baking?
++ it jumps up in size
+- it springs up in size
+- it puffs up in size
+- it shoots up in size
 
-What gives sourdough its slightly sour flavour?
-- a splash of vinegar in the water
-- extra salt added while kneading
-- a long bake in a very hot oven
-+ friendly bacteria in the starter
+Which of these does the text's last paragraph NOT say?
+- a starter holds wild yeast and bacteria
+- flat breads may have no yeast at all
+- the basic steps have changed little in ages
++ a slow rise gives a deeper taste
 
-What does the text say about flat breads?
-- they must always be baked twice
-+ they may use no yeast at all
-- they are made only from rye flour
-- they need the longest time to prove
+What does the text call the change from plain parts into an airy loaf?
+- a simple bit of everyday science
+- a quiet kind of kitchen chemistry
++ a small piece of kitchen magic
+- a little everyday miracle

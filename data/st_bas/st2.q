@@ -1,49 +1,49 @@
 # Why Leaves Change Colour
 
-What is the text mainly about?
-- how to tell trees apart by the shape of their leaves
-- where to travel to see the brightest autumn woods
-+ why many trees change colour and drop their leaves
-- how trees store food and water for the winter
+How does the text describe what many trees do each autumn?
+- put on a grand display
+- put on a fiery show
++ put on a bright show
+- put on a golden display
 
-What does the text compare a leaf to?
-+ a small food factory
-- a tiny solar battery
-- a window for the sun
-- a sponge for the rain
+Which words does the text use for what light does to chlorophyll?
++ it wears out
+- it breaks down
+- it bleaches
+- it burns up
 
-What makes a tree stop making new chlorophyll?
-- heavy rain and strong winds
-- the first snow of the year
-- a lack of water in the soil
-+ shorter days and cooler nights
+Which of these does the text mention first?
+- the ground freezing
++ a strong storm
+- a layer of special cells
+- a light wind
 
-Where do the yellow and orange colours come from?
-- they are made fresh from sugar trapped in the leaf
-+ they were in the leaf all along, hidden by the green
-- they form when the leaf dries out in the wind
-- they are drawn up from the soil through the roots
+In which part does the text mention an early frost?
+- the part on the green fading
+- the part on red and purple
+- the part on yellow and orange
++ the part on brown leaves
 
-Which weather tends to bring the most striking reds?
-- warm, wet days and mild nights
-+ bright, sunny days and cool nights
-- grey, cloudy days and windy nights
-- long, dry days and hot nights
+Which of these trees does the text NOT name?
+- beeches
+- poplars
+- firs
++ aspens
 
-Which trees often turn brown and may keep dry leaves into winter?
-- maples and birches
-- poplars and maples
-- pines and firs
-+ oaks and beeches
+According to the text, what can a very dry summer do?
++ make the colours dull
+- make more red colouring
+- strip the branches bare
+- make the leaves drop early
 
-How does a tree let go of a leaf?
-+ a thin layer of cells cuts the leaf off and seals the wound
-- the stalk stops getting water until it dries and snaps
-- the frost cracks the stalk during a cold, clear night
-- the leaf grows too heavy with sugar for the stalk to hold
+Which of these does the text NOT say about sugar?
+- it feeds the whole tree
++ the tree stores it in its roots
+- it gets trapped in the leaf in autumn
+- some of it becomes red colouring
 
-Why can pines and firs keep their needles through the cold months?
-- their needles hold enough sugar to last the winter
-- their thick bark keeps the needles warm at night
-+ their narrow, waxy needles lose very little water
-- their roots reach water far below the frozen ground
+Which of these does the text's last paragraph NOT say?
+- evergreens keep their needles in winter
+- waxy needles lose very little water
++ keeping broad leaves would drain a tree
+- fallen leaves rot and feed the roots

@@ -1,49 +1,49 @@
 # The Lighthouse Keeper in the Old Days
 
-What is the text mainly about?
-+ the life and work of lighthouse keepers in the past
-- how lighthouses were built on bare rocks at sea
-- the great shipwrecks that happened near the coast
-- why ships today no longer need any lighthouses
+Which point does the text make in its opening paragraph?
+- missing one duty could put lives at risk
++ every light had to shine from dusk to dawn
+- the lens made a weak flame into a strong beam
+- rough seas could keep the relief boat away
 
-What could keep a team of keepers on a rock for extra days?
-- a broken lamp that had to be mended first
-- a storm that knocked out the station's radio
-- orders to finish painting the tower
-+ rough seas holding back the relief boat
+Which of these does the text mention first?
++ the relief boat
+- the nickname "wickies"
+- the clockwork frame
+- the daily log book
 
-Why were keepers sometimes given the nickname "wickies"?
-- they lived in cottages built of wicker
-+ they trimmed the wicks of the oil lamps
-- they carried oil up in wicker baskets
-- they put up wicker screens against the wind
+What does the text say dulled the glass?
+- smoke and salt spray
+- soot and sea mist
++ soot and salt spray
+- smoke and sea mist
 
-Where did the strong beam of the early lights come from?
-- a row of mirrors set behind the flame
-- many small lamps burning side by side
-+ a large lens built from rings of prisms
-- a tall chimney that fed air to the flame
+How many kinds of sound signal for fog does the text name?
+- one
++ two
+- three
+- four
 
-What did the keeper have to do every few hours?
-- fill the lamp with fresh oil
-- climb out to wipe the outer glass
-- ring the bell for passing ships
-+ wind the clockwork weight back up
+In which part does the text mention shipwrecks?
+- the part on fog and its signals
++ the part on family life and its rewards
+- the part on lonely rocks and relief boats
+- the part on how the old ways ended
 
-What did the keeper note in the log book each day?
-+ the weather and any ships that passed
-- the oil used and the wicks trimmed
-- the names of visitors to the tower
-- the times the relief boat came by
+Which of these does the text NOT name among the sights keepers saw?
+- storms over the sea
+- great flocks of seabirds
++ seals resting on the rocks
+- wide sunsets over the water
 
-What did keepers turn to when thick fog rolled in?
-- coloured flags on the tower
-- a second and brighter lamp
-+ a large bell or a deep horn
-- rockets fired into the sky
+Which of these does the text's final paragraph NOT say?
+- electric lamps took the place of oil
+- machines took over turning and timing
+- staff come to check the lights now and then
++ many towers have become museums
 
-What brought the keepers' way of life to an end?
-- a law that closed most of the old towers
-+ electric lamps and machines doing the work
-- ships that stopped sailing near the coast
-- storms that wrecked most of the towers
+How does the text describe the nights in its last sentence?
++ long and wild
+- long and dark
+- cold and stormy
+- dark and lonely

@@ -1,49 +1,49 @@
 # Caring for a Dog
 
-What is the text mainly about?
-- how to choose the right breed for a family
-+ what it takes to look after a dog well
-- why dogs make better pets than most animals
-- how people first came to keep dogs at home
+In which part does the text mention a dog's heart?
++ the part on feeding
+- the part on exercise
+- the part on vet visits
+- the part on grooming
 
-Why should treats be kept small?
-- big treats spoil a dog's appetite for its meals
-- big treats teach a dog to beg at the table
-+ extra weight is hard on the joints and the heart
-- big treats can choke a young puppy
+What does the text tell owners to check before going out on hot days?
+- the heat of the pavement
+- the dog's paws
++ the water bowl
+- the shade in the garden
 
-Why should you check the water bowl before going out on a hot day?
-+ a dog drinks far more than usual when it is hot
-- water left in the sun soon turns stale and green
-- insects like to gather in bowls in the summer
-- a metal bowl can grow too hot for a dog to use
+Which of these does the text mention first?
+- vaccines
+- fleas and ticks
+- a name tag
++ sit, stay and come
 
-What does a dog that is bored and full of energy often do?
-- barks at everyone who passes the house
-- sleeps through most of the day and night
-- runs away to look for other dogs to play with
-+ finds its own fun, such as chewing shoes
+What does the text say a small, calm dog may be happy with?
+- a short walk
++ a short stroll
+- a gentle stroll
+- a gentle walk
 
-What does the text say everyone in the home should do?
-- take turns at walking the dog
-+ use the same words and rules
-- feed the dog at the same times
-- keep the dog out of the bedrooms
+What does the text say long coats need brushing often to stop?
++ painful knots
+- thick mats
+- skin sores
+- heavy shedding
 
-Why do dogs with long coats need brushing often?
-- to keep fleas and ticks away
-- to keep them cool in the summer
-+ to stop painful knots from forming
-- to stop them shedding hair indoors
+Which of these does the text NOT mention in its part on grooming?
+- trimming the nails
+- checking the ears
++ giving a bath
+- brushing the teeth
 
-Why are regular checks at the vet worthwhile?
-- they are needed before a puppy may be walked outside
-+ they can catch problems early, when they are easier to treat
-- they teach a dog to stay calm among strangers
-- they are the only way to get treatments for fleas
+What does the text say shouting or harsh punishment tends to make a dog?
+- fearful
++ anxious
+- aggressive
+- stubborn
 
-What may happen to a dog that is left alone for long hours?
-- it may forget the commands it has learned
-- it may stop eating the food it is given
-- it may grow too fat from lying about
-+ it may become lonely and unhappy
+Which of these does the text's last paragraph NOT say?
+- a dog alone for long hours may get lonely
+- a microchip helps a lost dog get home
+- kind care is repaid with years of trust
++ most owners find the effort worth it

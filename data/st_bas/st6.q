@@ -1,49 +1,49 @@
 # The Water Cycle
 
-What is the text mainly about?
-- where the cleanest drinking water comes from
-- why some places get far more rain than others
-- how clouds can be used to forecast the weather
-+ how the same water moves around the Earth again and again
+How many possible earlier stops for the water in your glass does the opening suggest?
+- two
++ three
+- four
+- five
 
-When is evaporation fastest, according to the text?
-+ when the air is warm, dry and windy
-- when the air is cool, damp and still
-- when the air is heavy before a storm
-- when the air is clear after a shower
+Which part of a plant does the text NOT mention in explaining transpiration?
+- the roots
+- the leaves
++ the stem
+- the tiny pores
 
-What is transpiration?
-- water soaking slowly down between grains of soil
-+ water escaping from leaves through tiny pores
-- water vapour turning back into tiny drops
-- water running off the land into the streams
+Which sign of condensation does the text NOT mention?
++ a steamy bathroom mirror
+- a misty patch on a cold window
+- drops on a cold drink can
+- fog near the ground
 
-Why does rising vapour turn back into drops of water?
-- the wind breaks it up into small pieces
-- the sunlight can no longer reach it up there
-+ the air cools and cannot hold as much vapour
-- the dust in the air pulls the vapour together
+What does the text say the water from a whole forest's trees helps to do?
+- cool the air on hot days
+- build clouds over the trees
+- bring rain to nearby land
++ keep moisture in the air
 
-Which example of condensation at home does the text give?
-- steam rising from a hot cup of tea
-- a puddle drying up after a shower
-- washing drying on a line in the wind
-+ a misty patch on a cold window you breathe on
+Which place does the text NOT name as a path for water that has landed?
+- streams and rivers
+- the sea
+- the ground below
++ lakes and ponds
 
-What decides whether precipitation comes as rain, snow, sleet or hail?
-+ how cold the air is on the way down
-- how high the cloud floats in the sky
-- how hard the wind blows in the cloud
-- how large the cloud has grown
+Which form of ice does the text mention first?
++ ice that held water for ages
+- ice crystals in cold clouds
+- hail falling from clouds
+- snow frozen into glaciers
 
-What does the text say about groundwater?
-- it flows back to the sea faster than rivers do
-- it freezes into glaciers high up on the peaks
-+ it can stay hidden a long time before a spring or well
-- it rises again at once as vapour on hot days
+Which idea does the text close with?
+- the same water gets used again and again
+- the sun is what drives the whole cycle
++ falling rain is fresh and can start over
+- Earth's water never stops moving
 
-Why is the rain that falls fresh?
-- plants draw the salt out through their roots
-- the cold inside the clouds breaks down the salt
-- the wind blows the dirt out of the clouds
-+ salt and dirt stay behind when water evaporates
+How long does the text say snow on high peaks may stay frozen?
+- for decades
++ for centuries
+- for thousands of years
+- for millions of years

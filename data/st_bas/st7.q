@@ -1,49 +1,49 @@
 # How Trains Work
 
-What is the text mainly about?
-- why trains are safer than travelling by car
-- how the very first railway line was built
-+ how trains run and the many jobs they do
-- why so many old railway lines were closed
+Where does the text bring up trucks?
++ in explaining why steel wheels roll easily
+- in the opening, on moving large loads
+- in listing what freight trains carry
+- in comparing the speed of fast trains
 
-Why can one engine pull a long line of heavy cars?
-- the cars are built of light metal and wood
-+ a steel wheel rolls very easily on a steel rail
-- most lines slope gently downhill all the way
-- the wheels are wide and soft like truck tyres
+How many kinds of track fault does the text name?
+- one
++ two
+- three
+- four
 
-What is a flange?
-- a beam that the rails rest on
-- a movable piece of rail at a junction
-- a frame on the roof that collects power
-+ a raised rim on the inner edge of a wheel
+What does the text explain right after the rails, ties and stone bed?
++ how the first steam engines worked
+- how signals keep trains apart
+- what kinds of trains there are
+- how flanges keep wheels on the track
 
-Why do the sleepers sit on a bed of crushed stone?
-+ it spreads the weight and lets rain drain away
-- it keeps the steel rails from rusting in the rain
-- it makes the ride much quieter for passengers
-- it holds the two rails the right distance apart
+Steam engines were noisy, smoky and full of what, says the text?
+- charm
+- life
+- power
++ character
 
-In a steam engine, what pushed the pistons back and forth?
-- burning coal inside the cylinders
-+ steam let in under pressure
-- water pumped in from the boiler
-- air drawn in through the chimney
+What does the text say electric trains use to take power from overhead wires?
+- an arm on the roof
+- a pole on the roof
++ a frame on the roof
+- a rod on the roof
 
-How does a diesel engine often turn the wheels?
-- it heats water into steam that pushes pistons
-- it takes its power from wires above the track
-+ it drives a generator that runs electric motors
-- it turns the wheels through a long steel chain
+What does the text call the movable rails that guide trains onto another track?
+- switches
++ points
+- crossings
+- junctions
 
-Why is a line split into sections with one train in each?
-+ a heavy train needs a long way to stop
-- short sections are easier to repair
-- each section needs a driver of its own
-- the power supply works in sections
+How many kinds of freight does the text list?
+- three
+- four
++ five
+- six
 
-How fast can high speed trains go, compared with a car on a motorway?
-- about as fast as the car
-- half as fast again as the car
-+ two or three times as fast
-- five or six times as fast
+Which idea does the text's final sentence express?
+- trains are still a top way to haul big loads far
+- trains changed how people lived and worked
+- electric trains are quiet, quick and clean
++ the train stays a clever, handy way to get about

@@ -1,49 +1,49 @@
 # Kites and How They Fly
 
-What is the text mainly about?
-- how the first kites were made in China
-- why kites were once used to send signals
-- how to build a box kite at home
-+ how kites fly and how to fly one well
+Where does the opening picture a kite that seems almost alive?
+- on a windy beach
++ in a wide open field
+- on a grassy hill
+- in a city park
 
-What were early kites built from?
-+ bamboo, with silk or paper stretched across
-- thin metal rods, with cloth stretched across
-- dried reeds, with leaves stretched across
-- whale bone, with leather stretched across
+Which use of early kites does the text NOT mention?
++ in warfare
+- for fun
+- at festivals
+- for sending signals
 
-What does the bridle of a kite do?
-- it adds a little weight and drag at the bottom
-- it gives the kite its shape and keeps it stiff
-- it is the light cover that catches the wind
-+ it holds the kite at the right angle to the wind
+Which part of the kite does the text describe right after the sail?
+- the frame
+- the tail
++ the bridle
+- the flying line
 
-What happens as the moving air strikes the sail?
-- the air slips round the sail and pulls it forward
-+ the air is pushed down and pushes the kite up
-- the air warms under the sail and carries it up
-- the air spins the kite round to face the ground
+Which launching tip does the text NOT give?
+- have a friend hold the kite up
+- pull gently on the line
+- let out more line if it falls
++ keep your back to the wind
 
-Why does a kite often settle down once it has climbed a little way?
-- the line grows tighter as more of it is let out
-- the tail hangs straight down when the kite is high
-+ the wind higher up tends to be smoother
-- gravity grows weaker the higher the kite goes
+When does the helper let go of the kite, according to the text?
+- when the line is tight
+- when the flyer starts to run
+- when the flyer calls out
++ when a gust of wind comes
 
-What does the text suggest when a kite starts to fall?
-+ let out some more line
-- run hard into the wind
-- wind in the line quickly
-- shake the line from side to side
+What does the text say about delta kites?
+- they are the classic, easy design
++ they fly well in light air
+- they suit strong winds and need no tail
+- they can be steered through loops
 
-Which kites have no tail and are very stable in strong winds?
-- diamond kites
-+ box kites
-- delta kites
-- two-line kites
+Which safety tip does the text NOT give?
+- keep well away from roads
+- stay clear of power lines
++ keep away from trees
+- never fly in a storm
 
-Why should you never fly a kite in a storm?
-- strong gusts can snap even a thick line
-- rain soaks the sail and makes it too heavy
-+ lightning can strike a line that flies high
-- the kite is lost from sight in the clouds
+Which idea does the text end with?
++ kite flying is a cheap and simple pastime
+- knowing the rules makes kite flying easier
+- a steady, gentle breeze suits most kites
+- kites spread from Asia to Europe and beyond
