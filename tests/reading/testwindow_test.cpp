@@ -19,8 +19,7 @@ TEST_F(ReadingWindow, SetUpPlaysTheSoundReadsTheSettingsAndStartsTheTimers) {
         {"0", "16", 116, 16, 16},
         {"3", "12", 113, 2, 12},
         // Values the window cannot use: four steps, nothing checked, the default font.
-        {"7", "0", 0, 4, 14},
-        {"-1", "500", 0, 4, 14},
+        {"7", "500", 0, 4, 14},
     };
     put("Ann", "OtherTargetNo", "33");
     for (const auto& c : cases) {
@@ -39,9 +38,11 @@ TEST_F(ReadingWindow, SetUpPlaysTheSoundReadsTheSettingsAndStartsTheTimers) {
         EXPECT_TRUE(window->timerActive(0) && window->timerActive(2));
         EXPECT_FALSE(enabled(CM_TIMERPAUSE) || enabled(CM_TIMERSTOP));
     }
-    // The speed test has neither the start without timing nor the reading list.
+    // The speed test has no start without timing, reading list or pacer.
     open(true, -1, false);
-    EXPECT_TRUE(!window->menuItem(CM_STARTGO) && !window->menuItem(CM_PRACTICEREADINGS));
+    for (int id : {CM_STARTGO, CM_PRACTICEREADINGS, CM_PACEDREADING, CM_PACEDREVEAL})
+        EXPECT_FALSE(window->menuItem(id)) << id;
+    window->Command(CM_PACEDREADING); // no dialog
 }
 
 TEST_F(ReadingWindow, KeysScrollPaintsRedrawLaterAndTheHintGoesAway) {
@@ -102,7 +103,7 @@ TEST_F(ReadingWindow, ResizingKeepsTheWidthToTheTextAndRemembersTheHeight) {
 
 TEST_F(ReadingWindow, MenuCommandsDoWhatTheySay) {
     open(false);
-    const std::pair<int, const char*> smooth[] = {{116, "0"}, {115, "1"}, {114, "2"}, {113, "3"}};
+    const std::pair<int, const char*> smooth[] = {{116, "0"}, {113, "3"}};
     for (auto [id, value] : smooth) {
         window->Command(id);
         EXPECT_EQ(ini("Ann", "SpeedTestScroll"), value);
@@ -119,9 +120,7 @@ TEST_F(ReadingWindow, MenuCommandsDoWhatTheySay) {
     window->Command(CM_STARTGO);
     EXPECT_EQ(window->State, 0);
     EXPECT_TRUE(window->Box->DisplayText.startsWith("line 0"));
-    script.answer("How to scroll", "you must press the down arrow on the keyboard.", IDOK)
-        .answer("No speed tests recorded.", "You have not yet done any speed tests", IDOK);
-    window->Command(CM_SCROLLNOW);
+    script.answer("No speed tests recorded.", "You have not yet done any speed tests", IDOK);
     window->Command(CM_SPEEDRESULTS);
 }
 
@@ -162,24 +161,16 @@ TEST_F(ReadingWindow, AChosenTextFileOrListedReadingIsWhatGetsRead) {
 }
 
 TEST_F(ReadingWindow, FileNamesFollowTheModeAndClosingTellsTheLessonOnce) {
-    const struct {
-        bool speed, advanced;
-        int reading;
-        const char* number;
-        QString file;
-    } cases[] = {
-        {true, false, -1, "3", "st_bas/st3.dat"},  {true, true, -1, "3", "st_adv/st3.dat"},
-        {true, false, -1, "-3", "st_bas/st1.dat"}, {false, false, 0, "3", "pr_bas/p0.dat"},
-        {false, true, 7, "3", "pr_adv/p7.dat"},    {false, true, -1, "3", "unchanged"},
-    };
-    for (const auto& c : cases) {
-        put("Ann", "SpeedTestNumber", c.number);
-        lesson.advanced = c.advanced;
-        SpeedTestWindow w(nullptr, &lesson, "", "", c.reading, c.speed);
-        w.LoadFile = "unchanged";
+    const std::tuple<bool, int, const char*, QString> cases[] = {
+        {true, -1, "-3", "st_adv/st1.dat"}, {false, 7, "3", "pr_adv/p7.dat"}};
+    lesson.advanced = true;
+    for (const auto& [speed, number, stored, file] : cases) {
+        put("Ann", "SpeedTestNumber", stored);
+        SpeedTestWindow w(nullptr, &lesson, "", "", number, speed);
         w.SetLoadFile();
-        EXPECT_EQ(w.LoadFile, c.file);
+        EXPECT_EQ(w.LoadFile, file);
     }
+    lesson.advanced = false;
     for (bool speed : {false, true}) {
         lesson.completed.clear();
         open(speed, -1, false);
