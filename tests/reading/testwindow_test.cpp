@@ -170,7 +170,6 @@ TEST_F(ReadingWindow, FileNamesFollowTheModeAndClosingTellsTheLessonOnce) {
         w.SetLoadFile();
         EXPECT_EQ(w.LoadFile, file);
     }
-    lesson.advanced = false;
     for (bool speed : {false, true}) {
         lesson.completed.clear();
         open(speed, -1, false);
