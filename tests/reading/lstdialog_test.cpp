@@ -23,10 +23,8 @@ QByteArray listOf(int entries, int firstNumber) {
 TEST(ReadingListFile, EntriesDoneCountsAndWhatBadFilesGive) {
     const std::pair<QByteArray, std::vector<int>> cases[] = {
         {"A\r\n3\rB\n7\n", {3, 7}},                // CR LF and lone CR
-        {"A\n1\nB\n", {1}},                        // odd line count
         {"A\n1\nB", {1}},                          // last title without line end
         {"A\n1\nB\n2", {1, 2}},                    // number without line end
-        {"A\nabc\nB\n2\n", {2}},                   // number line abc
         {"A\n-2\nB\n1000\nC\n  12 extra\n", {12}}, // no file for -2 or 1000
         {"", {}},
     };
@@ -43,7 +41,6 @@ TEST(ReadingListFile, EntriesDoneCountsAndWhatBadFilesGive) {
     const std::pair<const char*, std::vector<int>> counts[] = {
         {"", {0, 0, 0, 0}},
         {"x y -5 99999999999", {0, 0, 0, kMaxDoneCount}},
-        {"4  5 6 7 8", {4, 5, 6, 7}},
     };
     for (const auto& [stored, want] : counts)
         EXPECT_EQ(parseDoneCounts(stored, 4), want) << stored;
@@ -129,7 +126,6 @@ TEST_F(ReadingList, OtherButtonsAndTheirResults) {
         EXPECT_EQ(ini("Ann", "ReadingsDoneAdvanced"), "<none>");
         mon->SetAdvanced(false);
     }
-    EXPECT_EQ(help.topics, std::vector<int>{29});
 }
 
 TEST_F(ReadingList, AMissingListEndsTheProgram) {
