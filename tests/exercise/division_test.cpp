@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <numeric>
-#include <random>
 
 using namespace Division;
 
@@ -57,66 +55,6 @@ TEST(Division, LinesCutAsTheUserSeesThem) {
                 << c.text.left(60).toStdString() << " / " << c.division;
         }
     EXPECT_FALSE(divide(kTrain, 20, 56).breaks.empty());
-}
-
-// The fast search against the full one on random lines of every shape.
-TEST(Division, FastSearchMatchesTheFullSearchOnRandomLines) {
-    std::mt19937 rng(20261206);
-    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
-    const QString letters = QStringLiteral("abcdefghijklmnopqrstuvwxyzTHE,.;:!?'\"-()");
-    auto word = [&](int length) {
-        QString w;
-        while (w.size() < length)
-            w += letters[pick(0, int(letters.size()) - 1)];
-        return w;
-    };
-    // Mostly one space; tabs, runs of both, now and then 20 to 60 spaces.
-    auto white = [&] {
-        const int kind = pick(0, 19);
-        if (kind == 19) return QString(pick(20, 60), u' ');
-        QString run = kind < 13 ? QStringLiteral(" ") : QStringLiteral("\t");
-        for (int i = kind >= 15 ? pick(1, 5) : 0; i > 0; --i)
-            run += pick(0, 3) ? u' ' : u'\t';
-        return run;
-    };
-    // Empty, all white, one long word, or words (some long) with white space around.
-    auto line = [&] {
-        if (const int kind = pick(0, 49); kind < 3)
-            return kind == 0 ? QString() : kind == 1 ? white() + white() : word(pick(30, 140));
-        QString text = pick(0, 5) ? QString() : white();
-        for (const int target = pick(1, 130); text.size() < target;)
-            text += word(pick(0, 9) ? pick(1, 9) : pick(10, 40)) + white();
-        if (pick(0, 3)) text.chop(1);
-        return text;
-    };
-
-    int withManyChoices = 0;
-    for (int compared = 0; compared < 10000;) {
-        const QString text = line();
-        const int division = pick(1, 20);
-        const int average = pick(10, 90);
-        // Keep the full search affordable: at most 2^12 candidates.
-        int start = 0, end = int(text.size());
-        EatHeadTailWhite(text, start, end);
-        if (end - start > 0 && division > 1) {
-            int both = 0;
-            for (const auto& s : FindSlots(text, start, end - start,
-                                           CalculateIncrement(end - start, division, average)))
-                both += s.before != -1 && s.after != -1;
-            if (both > 12) continue;
-            withManyChoices += both >= 8;
-        }
-        const Cut fast = divide(text, division, average, Search::Fast);
-        ASSERT_EQ(fast.breaks, divide(text, division, average, Search::Exhaustive).breaks)
-            << '"' << text.toStdString() << "\" division " << division << " average " << average;
-        // The groups put back together are the line; later ones begin at a separator.
-        const auto groups = CutIntoGroups(text, fast.breaks);
-        EXPECT_EQ(std::accumulate(groups.begin(), groups.end(), QString()), text);
-        for (size_t g = 1; g < groups.size(); ++g)
-            EXPECT_TRUE(IsSeparator(groups[g][0]));
-        ++compared;
-    }
-    EXPECT_GT(withManyChoices, 400);
 }
 
 // The tool's whole input against what it writes: CR LF, LF and a lone CR each end a

@@ -1,6 +1,5 @@
 #include "reading/text_file.h"
 
-#include <QRandomGenerator>
 #include <QStringList>
 
 #include <gtest/gtest.h>
@@ -65,39 +64,4 @@ TEST(WrapLines, ClustersAreWhatAReaderSeesAsOneCharacter) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(clusters(c.text), c.seen) << c.text.toStdString();
-}
-
-TEST(WrapLines, NoLineIsCutInsideACharacterOrOverTheLimit) {
-    const QString pieces[] = {"a",
-                              "b",
-                              " ",
-                              "\U0001F600",
-                              "e\u0301",
-                              "\U0001F1EB\U0001F1F7",        // a flag
-                              "\u0915\u094D\u0937",          // a Devanagari conjunct
-                              "\U0001F469\u200D\U0001F467"}; // a family
-    QRandomGenerator random(12);
-    for (int round = 0; round < 300; ++round) {
-        QString text;
-        for (int i = 0; i < 120; ++i)
-            text += pieces[random.bounded(8)];
-        const qreal limit = random.bounded(5, 400);
-        auto width = [](QStringView cluster) { return 3.5 + 4 * cluster.size(); };
-        const QString wrapped = wrapLines(text, width, limit);
-        QStringList kept;
-        for (const QString& line : wrapped.split('\n')) {
-            QStringList parts = clusters(line);
-            kept << parts;
-            while (!parts.isEmpty() && parts.back() == " ")
-                parts.removeLast();
-            qreal w = 0;
-            for (const QString& part : parts)
-                w += width(part);
-            EXPECT_TRUE(w <= limit || parts.size() == 1) << line.toStdString() << " at " << limit;
-        }
-        kept.removeAll(" ");
-        QStringList original = clusters(text);
-        original.removeAll(" ");
-        ASSERT_EQ(kept, original) << text.toStdString() << " at " << limit;
-    }
 }
