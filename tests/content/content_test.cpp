@@ -2,7 +2,6 @@
 // checks that every list length has records, of exactly that length, and none twice.
 
 #include "drill/record_file.h"
-#include "platform/art.h"
 #include "platform/sound.h"
 #include "reading/question_file.h"
 
@@ -40,48 +39,7 @@ QStringList linesOf(const QString& path) {
     return lines;
 }
 
-// Pixels that differ noticeably between two equally sized images (or from transparent).
-int differingPixels(const QImage& a, const QImage& b) {
-    int count = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.isNull() ? 0 : b.pixel(x, y);
-            count += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
-                         std::abs(qBlue(p) - qBlue(q)) + std::abs(qAlpha(p) - qAlpha(q)) > 48;
-        }
-    return count;
-}
-
 } // namespace
-
-TEST(DataTree, ListRecordsAreCleanAndPlentiful) {
-    // Words are letters only; sentences start with a word, have single inner spaces, and in
-    // the advanced mode may carry commas, full stops and hyphens.
-    const QRegularExpression word(QStringLiteral("^[A-Za-z]+$")),
-        basic(QStringLiteral("^['A-Za-z](?!.*  )[A-Za-z' ]*(?<! )$")),
-        advanced(QStringLiteral("^['A-Za-z](?!.*  )[A-Za-z' ,.-]*(?<! )$"));
-    for (const auto& [isAdvanced, limit] : {std::pair{false, 60}, {true, 115}})
-        for (const bool sentence : {false, true})
-            for (int n = 1; n <= (sentence ? limit : 12); ++n) {
-                const QString name = listFileName(isAdvanced, sentence, n);
-                SCOPED_TRACE(name.toStdString());
-                const QRegularExpression& clean = sentence ? (isAdvanced ? advanced : basic) : word;
-                RecordFile file;
-                ASSERT_TRUE(file.open(kDataDir + "/" + name, n));
-                // Where words run out lists may be short; elsewhere a day's drills rarely repeat.
-                if ((sentence && n >= 7) || (!sentence && n >= 3 && n <= 8)) {
-                    EXPECT_GE(file.recordCount(), 100);
-                }
-                // At an offset inside each record, as the drill's random offsets are.
-                int faults = 0;
-                for (qint64 i = 0; i < file.recordCount() && faults < 5; ++i) {
-                    const QString r = file.recordAt(i * n + i % n).value_or(QString());
-                    if (r.size() == n && clean.match(r).hasMatch()) continue;
-                    ++faults;
-                    ADD_FAILURE() << "record " << i << " \"" << r.toStdString() << "\" unclean";
-                }
-            }
-}
 
 TEST(DataTree, ReadingsAreListedNumberedAndPlainWithLinesThatFitTheWindow) {
     QStringList texts = {"instr.dat", "instr_pr.dat"};
@@ -188,28 +146,6 @@ TEST(DataTree, EverySoundIsShortAudibleAndFreeOfClicks) {
         EXPECT_GT(peak, 3000) << "too quiet to hear";
         // A sound that starts or stops at full swing clicks.
         EXPECT_LT(std::max(sample(0), sample(samples - 1)), 1000);
-    }
-}
-
-TEST(DataTree, PicturesFillTheirBoxWhenStretched) {
-    const QStringList names = QDir(":/art").entryList({"*.svg"});
-    ASSERT_FALSE(names.isEmpty());
-    for (const QString& file : names) {
-        const QString name = file.chopped(4);
-        SCOPED_TRACE(name.toStdString());
-        const QSize size = Art::naturalSize(name);
-        const QImage img = Art::image(name, size);
-        ASSERT_FALSE(img.isNull());
-        // Icons leave their corners clear; pictures cover most of their box.
-        const bool icon = size == QSize(32, 32);
-        EXPECT_GT(double(differingPixels(img, {})) / (size.width() * size.height()),
-                  icon ? 0.15 : 0.5);
-        if (icon || name == "LEVEL") continue;
-        // Dialogs stretch pictures into other proportions; the background must reach every edge.
-        const QImage stretched = Art::image(name, QSize(400, 120));
-        for (int x : {0, 200, 399})
-            for (int y : {0, 60, 119})
-                EXPECT_EQ(qAlpha(stretched.pixel(x, y)), 255) << x << "," << y;
     }
 }
 

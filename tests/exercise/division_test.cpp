@@ -1,5 +1,4 @@
 #include "exercise/division.h"
-#include "exercise/wordgroupsline.h"
 
 #include <gtest/gtest.h>
 
@@ -54,33 +53,4 @@ TEST(Division, LinesCutAsTheUserSeesThem) {
                 << c.text.left(60).toStdString() << " / " << c.division;
         }
     EXPECT_FALSE(divide(kTrain, 20, 56).breaks.empty());
-}
-
-// The tool's whole input against what it writes: CR LF, LF and a lone CR each end a
-// line, and a field that is not exactly a whole number is an error.
-TEST(WordGroupsTool, ReadsLinesAndReportsTheCutsOrTheError) {
-    using namespace std::literals;
-    const auto bytes = [](std::string_view s) { return QByteArray(s.data(), qsizetype(s.size())); };
-    const QByteArray train = kTrain.toLatin1();
-    const auto error = [](int line) {
-        return "word_groups: line " + std::to_string(line) +
-               ": expected division<TAB>average<TAB>text\n";
-    };
-    const struct {
-        QByteArray input;
-        std::string out, err;
-    } cases[] = {
-        {"4\t60\t" + train + "\n1\t60\t" + train, "0 56 : 11 26 36\n0 56 :\n", ""},
-        {"4\t60\t  " + train + "\\t\n4\t60\t\n", "2 58 : 13 28 38\n0 0 :\n", ""},
-        {"1\t9\ta\r\n1\t9\tbc\r1\t9\td\r\r\n", "0 1 :\n0 2 :\n0 1 :\n", error(4)},
-        {"four\t60\tx\n4\t6.5\tx\n", "", error(1) + error(2)},
-        {bytes("4\0xyz\t60\tx\n"sv), "", error(1)},
-    };
-    for (const auto& c : cases) {
-        const WordGroupsLine::Output output = WordGroupsLine::run(c.input);
-        EXPECT_EQ(std::tuple(output.out, output.err, output.status),
-                  std::tuple(c.out, c.err, c.err.empty() ? 0 : 1))
-            << c.input.toStdString();
-    }
-    EXPECT_EQ(WordGroupsLine::unescape(u"a\\tb\\\\t\\n\\"), QStringLiteral("a\tb\\t\\n\\"));
 }

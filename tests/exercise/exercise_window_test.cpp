@@ -133,6 +133,8 @@ TEST_F(Exercise, TheSliderStartsAtTheStoredDivisionAndNothingLoadedIsInert) {
         EXPECT_EQ(window->shadowSlider()->value(), position) << (stored ? stored : "none");
         EXPECT_EQ(box()->division, 21 - position);
     }
+    window->shadowSlider()->setValue(15); // a click on the groove: stored at once
+    EXPECT_EQ(ini("Ann", "ExerciseDivision"), "6");
     // With nothing loaded keys and pacing do nothing.
     pressUntilClosed(1);
     window->Command(CM_PACEDREVEAL); // no dialog
@@ -200,25 +202,6 @@ TEST_F(Exercise, EachPressRevealsOneGroupTheReleaseAfterTheLastMovesOnAndTheEndC
     finishLine();
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(mon->activityDone[1]);
-}
-
-TEST_F(Exercise, SliderActsWhenAMoveEnds) {
-    open();
-    press();
-    release();
-    ASSERT_EQ(box()->nextGroup, 1);
-    QSlider* slider = window->shadowSlider();
-    slider->setValue(20); // a click on the groove: the move ends at once
-    EXPECT_EQ(ini("Ann", "ExerciseDivision"), "1");
-    EXPECT_TRUE(box()->division == 1 && box()->groupCount == 1);
-    EXPECT_TRUE(box()->nextGroup == 0 && box()->lineText == kLine1) << "starts again hidden";
-    slider->setSliderDown(true);
-    slider->setValue(15);
-    EXPECT_EQ(ini("Ann", "ExerciseDivision"), "1");
-    slider->setSliderDown(false);
-    EXPECT_TRUE(ini("Ann", "ExerciseDivision") == "6" && box()->division == 6);
-    open();
-    EXPECT_EQ(window->shadowSlider()->value(), 15);
 }
 
 // A resize while the key is down, a few lines into the reading, at the start, in the

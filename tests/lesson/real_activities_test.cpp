@@ -103,13 +103,3 @@ TEST_F(RealActivities, QuitWithTheDrillWindowOpenRecordsTheRun) {
     quit();
     expectOneRecord();
 }
-
-TEST_F(RealActivities, ClosingTheDrillWindowRecordsOnceAndTakesItsGraphAlong) {
-    start();
-    drillUpThreeLevels();
-    drills->Command(38); // Quit in the drill window's menu
-    EXPECT_TRUE(graph.isNull());
-    EXPECT_EQ(scoreLines("dot_sc2.dat").size(), 1);
-    quit();
-    expectOneRecord();
-}

@@ -165,19 +165,6 @@ TEST(ProfileWrite, BadArgumentsAreRefusedWithoutTouchingTheFile) {
     EXPECT_EQ(g_failures, "") << "a refused argument is no file failure";
 }
 
-// Every other test finds the settings where TempState puts them; the scores go beside them.
-TEST(Locations, ReadsCreateNothingAndOldStyleNamesResolveAgainstTheDataTree) {
-    TempState state;
-    EXPECT_EQ(Locations::scoreDir(), state.dataHome() + "/skimsprinter");
-    EXPECT_EQ(GetPrivateProfileInt("Anna", "Used", 0, kIni), 0);
-    EXPECT_EQ(GetPrivateProfileInt("Anna", "Used", 9, nullptr), 9);
-    EXPECT_FALSE(QFileInfo::exists(Locations::stateDir())) << "a read must not create anything";
-    Locations::setDataDirOverride("/opt/data");
-    EXPECT_EQ(Locations::dataPath("sound\\right.wav"), "/opt/data/sound/right.wav");
-    EXPECT_EQ(Locations::dataPath("/abs/file.txt"), "/abs/file.txt");
-    Locations::setDataDirOverride({});
-}
-
 TEST(ProfileFile, LinksAreWrittenThroughAndKept) {
     TempState state;
     QDir().mkpath(Locations::stateDir());

@@ -127,12 +127,3 @@ TEST_F(ReadingList, OtherButtonsAndTheirResults) {
         mon->SetAdvanced(false);
     }
 }
-
-TEST_F(ReadingList, AMissingListEndsTheProgram) {
-    QTemporaryDir empty;
-    Locations::setDataDirOverride(empty.path());
-    script.answer("SkimSprinter",
-                  "practice text list file missing ... reinstall product ... exiting", IDOK);
-    EXPECT_EQ(activityFactory().chooseReading(mon, line, "Choose Practice Reading"), 1000);
-    EXPECT_EQ(terminated.statuses, std::vector<int>{1});
-}

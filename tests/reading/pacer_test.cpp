@@ -62,31 +62,6 @@ PacedRun runToTheEnd(FakeClock& clock, int wpm, int raise, int tickMs,
 
 } // namespace
 
-TEST(PaceSchedule, DueTimesFollowTargetRaiseAndKeys) {
-    struct Case {
-        const char* what;
-        int wpm, raise;
-        std::function<void(PaceSchedule&)> keys;
-        double chars, dueMs;
-        int targetAtDue;
-    };
-    const Case cases[] = {
-        // Steady runs, the floor of 50 and pauses are seen in the paced reading window.
-        {"raises stop at 1500", 1490, 50, {}, 1490 * 5 + 1500 * 5, 120000, 1500},
-        // A key during a raised run counts on top of the raises so far.
-        {"key after a raise", 300, 20, [](PaceSchedule& s) { s.changeTarget(90000, 80); },
-         1500 + 800 + 500, 90000 + 500 / (400 * 5 / 60000.0), 400},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        PaceSchedule s(c.wpm, c.raise);
-        if (c.keys) c.keys(s);
-        EXPECT_NEAR(s.dueAt(c.chars), c.dueMs, 1e-6);
-        EXPECT_NEAR(s.charsAt(c.dueMs), c.chars, 1e-6);
-        EXPECT_EQ(s.targetAt(c.dueMs - 1), c.targetAtDue);
-    }
-}
-
 TEST(Pacer, EndsOnTheScheduleWithinOneStep) {
     FakeClock clock;
     struct Case {

@@ -103,28 +103,3 @@ TEST_F(Scrolling, TheEndOfTheTextIsReportedAtEveryCompletingCallAndNothingMoves)
         EXPECT_EQ(box.Display.topleftcharno, c.tops.empty() ? -1 : c.tops.back());
     }
 }
-
-TEST_F(Scrolling, SmoothnessAndFontChangesSnapBackToWholeLines) {
-    box.load(reading("s.dat", lines(60)));
-    const std::pair<std::function<void()>, int> cases[] = {
-        {[&] { box.ScrollVerySmooth(); }, 16},
-        {[&] { box.ScrollCourse(); }, 2},
-        {[&] { box.FontLarger(); }, 2},
-    };
-    for (const auto& [change, steps] : cases) {
-        box.ScrollLine(-1);
-        const int top = box.Display.topleftcharno;
-        change();
-        EXPECT_EQ(std::tuple(box.StepCount, box.StepsPerLine, box.Display.topleftcharno),
-                  std::tuple(0, steps, top));
-        const QImage shown = host.image;
-        box.TextAllRedraw(nullptr, 0);
-        EXPECT_EQ(shown, host.image) << "a clean page at the same whole line";
-    }
-    // A resize only resets the step; the window's paint then redraws the page.
-    box.ScrollLine(-1);
-    EXPECT_FALSE(box.NewSize());
-    EXPECT_EQ(box.StepCount, 0);
-    EXPECT_EQ(box.FindNewStartChar(6, 2), 20);
-    EXPECT_EQ(box.FindNewStartChar(6, 1000), box.DisplayText.size()) << "stops at the end";
-}

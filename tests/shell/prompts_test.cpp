@@ -98,19 +98,6 @@ TEST_F(Prompts, YncAnswersItsKeysIgnoresTheCloseBoxAndKeepsOpenForHelp) {
     EXPECT_TRUE(ync.isVisible() && help.topics == std::vector<int>{31});
 }
 
-TEST_F(Prompts, YncOpensBottomRightAtItsOuterSizeAndRemembersWhereItWasPut) {
-    PersonName = "Dora";
-    {
-        ShownYnc ync;
-        // 1024 x 768 desktop, 438 x 230 prompt, frame included.
-        EXPECT_EQ(ync.frameGeometry(), QRect(566, 518, 438, 230));
-        ync.move(300, 200);
-    }
-    YNC again(nullptr, "YesNoCancel", "Again?", "Ready?", 30, 0, 0);
-    again.Create();
-    EXPECT_EQ(again.pos(), QPoint(300, 200));
-}
-
 TEST_F(Prompts, PlanChooserStaysForHelpEscapeChoosesNothingReturnTheFocusedPlan) {
     int chosen = 4;
     LessonDialog(nullptr, &chosen).reject();

@@ -7,7 +7,6 @@
 #include "shell/tdotsapp.h"
 
 #include <QMessageBox>
-#include <QProcess>
 #include <QTemporaryDir>
 
 namespace {
@@ -97,19 +96,4 @@ TEST_F(Startup, AnIncompleteDataTreeEndsTheRunBeforeTheNamePrompt) {
     Locations::setDataDirOverride({});
     EXPECT_TRUE(terminated.statuses == std::vector<int>{1} && firstwin == nullptr);
     EXPECT_EQ(ini("AllUsers", "LastUserName"), "<none>");
-}
-
-TEST(StartupProcess, WithoutADisplayThePlainMessageAndStatusOne) {
-    // No display, and a platform switch without a platform.
-    for (const QStringList& args : {QStringList{}, QStringList{"-platform"}}) {
-        QProcess run;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            env.remove(name);
-        run.setProcessEnvironment(env);
-        run.start(QStringLiteral(SKIM_TEST_HELPER_DIR "/skim_program"), args);
-        ASSERT_TRUE(run.waitForFinished(20000));
-        EXPECT_TRUE(run.exitStatus() == QProcess::NormalExit && run.exitCode() == 1);
-        EXPECT_TRUE(run.readAllStandardError().contains("needs a graphical desktop session"));
-    }
 }

@@ -1,10 +1,7 @@
 #include "support/shell_fixture.h"
 
-#include "platform/art.h"
 #include "platform/desktop.h"
-#include "platform/modal.h"
 #include "shell/blockwindow.h"
-#include "shell/firstwindow.h"
 #include "shell/swindow.h"
 
 #include <QColorDialog>
@@ -65,24 +62,6 @@ TEST_F(Windows, AShownWindowIsMovedOntoTheScreenNotRemembered) {
     graph.show();
     EXPECT_TRUE(screen.contains(graph.frameGeometry())) << graph.frameGeometry().y();
     EXPECT_EQ(iniInt("Eve", "SpeedGraphScreenY"), -12345);
-}
-
-TEST_F(Windows, MainWindowAndWorkspaceUseTheSmallIconAtSixteenPixels) {
-    FirstWindow first;
-    BlockWindow workspace(&first);
-    first.SetupWindow();
-    workspace.SetupWindow();
-    auto rendered = [](const QIcon& icon, int side) {
-        return icon.pixmap(side, side).toImage().convertToFormat(QImage::Format_ARGB32);
-    };
-    auto art = [](const char* name, int side) {
-        return Art::image(name, QSize(side, side)).convertToFormat(QImage::Format_ARGB32);
-    };
-    ASSERT_NE(art("SMALL", 16), art("APPLICATION", 16));
-    for (QWidget* w : {static_cast<QWidget*>(&first), static_cast<QWidget*>(&workspace)}) {
-        EXPECT_EQ(rendered(w->windowIcon(), 16), art("SMALL", 16));
-        EXPECT_EQ(rendered(w->windowIcon(), 32), art("APPLICATION", 32));
-    }
 }
 
 TEST_F(Windows, WorkspaceCoversTheDesktopStaysOpenAndTakesItsColourFromSettingsAndChooser) {
