@@ -355,16 +355,3 @@ TEST_F(Exercise, PacedRevealShowsTheGroupsByTheClock) {
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->windowTitle(), "SkimSprinter Exercises");
 }
-
-// A reading of blank lines has nothing to reveal: over at the first tick.
-TEST_F(Exercise, PacedRevealOfBlankLinesEndsAtOnce) {
-    FakeClock clock;
-    reading("pr_bas/p3.dat", "\n\n   \n\n");
-    open(true, 3);
-    pace(300);
-    script.answer("Paced Reveal", "Words read: 0", IDOK);
-    clock.now += 100;
-    window->pacedSession()->pacer().tick();
-    EXPECT_TRUE(script.finished());
-    EXPECT_FALSE(window->isVisible());
-}
