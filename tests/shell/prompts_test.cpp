@@ -9,7 +9,6 @@
 #include "shell/yesdialog.h"
 #include "shell/ync.h"
 
-#include <QTextEdit>
 #include <QTimer>
 #include <QWindow>
 
@@ -113,8 +112,6 @@ TEST_F(Prompts, PlanChooserStaysForHelpEscapeChoosesNothingReturnTheFocusedPlan)
 
 TEST_F(Prompts, AnnouncementDrawsItsPictureStretchedOnTheLeft) {
     MyDialog d(nullptr, "LEVEL", "DO_1", "You went DOWN by 1 level(s).", "Bad Luck!", 33);
-    EXPECT_EQ(qobject_cast<QTextEdit*>(d.control(10))->toPlainText(),
-              "You went DOWN by 1 level(s).");
     d.show();
     const QImage shot = d.grab().toImage();
     const QRect r = MyDialog::pictureRect(d.size());
@@ -124,8 +121,6 @@ TEST_F(Prompts, AnnouncementDrawsItsPictureStretchedOnTheLeft) {
     EXPECT_EQ(shot.pixelColor(mid).rgb(), picture.pixelColor(mid - r.topLeft()).rgb());
     // The right half is not painted over.
     EXPECT_NE(shot.pixelColor(d.width() - 3, 3).rgb(), picture.pixelColor(r.width() - 1, 0).rgb());
-    d.sendCommand(IDHELP);
-    EXPECT_EQ(help.topics, std::vector<int>{33});
     d.reject(); // the close box ends it as OK does
     EXPECT_EQ(d.result(), IDOK);
 }
