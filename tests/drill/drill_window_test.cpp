@@ -146,21 +146,6 @@ TEST_F(Drill, OneDrillShowsBlueThenRedCrossHairsThenTheTextThenAsks) {
     EXPECT_EQ(score.Tries(), 0); // the end of a series resets the marks
 }
 
-TEST_F(Drill, VarietyFlashesShorterTextsAndKeepsTheLevel) {
-    put("Ann", "OtherTargetNo", "12");
-    open();
-    window->Command(27);
-    for (auto [rand, length] : {std::pair{0, 1}, {32767, 12}}) {
-        random.ints = {rand};
-        random.longs = {0};
-        window->Command(48);
-        EXPECT_EQ(window->displayText.size(), length) << rand;
-        EXPECT_EQ(window->targetNo, 12);
-        script.type("Type out the flash text:", "", IDCANCEL);
-        flash();
-    }
-}
-
 TEST_F(Drill, RisesOfferTheGraphOnceAndRefreshIt) {
     open();
     script.answer("Well done!", "You went UP by 3 level(s).", IDOK);

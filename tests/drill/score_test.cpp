@@ -74,21 +74,6 @@ TEST(Score, LevelChangesFollowTheLastTenAnswers) {
     }
 }
 
-TEST(Score, GaugeFillsWithTheSumOfMarksFromEmptyToFull) {
-    Score s;
-    for (int sum = 0, previous = 0; sum <= 20; ++sum) {
-        s.Reset();
-        for (int i = sum; i < 10; ++i)
-            s.wrong();
-        for (int i = 10; i < sum; ++i)
-            s.right();
-        EXPECT_GE(s.Level(), previous) << "sum " << sum;
-        EXPECT_LE(s.Level(), previous + 1) << "sum " << sum;
-        previous = s.Level();
-    }
-    EXPECT_EQ(s.Level(), 12);
-}
-
 TEST(Score, HistoryKeepsFourHundredChanges) {
     Score s;
     int level = 10;

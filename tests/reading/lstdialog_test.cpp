@@ -77,15 +77,6 @@ TEST_F(ReadingList, ShowsDoneCountsSelectsTheLeastReadAndStoresTheChoice) {
     EXPECT_EQ(sounds.played, QStringList{"sound/right.wav"});
 }
 
-TEST_F(ReadingList, TheLeastReadFarDownIsScrolledIntoView) {
-    mon->SetAdvanced(true);
-    put("Ann", "ReadingsDoneAdvanced",
-        QString("2 ").repeated(20) + "1 " + QString("3 ").repeated(9));
-    LstDialog d(mon, mon, &line, "Choose another reading");
-    EXPECT_EQ(d.list()->currentRow(), 20);
-    EXPECT_EQ(d.list()->verticalScrollBar()->value(), 15);
-}
-
 TEST_F(ReadingList, SwitchingModeRefillsAndOkSaysSo) {
     for (bool toAdvanced : {true, false}) {
         mon->SetAdvanced(!toAdvanced);

@@ -8,22 +8,6 @@
 #include <numeric>
 #include <vector>
 
-TEST(ScrollSteps, StepsOfALineAddUpToTheLineHeight) {
-    // Calls 1 .. s-1 of a line, then the completing call (k = 0).
-    auto lineSteps = [](int h, int s) {
-        std::vector<int> steps;
-        for (int call = 1; call <= s; ++call)
-            steps.push_back(scrollPixelStep(h, s, call % s));
-        return steps;
-    };
-    EXPECT_EQ(lineSteps(19, 4), (std::vector<int>{5, 5, 4, 5}));
-    for (int h = 1; h <= 80; ++h)
-        for (int s : {2, 4, 8, 16}) {
-            const std::vector<int> steps = lineSteps(h, s);
-            EXPECT_EQ(std::accumulate(steps.begin(), steps.end(), 0), h) << h << " px, " << s;
-        }
-}
-
 class Scrolling : public BoxTest {
 protected:
     Scrolling() { setClient(QSize(400, 300)); }

@@ -120,20 +120,3 @@ TEST_F(SpeedTest, UseTextFileAsksAgainAtTheStartWhenTheDialogWasCancelled) {
     EXPECT_EQ(window->State, 2);
     EXPECT_TRUE(window->Box->DisplayText.startsWith("My own words."));
 }
-
-// A page so low that it holds one line still tells the window when the end is on it.
-using OneLinePage = BoxTest;
-TEST_F(OneLinePage, TheEndOfTheTextIsReportedWhenItsLineFillsThePage) {
-    setClient(QSize(600, 70));
-    box.load(reading("short.dat", "first\nsecond\n"));
-    box.addto(QString::fromLatin1(SpeedTestWindow::kEndLine));
-    host.nearEnd = 0;
-    box.TextAllRedraw(nullptr, 0);
-    ASSERT_EQ(box.Display.lines().size(), 1u);
-    EXPECT_EQ(host.nearEnd, 0);
-    box.ScrollCourse();
-    for (int i = 0; i < 40 && host.finished == 0; ++i)
-        box.ScrollLine(-1);
-    EXPECT_EQ(host.finished, 1);
-    EXPECT_GT(host.nearEnd, 0);
-}

@@ -72,16 +72,6 @@ TEST_F(Prompts, HelpFromAModalPromptIsUsableAndThePromptStaysAnswerable) {
     helpWindow.hide();
 }
 
-TEST_F(Prompts, AFocusedButtonTakesReturn) {
-    ShownYnc ync;
-    for (auto* b : ync.findChildren<QPushButton*>())
-        if (b->property("controlId").toInt() == IDNO) {
-            b->setFocus();
-            QTest::keyClick(b, Qt::Key_Return);
-        }
-    EXPECT_EQ(ync.modalResult(), IDNO);
-}
-
 TEST_F(Prompts, YncAnswersItsKeysIgnoresTheCloseBoxAndKeepsOpenForHelp) {
     for (auto [key, result] : {std::pair{Qt::Key_Y, int(IDYES)}, {Qt::Key_Left, int(IDYES)},
                                {Qt::Key_N, int(IDNO)}, {Qt::Key_Right, int(IDNO)}, {Qt::Key_Q, 0}}) {
