@@ -166,22 +166,6 @@ TEST_F(Drill, RisesOfferTheGraphOnceAndRefreshIt) {
     EXPECT_EQ(window->drillGraph, graph.data());
 }
 
-TEST_F(Drill, FallsAreAnnouncedWithTheirPictureAndSound) {
-    put("Ann", "OtherTargetNo", "5");
-    open();
-    random.ints = {32767};
-    script.then([](QWidget& w) {
-        auto& d = dynamic_cast<MyDialog&>(w);
-        EXPECT_EQ(d.bitmapName(), "DO_2");
-        EXPECT_TRUE(d.text().contains("DOWN by 3"));
-        return ModalScript::press(w, IDOK);
-    });
-    evaluate(0, 7);
-    EXPECT_TRUE(script.finished());
-    EXPECT_EQ(iniInt("Ann", "OtherTargetNo"), 2);
-    EXPECT_EQ(sounds.played.last(), "sound/lvdown3.wav");
-}
-
 TEST_F(Drill, LevelAboveTheListsIsLoweredAndMissingListsEndTheRun) {
     put("Ann", "OtherTargetNo", "70");
     open();

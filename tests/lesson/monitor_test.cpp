@@ -121,17 +121,8 @@ TEST_F(Monitor, SwitchingActivitiesTicksTheRowOfTheOneThatClosed) {
     }
 }
 
-TEST_F(Monitor, QuitAsksOnlyInAnUnfinishedLessonThenSumsUpTheDay) {
-    open(4, 0); // a new user's first day: no run counted yet
-    mon->EvTimer(203);
-    script.answer("SkimSprinter", "You have used SkimSprinter for 1 minutes today.  Total time "
-                  "is   0.02 hours.  See you soon for more practice!", IDOK);
-    mon->sendCommand(3);
-    EXPECT_EQ(terminated.statuses, std::vector<int>{0});
-    EXPECT_EQ(iniInt("Zoe", "TotalMinutes"), 1);
-
-    delete mon;
-    terminated.statuses.clear();
+// The day's sum-up is told in the quick lesson.
+TEST_F(Monitor, QuitAsksOnlyInAnUnfinishedLesson) {
     prompt("Drills", IDCANCEL);
     open(2, 5);
     script.answer("Quit?", "not finished everything in the lesson, are you sure you want", IDNO);

@@ -56,23 +56,6 @@ TEST_F(TextBoxTest, LoadingReadsLineEndsOfEveryKindAndTellsTheWindow) {
     EXPECT_EQ(box.TextLength(), 3) << "a character outside the BMP counts once";
 }
 
-TEST_F(TextBoxTest, AFileThatCannotBeReadIsReportedAndChangesNothing) {
-    box.load(reading("good.dat", "kept text\nsecond line\nthird line\n"));
-    for (int i = 0; i < 5; ++i)
-        box.LineUp(); // a line and a step on
-    const QImage page = host.image;
-    // A binary own file is refused in the window's test of the same.
-    script.answer("pr_bas/p99.dat", "Could not read file", IDOK)
-        .answer("Could not read file", "is larger than 20 MB", IDOK);
-    EXPECT_FALSE(box.load("pr_bas/p99.dat"));
-    const QString huge = ownFile("huge.txt", "x");
-    QFile::resize(huge, 21 * 1024 * 1024);
-    EXPECT_FALSE(box.load(huge));
-    EXPECT_EQ(box.DisplayText, "kept text\nsecond line\nthird line\n");
-    EXPECT_EQ(host.image, page);
-    EXPECT_EQ(std::pair(box.Display.topleftcharno, box.StepCount), std::pair(9, 1));
-}
-
 TEST_F(TextBoxTest, BadFilesNeitherCrashNorHang) {
     setClient(QSize(500, 300));
     const QByteArray cases[] = {QByteArray(5000, '\n'), QByteArray(10000, 'a') + "\n", ""};
@@ -134,13 +117,6 @@ TEST_F(TextBoxTest, OwnParagraphsAreWrappedToAReadableMeasureAtEveryFont) {
     auto words = [](QString t) { return t.remove('\n').remove(' '); };
     EXPECT_EQ(words(box.DisplayText), words(QString::fromLatin1(bytes)));
     EXPECT_TRUE(box.DisplayText.contains("word399 \n\nxxx"));
-    // A narrow screen narrows the lines to 0.9 of its width, at every font.
-    setDesktopRectOverride(QRect(0, 0, 400, 300));
-    box.load(ownFile("p.txt", bytes));
-    for (int i = 0; i < 3; ++i) {
-        expectAllTextVisible();
-        box.FontLarger();
-    }
 }
 
 TEST_F(TextBoxTest, ThePageAndTheWindowFitTheWidestLineAndFontsStep) {

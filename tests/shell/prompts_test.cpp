@@ -87,19 +87,6 @@ TEST_F(Prompts, YncAnswersItsKeysIgnoresTheCloseBoxAndKeepsOpenForHelp) {
     EXPECT_TRUE(ync.isVisible() && help.topics == std::vector<int>{31});
 }
 
-TEST_F(Prompts, PlanChooserStaysForHelpEscapeChoosesNothingReturnTheFocusedPlan) {
-    int chosen = 4;
-    LessonDialog(nullptr, &chosen).reject();
-    EXPECT_EQ(chosen, 4);
-    LessonDialog chooser(nullptr, &chosen);
-    chooser.show();
-    chooser.sendCommand(IDHELP);
-    EXPECT_TRUE(chooser.isVisible() && help.topics == std::vector<int>{45});
-    chooser.control(102)->setFocus();
-    QTest::keyClick(chooser.control(102), Qt::Key_Return);
-    EXPECT_EQ(chosen, 1);
-}
-
 TEST_F(Prompts, AnnouncementDrawsItsPictureStretchedOnTheLeft) {
     MyDialog d(nullptr, "LEVEL", "DO_1", "You went DOWN by 1 level(s).", "Bad Luck!", 33);
     d.show();
