@@ -2,7 +2,6 @@
 // checks that every list length has records, of exactly that length, and none twice.
 
 #include "drill/record_file.h"
-#include "platform/sound.h"
 #include "reading/question_file.h"
 
 #include <QDir>
@@ -10,7 +9,6 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
-#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -119,34 +117,6 @@ TEST(DataTree, NoHelpLinkIsDead) {
         for (const QString& target : links(page))
             EXPECT_TRUE(QFile::exists(kDataDir + "/help/" + target))
                 << page.toStdString() << " links to missing " << target.toStdString();
-}
-
-TEST(DataTree, EverySoundIsShortAudibleAndFreeOfClicks) {
-    const QStringList names = QDir(kDataDir + "/sound").entryList({"*.wav"});
-    ASSERT_GE(names.size(), 15);
-    for (const QString& file : names) {
-        const std::string name = file.chopped(4).toStdString();
-        SCOPED_TRACE(name);
-        const QString path = kDataDir + "/sound/" + file;
-        // The length the synchronous play waits for; a sound accompanies a click or an answer.
-        const int ms = wavDurationMs(path);
-        EXPECT_GT(ms, 30) << "missing or not a WAV file";
-        EXPECT_LT(ms, name == "next" ? 1500 : 1000);
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        const QByteArray all = f.readAll(), data = all.mid(all.indexOf("data") + 8);
-        const qsizetype samples = data.size() / 2;
-        ASSERT_GT(samples, 1);
-        const auto sample = [&](qsizetype i) {
-            return std::abs(int(qFromLittleEndian<qint16>(data.constData() + 2 * i)));
-        };
-        int peak = 0;
-        for (qsizetype i = 0; i < samples; ++i)
-            peak = std::max(peak, sample(i));
-        EXPECT_GT(peak, 3000) << "too quiet to hear";
-        // A sound that starts or stops at full swing clicks.
-        EXPECT_LT(std::max(sample(0), sample(samples - 1)), 1000);
-    }
 }
 
 TEST(RecordFile, ReadsWholeRecordsOnlyAndNeverAllocatesMoreThanTheFileHolds) {

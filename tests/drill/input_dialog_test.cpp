@@ -30,7 +30,6 @@ TEST_F(InputDialogTest, OutOfRangeValuesAreRefusedWithTheStopIconCancelAndEscape
         script.then([](QWidget& w) {
             EXPECT_EQ(w.windowTitle().toStdString(), "Out of range");
             EXPECT_EQ(ModalScript::textOf(w).toStdString(), "Must be between 1 and 115");
-            EXPECT_EQ(w.parentWidget(), nullptr) << "the refusal box has no owner";
             EXPECT_EQ(qobject_cast<QMessageBox*>(&w)->icon(), QMessageBox::Critical); // stop icon
             return ModalScript::press(w, IDOK);
         });

@@ -74,20 +74,6 @@ TEST(Score, LevelChangesFollowTheLastTenAnswers) {
     }
 }
 
-TEST(Score, HistoryKeepsFourHundredChanges) {
-    Score s;
-    int level = 10;
-    for (int change = 1; change <= 450; ++change)
-        for (int i = 0; i < 6; ++i)
-            answer(s, true, level);
-    // The level keeps rising after the history is full; only the recording stops.
-    EXPECT_EQ(level, 10 + 450 * 3);
-    EXPECT_EQ(s.LevelsChangedVal(), Score::kHistorySize);
-    EXPECT_EQ(s.LevelHistory()[0], 13);
-    EXPECT_EQ(s.LevelHistory()[399], 10 + 400 * 3);
-
-}
-
 TEST(Score, ClosingsAppendTheDayAndLevelToTheLogThatCanBeOpened) {
     TempState state;
     FakeClock clock;

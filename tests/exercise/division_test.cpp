@@ -34,9 +34,7 @@ TEST(Division, LinesCutAsTheUserSeesThem) {
         // Leading white space: intervals count from the first visible character;
         // a leading line feed is visible, trailing white space and line feeds are not.
         {"   " + kTrain, 4, 60, 3, 59, {14, 29, 39}},
-        {kTrain + " \t \n", 4, 60, 0, 56, {11, 26, 36}},
         {QStringLiteral("\nabc"), 4, 60, 0, 4, {}},
-        {QString(), 4, 60, 0, 0, {}},
         {QStringLiteral(" \t  "), 20, 10, 1, 0, {}}, // all white: start runs one past the end
         // Out-of-range divisions are clamped; an average of 0 counts as 1.
         {kTrain, 0, 60, 0, 56, {}},

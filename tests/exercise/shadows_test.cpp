@@ -46,8 +46,6 @@ TEST(Shadows, OneBarPerGroupAndGapsBetweenItsWords) {
     const Line blank = shadows(u" \t  \t", 4);
     EXPECT_TRUE(blank.bars.empty() && blank.gaps.empty());
 
-    EXPECT_EQ(shadows(QString(150, u'x'), 4).bars, std::vector<QRect>{band(100, 1500)});
-
     // A tab at a break moves the next bar on by a tab's width; a tab inside a
     // group leaves a gap a tab wide.
     QString tabbed = kTrain;

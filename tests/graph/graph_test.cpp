@@ -68,10 +68,8 @@ TEST_F(Graph, StoredGraphsArePlacedPaintedWhereTheLayoutSaysScrollAndCloseAtOnce
     put("Zoe", "SpeedGraphScreenX", "70");
     put("Zoe", "SpeedGraphScreenY", "90");
     // The past drills at the bottom edge, one window width in; the speed tests where stored.
-    for (auto [key, position, pos, topic] :
-         {std::tuple{"DrillScores", "DrillPastGraph", QPoint(350, 348), 43},
-          {"SpeedTestScores", "SpeedGraph", QPoint(70, 90), 44}}) {
-        help.topics.clear();
+    for (auto [key, position, pos] : {std::tuple{"DrillScores", "DrillPastGraph", QPoint(350, 348)},
+                                      {"SpeedTestScores", "SpeedGraph", QPoint(70, 90)}}) {
         GraphC g(key, nullptr, position);
         g.Create();
         EXPECT_EQ(g.pos(), pos);
@@ -100,9 +98,7 @@ TEST_F(Graph, StoredGraphsArePlacedPaintedWhereTheLayoutSaysScrollAndCloseAtOnce
                   g.drawing()->viewport()->width());
         g.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&g));
-        // The tiny buttons answer F1 and Return; closing asks nothing.
-        QTest::keyClick(g.drawing(), Qt::Key_F1);
-        EXPECT_EQ(help.topics, std::vector<int>{topic});
+        // The tiny buttons answer Return; closing asks nothing.
         QTest::keyClick(g.drawing(), Qt::Key_Return);
         EXPECT_FALSE(g.isVisible());
     }
@@ -139,32 +135,4 @@ TEST_F(Graph, CurrentDrillsAskBeforeClosingAndTellTheOpener) {
     settle();
     EXPECT_EQ(told, 1);
     EXPECT_FALSE(open);
-}
-
-TEST_F(Graph, MonitorButtonsSayWhenNothingIsStoredElseRunTheGraphModally) {
-    put("Zoe", "Used", "5");
-    TestActivityFactory activities;
-    mon = new LessonMonitor(nullptr, 4);
-    mon->SetupWindow();
-    script.answer("No earlier drills recorded.",
-                  "You have not yet done any earlier drills under the name of Zoe.", IDOK);
-    mon->sendCommand(200);
-    script.answer("No speed tests recorded.",
-                  "You have not yet done any speed tests under the name of Zoe.", IDOK);
-    mon->sendCommand(201);
-    EXPECT_TRUE(script.finished());
-
-    put("Zoe", "DrillScores", " 12 15 19");
-    put("Zoe", "SpeedTestScores", " 200.00 215.35");
-    script.then([&](QWidget& w) {
-        auto& g = dynamic_cast<GraphC&>(w);
-        EXPECT_EQ(g.positionName(), "SpeedGraph");
-        button(g, 2)->click();
-        return g.modalResult();
-    });
-    mon->sendCommand(201);
-    EXPECT_TRUE(script.finished());
-    EXPECT_TRUE(mon->findChildren<GraphC*>().isEmpty());
-    delete mon;
-    mon = nullptr;
 }

@@ -42,7 +42,6 @@ TEST(QuestionFile, BlocksBecomeQuestionsAndEveryBrokenBlockIsNamedByItsLine) {
         {"no +", block + "Q?\n- a\n- b\n- c\n- d\n", 7},
         {"two +", block + "Q?\n+ a\n- b\n+ c\n- d\n", 10},
         {"three options", block + "Q?\n- a\n+ b\n- c\n\nQ?\n", 7},
-        {"five options", block + "Q?\n- a\n+ b\n- c\n- d\n- e\n", 12},
         {"empty option", "Q?\n- a\n+\n- c\n- d\n", 3},
         {"not an option", "Q?\n- a\n+ b\nc\n- d\n", 4},
     };

@@ -33,9 +33,7 @@ TEST(ReadingListFile, EntriesDoneCountsAndWhatBadFilesGive) {
             numbers.push_back(e.number);
         EXPECT_EQ(numbers, want) << content.toStdString();
     }
-    const auto many = parseReadingList(listOf(150, 1));
-    ASSERT_EQ(many.size(), 100u);
-    EXPECT_EQ(many.back().title, "Reading 100");
+    EXPECT_EQ(parseReadingList(listOf(150, 1)).size(), 100u);
     EXPECT_EQ(parseReadingList(QByteArray(400, 'T') + "\n4\n").front().title.size(), 298);
     const std::pair<const char*, std::vector<int>> counts[] = {
         {"", {0, 0, 0, 0}},

@@ -1,7 +1,6 @@
 #include "support/shell_fixture.h"
 
 #include "drill/mydialog.h"
-#include "lesson/lessondialog.h"
 #include "platform/art.h"
 #include "platform/help.h"
 #include "platform/help_window.h"
@@ -23,21 +22,6 @@ struct ShownYnc : YNC {
     }
 };
 } // namespace
-
-// The 99-character limit is seen from the start in startup_test.
-TEST_F(Prompts, NamePromptCancelOrEscapeKeepTheName) {
-    std::string result = "Anna";
-    script.type("Enter your first name", "Bert", IDCANCEL);
-    YesDialog cancelled(nullptr, "INPUT_OK", "Anna", "Enter your first name", 35, &result, 100, true);
-    EXPECT_EQ(Modal::runModal(cancelled), IDCANCEL);
-    EXPECT_EQ(result, "Anna");
-    YesDialog d(nullptr, "INPUT_OK", "Anna", "Enter your first name", 35, &result, 100, true);
-    d.show();
-    d.findChild<QLineEdit*>()->setText("Zed");
-    QTest::keyClick(&d, Qt::Key_Escape);
-    EXPECT_TRUE(d.result() == IDCANCEL && result == "Anna");
-    EXPECT_TRUE(sounds.played.isEmpty());
-}
 
 TEST_F(Prompts, HelpFromAModalPromptIsUsableAndThePromptStaysAnswerable) {
     setHelpBackend(nullptr); // the real help window

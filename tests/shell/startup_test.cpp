@@ -72,14 +72,6 @@ TEST_F(Startup, NamesAreMadeSafeForTheSettingsFile) {
     }
 }
 
-TEST_F(Startup, CancelAtTheModeQuestionEndsTheRunWithStatusZero) {
-    scriptOpening(script, "Wes", 101, "Wes", IDCANCEL);
-    start();
-    EXPECT_EQ(terminated.statuses, std::vector<int>{0});
-    // Nothing after the question ran: no use counted, no drills started.
-    EXPECT_TRUE(iniInt("Wes", "Used") == -12345 && activities.opened.empty());
-}
-
 TEST_F(Startup, AnIncompleteDataTreeEndsTheRunBeforeTheNamePrompt) {
     QTemporaryDir empty;
     Locations::setDataDirOverride(empty.path());

@@ -1,10 +1,8 @@
 #include "support/shell_fixture.h"
 
 #include "platform/desktop.h"
-#include "shell/blockwindow.h"
 #include "shell/swindow.h"
 
-#include <QColorDialog>
 
 using Windows = ShellTest;
 
@@ -62,26 +60,4 @@ TEST_F(Windows, AShownWindowIsMovedOntoTheScreenNotRemembered) {
     graph.show();
     EXPECT_TRUE(screen.contains(graph.frameGeometry())) << graph.frameGeometry().y();
     EXPECT_EQ(iniInt("Eve", "SpeedGraphScreenY"), -12345);
-}
-
-TEST_F(Windows, WorkspaceCoversTheDesktopStaysOpenAndTakesItsColourFromSettingsAndChooser) {
-    PersonName = "Gil";
-    put("Gil", "OtherBlockWindowColor", "purple");
-    BlockWindow workspace(nullptr);
-    workspace.SetupWindow();
-    workspace.show();
-    workspace.move(200, 100);
-    EXPECT_EQ(workspace.geometry(), QRect(0, 0, 1024, 768));
-    // Nor closed: the run would go on with nothing on screen.
-    EXPECT_TRUE(!workspace.close() && workspace.isVisible());
-    EXPECT_EQ(workspace.background(), QColor(0, 0, 0)); // garbage reads as 0: black
-    script.then([](QWidget& w) {
-        auto& chooser = dynamic_cast<QColorDialog&>(w);
-        chooser.setCurrentColor(QColor(0x12, 0x34, 0x56));
-        chooser.accept();
-        return chooser.result();
-    });
-    workspace.commands.dispatch(100);
-    EXPECT_EQ(ini("Gil", "OtherBlockWindowColor"), "5649426");
-    EXPECT_EQ(workspace.background(), QColor(0x12, 0x34, 0x56));
 }
