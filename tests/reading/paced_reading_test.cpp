@@ -82,11 +82,10 @@ TEST_F(PacedReading, KeysSteerThePaceAndPausesAddNothing) {
         int key;
         const char* caption;
     };
-    const Press presses[] = {
-        {Qt::Key_Down, "[paced 50 wpm]"}, {Qt::Key_Left, "[paced 50 wpm]"},
-        {Qt::Key_Up, "[paced 60 wpm]"},   {Qt::Key_Right, "[paced 70 wpm]"},
-        {Qt::Key_A, "[paced 70 wpm]"},    {Qt::Key_Space, "[paced, paused]"},
-    };
+    // The floor of 50, then up; other keys change nothing.
+    const Press presses[] = {{Qt::Key_Down, "[paced 50 wpm]"}, {Qt::Key_Left, "[paced 50 wpm]"},
+                             {Qt::Key_Right, "[paced 60 wpm]"}, {Qt::Key_Up, "[paced 70 wpm]"},
+                             {Qt::Key_A, "[paced 70 wpm]"},     {Qt::Key_Space, "[paced, paused]"}};
     for (const Press& p : presses) {
         window->EvKeyDown(p.key, false);
         window->EvKeyUp(p.key, false);

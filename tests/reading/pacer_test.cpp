@@ -141,8 +141,7 @@ TEST_F(PacerDialogTest, OkStoresTheValuesCancelKeepsThem) {
     });
     int target = 0, raise = 0;
     EXPECT_TRUE(PacerDialog::ask(nullptr, target, raise));
-    EXPECT_EQ(target, 420);
-    EXPECT_EQ(raise, 15);
+    EXPECT_TRUE(target == 420 && raise == 15);
     EXPECT_EQ(ini("Ann", "PacerSpeed"), "420");
     EXPECT_EQ(ini("Ann", "PacerRaise"), "15");
 
