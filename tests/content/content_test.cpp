@@ -1,5 +1,4 @@
-// The list reader, and the build's data tree read the way the program reads it. The build itself
-// checks that every list length has records, of exactly that length, and none twice.
+// The list reader, and the build's data tree read the way the program reads it.
 
 #include "drill/record_file.h"
 #include "reading/question_file.h"

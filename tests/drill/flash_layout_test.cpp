@@ -9,7 +9,6 @@
 
 using namespace FlashLayout;
 
-// The variety lengths and the cross-hairs are seen in the drill window's tests.
 namespace {
 // Every character 10 pixels wide, lines 12 high.
 QSize monospace(const QString& s) { return QSize(10 * int(s.size()), 12); }

@@ -91,7 +91,6 @@ TEST_F(ReadingWindow, ResizingKeepsTheWidthToTheTextAndRemembersTheHeight) {
     EXPECT_EQ(state.readIni(), before);
     QTRY_COMPARE(iniInt("Ann", "SpeedTestScreenHeight"), window->frameGeometry().height());
     EXPECT_EQ(window->Box->TextHeight, window->page()->height() - 2 * window->Box->Offset);
-    EXPECT_EQ(iniInt("Ann", "ReadingsScreenHeight"), -12345);
     open(true);
     EXPECT_EQ(window->frameGeometry().height(), iniInt("Ann", "SpeedTestScreenHeight"));
 }
