@@ -28,12 +28,9 @@ const QStringList kWalk = {
     QStringLiteral("Further on, the path turned away into the woods."),
     QStringLiteral("Birds called from the trees on every side of us."),
     QStringLiteral("We stopped for bread and cheese by an old gate."),
-    QStringLiteral("Then the mist lifted and the fields turned gold."),
-    QStringLiteral("By noon we could see the roofs of the next town."),
     QStringLiteral("Our feet were sore, but nobody wanted to stop."),
 };
 const QRgb kGrey = qRgb(128, 128, 128);
-const QRgb kWhite = qRgb(255, 255, 255);
 
 } // namespace
 
@@ -75,13 +72,6 @@ protected:
             return ModalScript::press(w, 1);
         });
         window->Command(CM_PACEDREVEAL);
-    }
-    // Ticks the pacer every `stepMs` of the fake clock until pacing ends.
-    void paceToTheEnd(FakeClock& clock, int stepMs, int maxTicks) {
-        for (int i = 0; i < maxTicks && window->pacing(); ++i) {
-            clock.now += stepMs;
-            window->pacedSession()->pacer().tick();
-        }
     }
     void finishLine() {
         while (!box()->lineFinished) {
@@ -134,24 +124,19 @@ protected:
 };
 
 TEST_F(Exercise, TheSliderStartsAtTheStoredDivisionAndNothingLoadedIsInert) {
-    const std::pair<const char*, int> cases[] = {{nullptr, 17}, {"7", 14}, {"0", 20},
-                                                 {"-3", 20},    {"99", 1}, {"abc", 20}};
+    const std::pair<const char*, int> cases[] = {{nullptr, 17}, {"7", 14}, {"abc", 20}, {"99", 1}};
     for (const auto& [stored, position] : cases) {
         WritePrivateProfileString("Ann", "ExerciseDivision", stored, ProfileName);
         open(false);
         EXPECT_EQ(window->shadowSlider()->value(), position) << (stored ? stored : "none");
         EXPECT_EQ(box()->division, 21 - position);
     }
-    // With nothing loaded a resize moves the slider and stores nothing; keys do nothing.
-    window->resize(window->width(), window->height() + 40);
-    QApplication::processEvents();
-    EXPECT_EQ(window->shadowSlider()->geometry(),
-              ExerciseWindow::sliderRect(window->page()->size(), box()->Offset));
-    EXPECT_EQ(iniInt("Ann", "ExerciseScreenHeight"), -12345);
+    window->shadowSlider()->setValue(15); // a click on the groove: stored at once
+    EXPECT_EQ(ini("Ann", "ExerciseDivision"), "6");
+    // With nothing loaded keys and pacing do nothing.
     pressUntilClosed(1);
-    EXPECT_TRUE(window->isVisible() && !mon->activityDone[1]);
-    window->Command(CM_CONTENTS);
-    EXPECT_EQ(help.topics, std::vector<int>{47});
+    window->Command(CM_PACEDREVEAL); // no dialog
+    EXPECT_TRUE(window->isVisible() && !mon->activityDone[1] && !window->pacing());
 }
 
 // The current line drawn as shadows in the middle; each press reveals one group.
@@ -167,24 +152,15 @@ TEST_F(Exercise, EachPressRevealsOneGroupTheReleaseAfterTheLastMovesOnAndTheEndC
     const int n = box()->groupCount;
     ASSERT_GE(n, 3);
     ASSERT_EQ(line.bars.size(), size_t(n));
-    for (const QRect& bar : line.bars) {
+    for (const QRect& bar : line.bars)
         EXPECT_EQ(at(inBar(bar)), kGrey);
-        EXPECT_EQ(at(QPoint(bar.center().x(), bar.top() - 1)), kWhite);
-        EXPECT_EQ(at(QPoint(bar.center().x(), bar.bottom() + 1)), kWhite);
-    }
-    for (const QRect& gap : line.gaps)
-        EXPECT_EQ(at(gap.center()), qRgb(192, 192, 192));
-    // The next line has its shadows below; nothing above the middle yet.
+    // The next line has its shadows below.
     EXPECT_EQ(at(inBar(firstBar(kLine2, y + h))), kGrey);
     const QRect bar = line.bars.front();
-    EXPECT_EQ(at(QPoint(bar.center().x(), y - h / 2)), kWhite);
 
     press();
     EXPECT_EQ(box()->nextGroup, 1);
     EXPECT_NE(at(inBar(bar)), kGrey); // words on white now
-    // and they stay while the window idles: repainting its controls is no exposure.
-    QTest::qWait(200);
-    EXPECT_EQ(box()->nextGroup, 1);
     // A held key: X11 repeats it as release/press pairs, marked as repeats or
     // not; then the press at the release's moment tells.
     for (bool marked : {true, true, false, false}) {
@@ -211,13 +187,7 @@ TEST_F(Exercise, EachPressRevealsOneGroupTheReleaseAfterTheLastMovesOnAndTheEndC
     EXPECT_TRUE(!box()->lineFinished && box()->nextGroup == 0 && box()->popY == y);
     EXPECT_EQ(box()->Display.TopLinesDone(), 1);
     EXPECT_EQ(box()->Display.topleftcharno, kLine1.size());
-    // Exactly one line moved: the finished line is in words just above the middle.
-    EXPECT_EQ(at(inBar(firstBar(kLine2, y))), kGrey);
-    bool ink = false;
-    for (int x = bar.left(); x <= bar.right(); ++x)
-        for (int row = y - h; row < y; ++row)
-            ink = ink || qGray(at(QPoint(x, row))) < 100;
-    EXPECT_TRUE(ink);
+    EXPECT_EQ(at(inBar(firstBar(kLine2, y))), kGrey); // exactly one line moved
 
     // An empty line is complete at the first press; the last line closes the window.
     finishLine();
@@ -232,25 +202,6 @@ TEST_F(Exercise, EachPressRevealsOneGroupTheReleaseAfterTheLastMovesOnAndTheEndC
     EXPECT_TRUE(mon->activityDone[1]);
 }
 
-TEST_F(Exercise, SliderActsWhenAMoveEnds) {
-    open();
-    press();
-    release();
-    ASSERT_EQ(box()->nextGroup, 1);
-    QSlider* slider = window->shadowSlider();
-    slider->setValue(20); // a click on the groove: the move ends at once
-    EXPECT_EQ(ini("Ann", "ExerciseDivision"), "1");
-    EXPECT_TRUE(box()->division == 1 && box()->groupCount == 1);
-    EXPECT_TRUE(box()->nextGroup == 0 && box()->lineText == kLine1) << "starts again hidden";
-    slider->setSliderDown(true);
-    slider->setValue(15);
-    EXPECT_EQ(ini("Ann", "ExerciseDivision"), "1");
-    slider->setSliderDown(false);
-    EXPECT_TRUE(ini("Ann", "ExerciseDivision") == "6" && box()->division == 6);
-    open();
-    EXPECT_EQ(window->shadowSlider()->value(), 15);
-}
-
 // A resize while the key is down, a few lines into the reading, at the start, in the
 // middle and at the end of a line: the page keeps its place and what it shows, and a
 // finished line stays finished until the release moves on by exactly one line.
@@ -259,7 +210,7 @@ TEST_F(Exercise, ARedrawWhileTheKeyIsDownKeepsThePlaceAndThePage) {
     const struct {
         const char* where;
         int division, presses; // 0: every group of the line
-    } cases[] = {{"start", 4, 1}, {"middle", 4, 2}, {"end", 4, 0}, {"end, one group", 1, 1}};
+    } cases[] = {{"start", 4, 1}, {"end", 4, 0}, {"end, one group", 1, 1}};
     for (const auto& c : cases) {
         put("Ann", "ExerciseDivision", QString::number(c.division));
         open();
@@ -287,13 +238,6 @@ TEST_F(Exercise, ARedrawWhileTheKeyIsDownKeepsThePlaceAndThePage) {
         const int current = finished ? 3 : 2;
         EXPECT_EQ(box()->lineText, kWalk[current]) << c.where;
         EXPECT_EQ(finishedLines(), kWalk.mid(0, current)) << c.where;
-        // What the user sees is the page a fresh drawing of that place gives.
-        const QImage shown = window->canvas().copy();
-        box()->TextAllRedraw(nullptr, 0);
-        EXPECT_TRUE(samePage(shown, window->canvas())) << c.where;
-        press();
-        EXPECT_NE(at(inBar(firstBar(kWalk[current], box()->popY))), kGrey) << c.where;
-        release();
     }
 }
 
@@ -336,11 +280,8 @@ TEST_F(Exercise, OddReadingsRunToTheirEnd) {
         QByteArray text;
         int division, lines; // lines with something to reveal
     } cases[] = {
-        {"600 characters", words.left(600) + "\nend\n", 20, 2},
         {"a 150-letter word", "a " + QByteArray(150, 'w') + " b\n", 4, 1},
-        {"60 separators", "left" + QByteArray(60, ' ') + "right\t\t\tmore\n", 10, 1},
         {"empty", "", 4, 0},
-        {"no line feed", "one two three four five six seven", 4, 1},
         {"own text file", "", 4, 3}, // its long line wrapped: 3 or more
     };
     for (const auto& c : cases) {
@@ -404,56 +345,9 @@ TEST_F(Exercise, PacedRevealShowsTheGroupsByTheClock) {
     EXPECT_EQ(window->windowTitle(), "SkimSprinter Exercises - [paced 310 wpm]");
     EXPECT_EQ(box()->revealedChars(), 0);
 
-    // A new shadow size cuts again and goes on from the current line.
-    clock.now += 1000;
-    pacer.tick();
-    const int before = box()->revealedChars();
-    window->shadowSlider()->setValue(20);
-    EXPECT_EQ(box()->groupCount, 1);
-    clock.now += 1;
-    pacer.tick();
-    // The line is one group now, longer than the pace has covered.
-    EXPECT_GT(before, 0);
-    EXPECT_EQ(box()->revealedChars(), 0);
-    // A second more covers it and the empty line after it, not line 4.
-    clock.now += 1000;
-    pacer.tick();
-    EXPECT_EQ(box()->lineText, kLine4);
-
     script.answer("Paced Reveal", "Words read:", IDOK);
     press(Qt::Key_Escape);
     EXPECT_TRUE(script.finished());
     EXPECT_FALSE(window->pacing());
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->windowTitle(), "SkimSprinter Exercises");
-}
-
-TEST_F(Exercise, PacedRevealOfBadTextsEndsOrWaitsSensibly) {
-    FakeClock clock;
-    QByteArray longLine(10000, 'x');
-    for (int i = 7; i < longLine.size(); i += 8)
-        longLine[i] = ' ';
-    reading("pr_bas/p2.dat", longLine + "\n");
-    reading("pr_bas/p3.dat", "\n\n   \n\n");
-    // One line of 10,000 characters at 1500 wpm: 80 s, then the end.
-    open(true, 2);
-    pace(1500);
-    script.answer("Paced Reveal", "Words read: 2000\nTime paced: 1:20", IDOK);
-    paceToTheEnd(clock, 100, 2000);
-    EXPECT_TRUE(script.finished());
-    EXPECT_FALSE(window->isVisible());
-
-    // Only blank lines: nothing to reveal, over at the first tick.
-    open(true, 3);
-    pace(300);
-    script.answer("Paced Reveal", "Words read: 0", IDOK);
-    clock.now += 100;
-    window->pacedSession()->pacer().tick();
-    EXPECT_TRUE(script.finished());
-    EXPECT_FALSE(window->isVisible());
-
-    // Nothing loaded: no dialog, nothing paced.
-    open(false);
-    window->Command(CM_PACEDREVEAL);
-    EXPECT_FALSE(window->pacing());
 }

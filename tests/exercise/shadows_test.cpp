@@ -23,19 +23,10 @@ QRect band(int x, int width) {
 } // namespace
 
 TEST(Shadows, BandSpansTheMiddleOfTheTextHeight) {
-    const struct {
-        int height, top, bandHeight, corner;
-    } cases[] = {
-        {25, 6, 15, 9}, // 0.6 in single precision: 6.9999... gives 6, not 7
-        {20, 5, 12, 7},
-        {50, 13, 30, 18},
-        {0, 0, 0, 0},
-    };
-    for (const auto& c : cases) {
-        const Band b = Shadows::band(c.height);
-        EXPECT_EQ(std::tuple(b.top, b.height, b.corner), std::tuple(c.top, c.bandHeight, c.corner))
-            << c.height;
-    }
+    // 0.6 in single precision: 6.9999... gives 6, not 7.
+    const Band b = Shadows::band(25);
+    EXPECT_EQ(std::tuple(b.top, b.height, b.corner), std::tuple(6, 15, 9));
+    EXPECT_EQ(Shadows::band(0).height, 0);
 }
 
 TEST(Shadows, OneBarPerGroupAndGapsBetweenItsWords) {
@@ -54,8 +45,6 @@ TEST(Shadows, OneBarPerGroupAndGapsBetweenItsWords) {
     EXPECT_EQ(whole.gaps.front(), band(150, 10));
     const Line blank = shadows(u" \t  \t", 4);
     EXPECT_TRUE(blank.bars.empty() && blank.gaps.empty());
-
-    EXPECT_EQ(shadows(QString(150, u'x'), 4).bars, std::vector<QRect>{band(100, 1500)});
 
     // A tab at a break moves the next bar on by a tab's width; a tab inside a
     // group leaves a gap a tab wide.

