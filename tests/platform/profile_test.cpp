@@ -13,7 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -205,4 +207,53 @@ TEST(SettingsNotice, TheFirstFailedWriteOfARunTellsTheUserOnce) {
     }
     EXPECT_EQ(state.readIni(), "[Anna]\nUsed=4\n");
     resetGlobals();
+}
+
+TEST(ProfileOddContent, BinaryGarbageIsKeptAndExtended) {
+    TempState state;
+    std::mt19937 random(20240607);
+    std::string garbage(64 * 1024, '\0');
+    for (char& c : garbage)
+        c = char(random() & 0xff);
+    state.writeIni(QByteArray::fromStdString(garbage));
+    EXPECT_EQ(readString("Anna", "Used"), kDefault);
+    ASSERT_TRUE(WritePrivateProfileInt("Anna", "Used", 1, kIni));
+    EXPECT_EQ(GetPrivateProfileInt("Anna", "Used", 5, kIni), 1);
+    EXPECT_EQ(state.readIni().toStdString().substr(0, garbage.size()), garbage);
+}
+
+TEST(ProfileProcesses, TwoWritersLoseNoKey) {
+    TempState state;
+    state.writeIni("[AllUsers]\nLastUserName=Anna\n\n[Anna]\nUsed=3\n");
+    QProcess a, b;
+    a.start(kWriter, {state.iniPath(), "keys", "Anna", "A", "80"});
+    b.start(kWriter, {state.iniPath(), "keys", "anna", "B", "80"});
+    for (QProcess* p : {&a, &b}) {
+        ASSERT_TRUE(p->waitForFinished(60000)) << p->errorString().toStdString();
+        EXPECT_EQ(p->exitCode(), 0) << p->readAllStandardError().toStdString();
+    }
+    for (const std::string prefix : {"A", "B"})
+        for (int k = 0; k < 40; ++k)
+            EXPECT_EQ(GetPrivateProfileInt("Anna", (prefix + std::to_string(k)).c_str(), -1, kIni),
+                      40 + k)
+                << prefix << k;
+    const std::string text = state.readIni().toStdString();
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 5 + 80) << "each key exactly once";
+}
+
+TEST(ProfileProcesses, AWriterGivesUpOnALockHeldByAHungCopy) {
+    TempState state;
+    state.writeIni("[Anna]\nUsed=4\n");
+    const int held = ::open(QFile::encodeName(state.iniPath() + ".lock").constData(),
+                            O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    QProcess writer;
+    writer.start(kWriter, {state.iniPath(), "keys", "Anna", "Used", "1"});
+    const bool ended = writer.waitForFinished(20000);
+    ::close(held);
+    if (!ended) writer.kill();
+    ASSERT_TRUE(ended) << "the writer waits for the lock without limit";
+    EXPECT_EQ(writer.exitCode(), 1) << "the write must fail";
+    EXPECT_EQ(state.readIni(), "[Anna]\nUsed=4\n");
+    ASSERT_TRUE(WritePrivateProfileInt("Anna", "Used0", 1, kIni)) << "the lock is free again";
 }

@@ -1,6 +1,8 @@
 #include "reading/text_file.h"
 
+#include <QFile>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -59,4 +61,16 @@ TEST(WrapLines, ClustersAreWhatAReaderSeesAsOneCharacter) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(clusters(c.text), c.seen) << c.text.toStdString();
+}
+
+TEST(ReadTextFile, AFileOverTwentyMegabytesIsRefusedUnread) {
+    QTemporaryDir dir;
+    QFile f(dir.filePath("huge.txt"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.resize(kMaxTextFileBytes + 1));
+    f.close();
+    const TextFileResult read = readTextFile(f.fileName());
+    EXPECT_EQ(read.error, TextFileError::TooLarge);
+    EXPECT_TRUE(read.text.isEmpty());
+    EXPECT_TRUE(textFileProblem(f.fileName(), read.error)
+                    .text.endsWith("larger than 20 MB, too large to be read here."));
 }
