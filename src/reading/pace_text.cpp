@@ -31,8 +31,10 @@ QString pacedSummary(double chars, double pacedMs, int target) {
     const double words = chars / 5.0;
     const long long seconds = std::llround(std::max(0.0, pacedMs) / 1000.0);
     const double minutes = pacedMs / 60000.0;
-    // Nothing paced yet (an empty text) has no speed.
-    const double average = minutes > 0.0 ? words / minutes : 0.0;
+    // No word or no second paced (an empty text, a stop at once) has no speed: the line left
+    // over in a few milliseconds would otherwise read as hundreds of words per minute.
+    const double average =
+        std::llround(words) > 0 && seconds > 0 ? words / minutes : 0.0;
     return QStringLiteral("Words read: %1\nTime paced: %2:%3\nAverage speed: %4 words per "
                           "minute\nTarget at the end: %5 words per minute")
         .arg(std::llround(words))

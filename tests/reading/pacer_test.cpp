@@ -97,8 +97,12 @@ TEST(Pacer, EndsOnTheScheduleWithinOneStep) {
 }
 
 // Captions, the whole summary and the keys are checked in the paced reading window.
-TEST(PaceText, AnEmptyTextHasNoSpeedRatherThanADivisionByZero) {
+TEST(PaceText, AnEmptyTextOrAStopAtOnceHasNoSpeed) {
     EXPECT_TRUE(pacedSummary(0, 0, 250).contains("Average speed: 0.00 words"));
+    // An empty line's weight paced in 40 ms.
+    EXPECT_TRUE(pacedSummary(1, 40, 1500)
+                    .contains("Words read: 0\nTime paced: 0:00\nAverage speed: 0.00 words"));
+    EXPECT_TRUE(pacedSummary(5000, 60000, 1000).contains("Average speed: 1000.00 words"));
 }
 
 class PacerDialogTest : public ShellTest {
