@@ -192,7 +192,7 @@ TEST(ReadingPlaces, APlaceSurvivesAnotherWrapAndTheLast20TextsAreKept) {
 
 TEST_F(OwnTextWindow, ADamagedStoreMeansTheTopAndIsMendedByTheNextSave) {
     const QString path = ownFile("long.txt", lines(100));
-    for (const QByteArray damaged : {QByteArray("{\"users\": {\"Ann\": [{\"path\": 5"), QByteArray("\xff\xfe garbage"),
+    for (const QByteArray& damaged : {QByteArray("{\"users\": {\"Ann\": [{\"path\": 5"), QByteArray("\xff\xfe garbage"),
                                      QByteArray("{\"users\": {\"Ann\": [{\"path\": \"x\", \"place\": -4}], "
                                                 "\"Bob\": [{\"path\": \"/b\", \"size\": 1, \"modified\": 2, "
                                                 "\"chapter\": -1, \"place\": 7}]}}")}) {
