@@ -76,8 +76,7 @@ std::optional<OwnText> paste(QWidget* parent) {
     const ClipboardText clip = clipboardText();
     QString text = clip.plain;
     if (text.trimmed().isEmpty() && !clip.html.isEmpty()) text = htmlToText(clip.html).text;
-    // Line ends as a text file's are read.
-    text = decodeText(text.toUtf8());
+    text = unifyLineEnds(std::move(text));
     if (text.trimmed().isEmpty()) {
         MessageBox(parent, QStringLiteral("The clipboard holds no text."),
                    QStringLiteral("Paste Text"), MB_OK);

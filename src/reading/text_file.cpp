@@ -18,6 +18,10 @@ QString decodeText(const QByteArray& bytes) {
         text = utf8.decode(body);
         if (utf8.hasError()) text = QString::fromLatin1(body);
     }
+    return unifyLineEnds(std::move(text));
+}
+
+QString unifyLineEnds(QString text) {
     // CR LF and a lone CR end a line like a line feed.
     if (text.contains(u'\r')) {
         text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

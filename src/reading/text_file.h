@@ -25,6 +25,8 @@ struct TextFileProblem {
 };
 TextFileProblem textFileProblem(const QString& path, TextFileError error);
 QString decodeText(const QByteArray& bytes);
+// CR LF and lone CR made line feeds, as in every text read.
+QString unifyLineEnds(QString text);
 
 // The end of the grapheme cluster that starts at `from`: what a reader sees as one
 // character (a base with its marks, a surrogate pair, an emoji sequence, a flag, a
