@@ -217,7 +217,7 @@ void TestWindow::CMContents() {
 }
 
 bool TestWindow::CanClose() {
-    if (!SpeedTest && Box) own_.rememberPlace(*Box);
+    rememberPlace();
     if (!reported_ && lesson_) {
         reported_ = true;
         lesson_->Completed(SpeedTest ? 4 : 2);
@@ -385,7 +385,7 @@ bool TestWindow::chooseTextFile() {
 }
 
 void TestWindow::useOwnText(OwnText text) {
-    if (!SpeedTest && Box) own_.rememberPlace(*Box);
+    rememberPlace();
     setWindowTitle(QStringLiteral("Text File (%1)").arg(text.label));
     LoadFile = text.remembered() ? text.key.path : text.label;
     own_.choose(std::move(text));
@@ -397,6 +397,11 @@ void TestWindow::useOwnText(OwnText text) {
     }
     // Not loaded by the start (a speed test times it from its top at the next start): shown now.
     if (own_.shows() == shows && Box) own_.show(*Box, this, false);
+}
+
+void TestWindow::rememberPlace() {
+    // A speed test always reads the whole text: it has no place to keep.
+    if (!SpeedTest && Box) own_.rememberPlace(*Box);
 }
 
 bool TestWindow::loadChosenText() {
@@ -431,7 +436,7 @@ void TestWindow::CMPracticeReadings() {
         if (!chooseTextFile()) ReadingNumber = before;
         return;
     }
-    if (!SpeedTest && Box) own_.rememberPlace(*Box);
+    rememberPlace();
     ReadingNumber = chosen;
     own_.clear();
     setWindowTitle(QStringLiteral("Practice Reading (%1)").arg(line));

@@ -166,6 +166,8 @@ private:
     bool chooseTextFile();
     // Reads an own text in place of the reading from now on.
     void useOwnText(OwnText text);
+    // Keeps where the user is in the own text shown, for the next time it is opened.
+    void rememberPlace();
 
     Lesson* lesson_;
     ReadingPage* page_;
