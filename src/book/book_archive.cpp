@@ -8,9 +8,8 @@
 BookArchive::BookArchive(const QString& path, qint64 totalLimit)
     : zip_(std::make_unique<QuaZip>(path)), totalLimit_(totalLimit) {}
 
-BookArchive::~BookArchive() {
-    zip_->close();
-}
+// Out of line, where QuaZip is complete; it closes the archive itself.
+BookArchive::~BookArchive() = default;
 
 bool BookArchive::open() {
     if (!zip_->open(QuaZip::mdUnzip)) return false;

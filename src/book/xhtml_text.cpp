@@ -114,10 +114,6 @@ QString localName(QStringView name) {
     return name.sliced(colon + 1).toString().toLower();
 }
 
-qsizetype indexOfCi(QStringView s, QStringView what, qsizetype from) {
-    return s.indexOf(what, from, Qt::CaseInsensitive);
-}
-
 // Tag by tag without the XML rules: what cannot be parsed stays text.
 void scanHtml(QStringView s, TextBuilder& out) {
     const qsizetype n = s.size();
@@ -177,7 +173,7 @@ void scanHtml(QStringView s, TextBuilder& out) {
         const Role role = roleOf(tag);
         if (role == Role::Skip) {
             if (closing || selfClosing) continue;
-            const qsizetype j = indexOfCi(s, QString(QStringLiteral("</") + tag), i);
+            const qsizetype j = s.indexOf(QStringLiteral("</") + tag, i, Qt::CaseInsensitive);
             const qsizetype gt = j < 0 ? -1 : s.indexOf(u'>', j);
             i = gt < 0 ? n : gt + 1;
             continue;
