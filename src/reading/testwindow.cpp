@@ -146,22 +146,12 @@ void TestWindow::SetupWindow() {
         StartGoEnable = 1;
     }
 
-    switch (Settings::userInt("SpeedTestScroll", 1)) {
-    case 0:
-        CMScrollVerySmooth();
-        break;
-    case 1:
-        CMScrollSmooth();
-        break;
-    case 2:
-        CMScrollMedium();
-        break;
-    case 3:
-        CMScrollCourse();
-        break;
-    default:
-        break; // four steps a line, nothing checked
-    }
+    // The stored setting is the item's place in the menu; another value leaves four steps a
+    // line, nothing checked.
+    static constexpr int kSmoothness[] = {CM_SCROLLVERYSMOOTH, CM_SCROLLSMOOTH, CM_SCROLLMEDIUM,
+                                          CM_SCROLLCOURSE};
+    const int scroll = Settings::userInt("SpeedTestScroll", 1);
+    if (scroll >= 0 && scroll < 4) setSmoothness(kSmoothness[scroll], scroll);
 
     int fontSize = Settings::userInt("SpeedTestFontSize", 14);
     if (fontSize < TextBox::kMinFontSize || fontSize > TextBox::kMaxFontSize) fontSize = 14;
