@@ -13,10 +13,10 @@ Which of these does the text NOT say about books copied by hand?
 - they were chained to library shelves
 
 What does the text say the compositor set the letters in, line by line?
-- a narrow composing stick
+- a divided wooden case
 + a small handheld tray
-- a long wooden galley
-- a small iron chase
+- a narrow slotted rack
+- a small locked frame
 
 What does the text say the type was inked with?
 - cloth pads stuffed with horsehair

@@ -12,11 +12,11 @@ Through what does the text say astronauts outside a spacecraft hear vibrations?
 - their tools and helmets
 - their helmets and radios
 
-How does the text describe amplitude?
-- the height of each wave crest
-- the force behind each vibration
-- the energy the wave carries
-+ the size of the pressure changes
+Which examples does the text give of ways to make a sound louder?
+- a harder strike or a stronger breath
+- a harder pluck or a faster bow
+- a harder strike or a faster bow
++ a harder pluck or a stronger breath
 
 Which two instruments does the text say can play the same note yet sound different?
 + a violin and a flute

@@ -7,12 +7,12 @@ Which region does the text NOT name?
 - North America
 
 What does the text say fluffy snowflakes become before they turn into solid ice?
-- firn
-- névé
+- a soft, wet slush
+- a loose, powdery layer
 + a dense granular material
-- a hard crust of packed snow
+- a thin, layered crust
 
-U-shaped valleys are among the clearest what left by glaciers, in the text's words?
+Which word completes the text's phrase "among the clearest ___ left by glaciers"?
 - signs
 + signatures
 - fingerprints
@@ -24,11 +24,11 @@ What does the text describe right before it names the Matterhorn?
 - hollows called cirques
 - small lakes inside cirques
 
-Which word does the text use for the weight that makes thick ice move downhill?
-- enormous
-- immense
-- considerable
-+ tremendous
+What does the text say the landscapes left by retreating glaciers offer today?
+- an early warning of future warming
+- a measure of how fast the climate is changing
+- evidence that the ice ages are truly over
++ a vivid record of climate history
 
 Which word does the text use for how tributary valleys are left above the main floor?
 - stranded

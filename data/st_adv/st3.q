@@ -28,13 +28,13 @@ Besides emotional processing, what does the text link rapid eye movement sleep t
 + creative problem solving
 - storing new memories
 - learning new movements
-- clearing away waste
+- strengthening the immune system
 
-Which animals does the text say can rest one half of the brain at a time?
-- whales and some seabirds
-- dolphins and fruit flies
-- whales and fruit flies
-+ dolphins and some seabirds
+Which range of animals does the text say shows some form of regular rest?
+- from fruit flies to elephants
+- from jellyfish to whales
+- from jellyfish to elephants
++ from fruit flies to whales
 
 How many harms of long-term sleep shortage does the text list?
 - 2

@@ -6,11 +6,11 @@ Which group does the text NOT name as wanting the day divided more finely?
 - scholars
 + monks
 
-Which word does the text use for natural rhythms being too imprecise for towns?
-- crude
-+ coarse
-- inexact
-- rough
+What does the text say today's precise clocks carry forward?
+- an ancient human need to measure the heavens
++ an ancient human desire to know the exact time
+- an ancient human wish to order the working day
+- an ancient human hope to tame the passing hours
 
 What does the text mention right after sandglasses?
 + twelve equal hours of daylight
@@ -24,7 +24,7 @@ How many people does the text name in all?
 - 5
 - 6
 
-What does the text say standard time zones replaced?
+Which phrase does the text use for what standard time zones replaced?
 - a jumble of local times
 - a muddle of local times
 + a patchwork of local times

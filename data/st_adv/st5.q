@@ -30,11 +30,11 @@ Which animal does the text NOT list among those that depend on reefs?
 - sponges
 - sea turtles
 
-What does the text say reefs act as when they protect shorelines?
-- natural barriers
-- natural sea walls
-- natural buffers
-+ natural breakwaters
+What does the text say researchers are now studying to help reefs survive?
+- heat-tolerant algae and artificial reefs
+- heat-tolerant algae and restoration techniques
+- heat-tolerant corals and artificial reefs
++ heat-tolerant corals and restoration techniques
 
 How does the text describe the color of bleached corals?
 + ghostly white

@@ -46,4 +46,4 @@ According to the last sentence, what does each new record reflect?
 - the same lessons of failure
 + the same balance of forces
 - the same dream of lightness
-- the same use of tension
+- the same spirit of daring

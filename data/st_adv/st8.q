@@ -6,17 +6,17 @@ Which of these does the text NOT say about smallpox?
 + it covered the skin in blisters
 - survivors almost never caught it again
 
-Which place does the text NOT name as one where healers practised variolation?
-- China
-- India
-- Africa
-+ Greece
+How many regions does the text name where healers practised variolation?
+- 3
++ 4
+- 5
+- 6
 
-Who does the text say brought variolation to Britain?
-- an ambassador's wife
-- army surgeons
-+ travelers
-- merchants
+Which of these does the text NOT say about variolation?
+- it used material from a mild case
+- it usually gave lasting protection
++ it was banned in some countries
+- some patients could infect others
 
 How many diseases does the text list before "and many other infections"?
 + five
@@ -24,11 +24,11 @@ How many diseases does the text list before "and many other infections"?
 - six
 - three
 
-Besides antibodies, what does the text say the immune system produces?
-- memory cells
+Besides antibodies, which phrase does the text use for what the immune system produces?
+- defensive cells
 + specialized cells
-- white blood cells
-- killer cells
+- dedicated cells
+- trained cells
 
 What does the text discuss right after listing what a vaccine may contain?
 - how the body remembers a microbe
@@ -43,7 +43,7 @@ Which step in testing a new vaccine does the text NOT mention?
 - large trials with unvaccinated people
 
 Which statement does the text close with?
-- vaccines now spread faster than any disease can
+- a vaccine must prove both safe and effective
 - a vaccine gives the body its lesson well in advance
 + observation, experiment and cooperation transform health
 - a new vaccine is never quick or simple to make
