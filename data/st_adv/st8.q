@@ -6,7 +6,7 @@ Which of these does the text NOT say about smallpox?
 + it covered the skin in blisters
 - survivors almost never caught it again
 
-How many regions does the text name where healers practised variolation?
+Before the practice reached Britain, in how many regions does the text say healers used variolation?
 - 3
 + 4
 - 5
