@@ -12,11 +12,11 @@ Which of these does the text NOT say about books copied by hand?
 - each copy added new mistakes
 - they were chained to library shelves
 
-What does the text say the compositor set the letters in, line by line?
-- a narrow composing stick
-+ a small handheld tray
-- a long wooden galley
-- a small iron chase
+What does the text say the sheet emerged carrying?
+- a sharp impression
+- a clean impression
++ a crisp impression
+- a clear impression
 
 What does the text say the type was inked with?
 - cloth pads stuffed with horsehair

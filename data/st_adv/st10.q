@@ -6,23 +6,23 @@ Which vibrating source does the text NOT use as an example?
 - a loudspeaker cone
 - a person's vocal folds
 
-Through what does the text say astronauts outside a spacecraft hear vibrations?
-- their radios and suits
-+ their suits and tools
-- their tools and helmets
-- their helmets and radios
+Which word does the text use for what the bell in the emptied jar could still be seen doing?
+- vibrating
+- swinging
+- moving
++ shaking
 
-How does the text describe amplitude?
-- the height of each wave crest
-- the force behind each vibration
-- the energy the wave carries
-+ the size of the pressure changes
+Which behavior of sound waves does the text NOT mention?
++ being soaked up by soft surfaces
+- reflecting from hard surfaces as echoes
+- bending around corners and obstacles
+- changing pitch when the source moves
 
-Which two instruments does the text say can play the same note yet sound different?
-+ a violin and a flute
-- a piano and a violin
-- a flute and a clarinet
-- a trumpet and a piano
+Which word does the text use for each instrument's own mix of higher overtones?
+- pattern
++ blend
+- mixture
+- set
 
 How many basic properties of any sound wave does the text name?
 - three

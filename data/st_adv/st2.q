@@ -6,17 +6,17 @@ Which region does the text NOT name?
 + Greenland
 - North America
 
-What does the text say fluffy snowflakes become before they turn into solid ice?
-- firn
-- névé
-+ a dense granular material
-- a hard crust of packed snow
+Which of these does the text NOT say about how a glacier forms and moves?
++ ice flows once it is fifty meters thick
+- air is squeezed out of the buried snow layers
+- crystals inside the ice slowly deform
+- meltwater at the base lets the whole mass slide
 
-U-shaped valleys are among the clearest what left by glaciers, in the text's words?
-- signs
-+ signatures
-- fingerprints
-- traces
+What does the text compare the curving walls of U-shaped valleys to?
+- a bowl
+- a cradle
+- a half-pipe
++ a bathtub
 
 What does the text describe right before it names the Matterhorn?
 + narrow ridges called aretes
@@ -24,17 +24,17 @@ What does the text describe right before it names the Matterhorn?
 - hollows called cirques
 - small lakes inside cirques
 
-Which word does the text use for the weight that makes thick ice move downhill?
-- enormous
-- immense
-- considerable
-+ tremendous
+Which verb does the text use for what the ice's weight did to the earth's crust?
+- pushed it downward
++ pressed it downward
+- forced it downward
+- bent it downward
 
-Which word does the text use for how tributary valleys are left above the main floor?
-- stranded
-+ perched
-- suspended
-- raised
+How does the text describe the fjords that the flooded troughs became?
+- deep, narrow fjords
+- long, steep fjords
++ long, narrow fjords
+- deep, steep fjords
 
 Which material does the text NOT list as part of moraines?
 - boulders

@@ -12,11 +12,11 @@ Which word does the text use for what a cup of coffee does to tiredness?
 - disguise
 - delay
 
-Which feature of rapid eye movement sleep does the text NOT mention?
-- eyes darting under closed lids
-- the most vivid dreams
-- major muscles briefly paralyzed
-+ brain waves much like waking ones
+What does the text say can easily wake a sleeper in the early stages?
++ a noise or a touch
+- a touch or a light
+- a light or a draft
+- a draft or a noise
 
 Which feature of the deeper stages of sleep does the text NOT mention?
 - slow, large brain waves
@@ -24,17 +24,17 @@ Which feature of the deeper stages of sleep does the text NOT mention?
 + a slower heartbeat
 - hormones for growth and repair
 
-Besides emotional processing, what does the text link rapid eye movement sleep to?
-+ creative problem solving
-- storing new memories
-- learning new movements
-- clearing away waste
+Which point does the text make in the same paragraph as clearing waste from the brain?
+- hormones for growth and repair are released
+- adenosine levels fall again during sleep
+- melatonin signals that night has arrived
++ deep sleep moves facts into long-term memory
 
 Which animals does the text say can rest one half of the brain at a time?
-- whales and some seabirds
-- dolphins and fruit flies
-- whales and fruit flies
-+ dolphins and some seabirds
++ dolphins and seabirds
+- seabirds and seals
+- seals and whales
+- whales and dolphins
 
 How many harms of long-term sleep shortage does the text list?
 - 2

@@ -6,11 +6,11 @@ Which group does the text NOT name as wanting the day divided more finely?
 - scholars
 + monks
 
-Which word does the text use for natural rhythms being too imprecise for towns?
-- crude
-+ coarse
-- inexact
-- rough
+What does the text say today's precise clocks carry forward?
+- an ancient human need to measure the heavens
++ an ancient human desire to know the exact time
+- an ancient human wish to order the working day
+- an ancient human hope to tame the passing hours
 
 What does the text mention right after sandglasses?
 + twelve equal hours of daylight
@@ -18,17 +18,17 @@ What does the text mention right after sandglasses?
 - the first mechanical clocks
 - sundials being useless at night
 
-How many people does the text name in all?
-- 3
-+ 4
+In how many lands does the text say ancient craftsmen built water clocks?
+- 2
+- 4
++ 3
 - 5
-- 6
 
-What does the text say standard time zones replaced?
-- a jumble of local times
-- a muddle of local times
-+ a patchwork of local times
-- a hodgepodge of local times
+Which point does the text make in the same paragraph as John Harrison?
+- the balance spring improved portable watches
+- sandglasses timed the crew's shifts at sea
+- quartz clocks now run cheap watches everywhere
++ railways pushed countries toward standard time
 
 Which of these does the text NOT name as coordinated by modern clocks?
 + the internet
@@ -42,8 +42,8 @@ What does the text say casts the moving shadow on a sundial?
 + an upright rod
 - an upright blade
 
-Which claim does the text NOT make?
-- pendulums cut daily errors from minutes to seconds
-- each early timer had its own strengths and weaknesses
-- sailors could find latitude from sun and stars
-+ precise clocks made modern science possible
+Which words does the text use for the pendulum's arc in Galileo's observation?
+- long or short
++ wide or narrow
+- large or small
+- high or low

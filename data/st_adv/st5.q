@@ -12,11 +12,11 @@ How does the text describe the body of a coral polyp?
 + a simple tube
 - a simple stalk
 
-How many things does the text say the algae receive from the coral in return?
-- 1
-+ 2
-- 3
+Besides warmer water, how many further pressures on reefs does the text name?
+- 2
 - 4
+- 5
++ 3
 
 Which point does the text make in the same paragraph as the Great Barrier Reef?
 - drilling later confirmed Darwin's idea
@@ -30,11 +30,11 @@ Which animal does the text NOT list among those that depend on reefs?
 - sponges
 - sea turtles
 
-What does the text say reefs act as when they protect shorelines?
-- natural barriers
-- natural sea walls
-- natural buffers
-+ natural breakwaters
+Which words does the text use for the ecosystems it hopes will survive?
+- intricate and fragile
++ ancient and intricate
+- fragile and irreplaceable
+- irreplaceable and ancient
 
 How does the text describe the color of bleached corals?
 + ghostly white

@@ -1,28 +1,28 @@
 # The Design of Suspension Bridges
 
-In the opening, how does the text say the cables run between the towers?
-- they hang in smooth curves
-+ they sweep in smooth curves
-- they hang in gentle arcs
-- they sweep in gentle arcs
+Which word does the text use for what long distances would do to most other designs?
++ defeat
+- exceed
+- outstrip
+- overwhelm
 
-Which point does the text make in its second paragraph?
-- the cables pull while the towers are squeezed
-- real cable curves lie between two ideal shapes
-+ a rope under tension can carry loads over a gap
-- a deeper sag calls for taller towers
+How many materials does the text name for the ropes of early bridges?
+- 2
+- 4
+- 5
++ 3
 
-Which words does the text use for what early ropes were stretched across?
-+ deep gorges
-- deep ravines
-- steep gorges
-- steep ravines
+The text says the curve of the main cables is no mere accident of what?
+- design
++ style
+- fashion
+- taste
 
-Into what does the text say the main cables are anchored at each end?
-- solid rock or steel frames
-- steel frames or deep piles
-- deep piles or concrete blocks
-+ concrete blocks or solid rock
+Which word does the text use for what is done to the wires to form a tight round bundle?
++ compacted
+- squeezed
+- bound
+- packed
 
 Which word does the text use for the oscillations that wrecked the Tacoma deck?
 - self-excited
@@ -30,20 +30,20 @@ Which word does the text use for the oscillations that wrecked the Tacoma deck?
 + self-reinforcing
 - self-amplifying
 
-What does the text say the Tacoma deck was, for its great length?
-+ unusually narrow and shallow
-- unusually shallow and light
-- unusually light and slender
-- unusually slender and narrow
+How many bridges does the text call by name?
+- 2
++ 3
+- 4
+- 5
 
 Which of these does the text NOT say about the main cables?
 - they are spun on site
 - they hold thousands of wires
-- their wires are packed tight
+- a broken wire hardly affects them
 + they are wrapped against rust
 
-According to the last sentence, what does each new record reflect?
-- the same lessons of failure
-+ the same balance of forces
-- the same dream of lightness
-- the same use of tension
+Which statement does the text close with?
+- suspension bridges are among the most efficient structures
+- a rope in tension can carry surprising loads across a gap
++ each new record reflects what ancient rope makers knew
+- the success of steel wire led to ever longer spans

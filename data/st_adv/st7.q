@@ -24,17 +24,17 @@ What does the text compare the weight of tiny songbirds to?
 - a few paper clips
 + a few coins
 
-Which birds does the text say ride warm rising air to gain height?
-- eagles and vultures
-- vultures and pelicans
-+ storks and eagles
-- pelicans and storks
+Which birds does the text say often fly in V formations?
+- pelicans and cranes
+- cranes and ibises
+- ibises and geese
++ geese and pelicans
 
-Which modern hazards does the text name?
-- lost wetlands and wind farms
-- wind farms and power lines
-- power lines and lit buildings
-+ lit buildings and lost wetlands
+Which risk of migration does the text NOT name?
++ human hunters
+- storms
+- predators
+- sheer exhaustion
 
 What does the text take up right after the distances some birds fly?
 - how birds find their way
@@ -43,7 +43,7 @@ What does the text take up right after the distances some birds fly?
 - why birds store fat before leaving
 
 Which statement does the text close with?
-+ a bird is safe only if every stop is safe
-- modern hazards make the trip even harder
-- some young birds make their first trip alone
-- birds enjoy the best season in each place
+- migration lets birds enjoy the best season in each place
+- modern hazards such as lit buildings make the trip harder
++ the resting places along each route must be protected
+- birds steer by several independent compasses

@@ -1,22 +1,22 @@
 # How Vaccines Were Discovered
 
-Which of these does the text NOT say about smallpox?
-- it struck rich and poor alike
-- it left many survivors scarred or blind
-+ it covered the skin in blisters
-- survivors almost never caught it again
+Which words does the text use for what people had long noticed about smallpox survivors?
+- something remarkable
++ something curious
+- something striking
+- something strange
 
-Which place does the text NOT name as one where healers practised variolation?
-- China
-- India
-- Africa
-+ Greece
+How does the text say variolation material usually entered a healthy person?
+- through a small cut in the skin
+- through a shallow cut in the skin
++ through a small scratch in the skin
+- through a shallow scratch in the skin
 
-Who does the text say brought variolation to Britain?
-- an ambassador's wife
-- army surgeons
-+ travelers
-- merchants
+How does the text describe the culture that failed to sicken Pasteur's birds?
++ an old, weakened culture
+- an old, attenuated culture
+- a stale, weakened culture
+- a stale, attenuated culture
 
 How many diseases does the text list before "and many other infections"?
 + five
@@ -24,11 +24,11 @@ How many diseases does the text list before "and many other infections"?
 - six
 - three
 
-Besides antibodies, what does the text say the immune system produces?
-- memory cells
-+ specialized cells
-- white blood cells
-- killer cells
+What does the text say a vaccine simply provides in advance?
+- the warning
+- the rehearsal
+- the practice
++ the lesson
 
 What does the text discuss right after listing what a vaccine may contain?
 - how the body remembers a microbe
@@ -43,7 +43,7 @@ Which step in testing a new vaccine does the text NOT mention?
 - large trials with unvaccinated people
 
 Which statement does the text close with?
-- vaccines now spread faster than any disease can
-- a vaccine gives the body its lesson well in advance
-+ observation, experiment and cooperation transform health
-- a new vaccine is never quick or simple to make
++ the story runs from an old observation to a worldwide effort
+- vaccination is among medicine's most important achievements
+- the immune system's memory stops disease before it takes hold
+- the word vaccine remains a reminder of its origins

@@ -12,23 +12,23 @@ Which reason for Europeans' early distrust does the text NOT give?
 - its leaves and sprouts were poisonous
 - it grew from a tuber, not from seed
 
-How does the text say Parmentier won people over to potatoes?
-+ dinners and publicity stunts
-- publicity stunts and pamphlets
-- pamphlets and gifts to the king
-- gifts to the king and dinners
+In which ways does the text say Andean potato varieties differed?
+- shape, size and flavor
+- color, size and texture
++ color, shape and flavor
+- shape, texture and color
 
-Being hidden underground, what were the tubers less exposed to, says the text?
-- theft and frost
-- frost and pests
-- pests and trampling
-+ trampling and theft
+Which grains does the text say a potato field could out-feed, area for area?
++ wheat or rye
+- rye or barley
+- barley or oats
+- oats or wheat
 
-Whom does the text say the potato's vitamin C helped protect from scurvy?
-- sailors and soldiers
-+ sailors and the poor
-- soldiers and miners
-- miners and the poor
+Besides feeding them to livestock, how does the text say people first grew potatoes?
+- as a decorative flower
+- as a medicinal herb
+- as a source of starch
++ as a botanical curiosity
 
 What does the text turn to right after the crop's spread to Africa, Asia and North America?
 - the blight of the 1840s
@@ -42,8 +42,8 @@ Which of these does the text NOT say about the potato blight?
 - Ireland suffered from it worst
 + about a million people died of it
 
-Besides the blight, what does the text's last paragraph deal with?
-- how a field of clones shares the same weaknesses
-- how reliable harvests let Europe's population grow
-+ how old Andean kinds are kept to guard against disease
-- how each eye on a tuber is really a bud
+Besides a protection against disease, what does the text's final sentence call the Andean diversity?
+- a precious legacy
++ a valuable inheritance
+- a priceless heritage
+- a lasting treasure

@@ -1,10 +1,10 @@
 # Our Neighbour the Moon
 
 Whom does the opening say the moon has guided?
-- sailors
+- navigators
 + travellers
 - farmers
-- hunters
+- fishermen
 
 Where does the text first mention astronauts?
 - in telling of the 1969 landing
@@ -33,7 +33,7 @@ How does the text describe the surface in the dark?
 Which topic does the text cover just before the tides?
 - the moon's phases
 - the first moon landing
-+ the lack of air on the moon
++ the moon's lack of air
 - the moon's far side
 
 Which activity of the astronauts does the text NOT mention?

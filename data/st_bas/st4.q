@@ -14,7 +14,7 @@ Which two ways of paying for postage does the text mention?
 
 Which of these containers for post does the text NOT mention?
 - sacks
-+ crates
++ bins
 - trays
 - cages
 
@@ -31,13 +31,13 @@ Which words does the text use for what carries letters to the right slots?
 - sorting belts
 
 Which weather does the text say carriers work in?
-- snow, fog and ice
-- wind, frost and snow
-- rain, snow and fog
+- snow, wind and heat
+- rain, snow and ice
+- snow, ice and heat
 + rain, wind and heat
 
 Which of these ways of moving post does the text NOT mention?
-+ by bicycle
++ by bike
 - by train
 - on foot
 - by plane

@@ -13,7 +13,7 @@ What does the text tell owners to check before going out on hot days?
 - the shade in the garden
 
 Which of these does the text mention first?
-- vaccines
+- a course of vaccines
 - fleas and ticks
 - a name tag
 + sit, stay and come

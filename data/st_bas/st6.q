@@ -1,10 +1,10 @@
 # The Water Cycle
 
 How many possible earlier stops for the water in your glass does the opening suggest?
-- two
-+ three
-- four
-- five
+- two stops
++ three stops
+- four stops
+- five stops
 
 Which part of a plant does the text NOT mention in explaining transpiration?
 - the roots
@@ -28,7 +28,7 @@ Which place does the text NOT name as a path for water that has landed?
 - streams and rivers
 - the sea
 - the ground below
-+ lakes and ponds
++ ponds and marshes
 
 Which form of ice does the text mention first?
 + ice that held water for ages

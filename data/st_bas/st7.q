@@ -20,7 +20,7 @@ What does the text explain right after the rails, ties and stone bed?
 
 Steam engines were noisy, smoky and full of what, says the text?
 - charm
-- life
+- personality
 - power
 + character
 

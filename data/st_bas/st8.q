@@ -36,11 +36,11 @@ Where does the text mention millions of flowers?
 + in telling how little one bee makes
 - in the opening on a single spoonful
 
-What does the text mention right after the beekeeper's use of smoke?
-+ taking only the spare honey
-- slicing off the wax caps
-- spinning the frames in a machine
-- straining the honey
+Which of these does the text NOT mention in its part on beekeepers?
+- a little smoke when opening a hive
+- frames that can be lifted out
+- straining the honey into jars
++ a veil to protect the face
 
 What does the text end with?
 - a tip for making cloudy honey runny

@@ -2,7 +2,7 @@
 
 Where does the opening picture a kite that seems almost alive?
 - on a windy beach
-+ in a wide open field
++ in an open field
 - on a grassy hill
 - in a city park
 
@@ -16,7 +16,7 @@ Which part of the kite does the text describe right after the sail?
 - the frame
 - the tail
 + the bridle
-- the flying line
+- the spine
 
 Which launching tip does the text NOT give?
 - have a friend hold the kite up
