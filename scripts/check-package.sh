@@ -8,6 +8,8 @@ cd "$(dirname "$0")/.."
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/CMakeCache.txt)
 deb="build/skimsprinter_${version}_$(dpkg --print-architecture).deb"
+# The PNG sizes cmake/Install.cmake renders (SKIM_ICON_SIZES).
+icon_sizes=(16 32 48 64 128 256)
 failures=0
 fail() {
     echo "check-package: $*" >&2
@@ -22,7 +24,7 @@ dpkg-deb -c "$deb" | awk '{ print $6 }' | sed 's|^\./|/|; s|/$||' | sort > "$tmp
 grep -v -e '^/usr/' -e '^/usr$' -e '^$' "$tmp/contents" | sed 's/^/outside \/usr: /' > "$tmp/outside" || true
 [ -s "$tmp/outside" ] && fail "$(cat "$tmp/outside")"
 (cd build/data && find . -type f | sed 's|^\.|/usr/share/skimsprinter|') > "$tmp/expected"
-for side in 16 32 48 64 128 256; do
+for side in "${icon_sizes[@]}"; do
     echo "/usr/share/icons/hicolor/${side}x${side}/apps/skimsprinter.png"
 done >> "$tmp/expected"
 cat >> "$tmp/expected" <<'EOF'
@@ -60,7 +62,7 @@ dpkg-deb -x "$deb" "$root"
 desktop-file-validate "$root/usr/share/applications/skimsprinter.desktop" ||
     fail "desktop-file-validate"
 appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml || fail "appstreamcli"
-for side in 16 32 48 64 128 256; do
+for side in "${icon_sizes[@]}"; do
     file "$root/usr/share/icons/hicolor/${side}x${side}/apps/skimsprinter.png" |
         grep -q "PNG image data, $side x $side," || fail "no ${side}x$side PNG icon"
 done

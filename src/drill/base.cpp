@@ -322,10 +322,9 @@ void Base::GreenScreenDraw(bool fromPaint, bool noSound) {
     {
         QPainter p(&canvas);
         // The picture is drawn for the canvas's own pixels, stretched to fill it.
-        if (titleImage_.size() != canvas.size()) {
-            titleImage_ = Art::image(QStringLiteral("TITLE"), canvas.size());
-            titleImage_.setDevicePixelRatio(canvas.devicePixelRatio());
-        }
+        if (titleImage_.size() != canvas.size())
+            titleImage_ = Art::image(QStringLiteral("TITLE"), logicalSize(canvas),
+                                     canvasRatio(canvas.devicePixelRatio()));
         if (!titleImage_.isNull())
             p.drawImage(logicalRect(canvas), titleImage_);
         else

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "platform/commands.h"
-
 #include "shell/settled_settings.h"
-#include <QImage>
 
+#include <QImage>
 #include <QMainWindow>
 #include <QMap>
 

@@ -261,20 +261,23 @@ QString wrapLines(const QString& text, const ClusterWidth& width, qreal limit) {
     out.reserve(all.size() + all.size() / 32 + 16);
     QString expanded;
     const qsizetype n = all.size();
-    for (qsizetype from = 0; from < n;) {
-        qsizetype feed = all.indexOf(u'\n', from);
-        if (feed < 0) feed = n;
+    // Each line's end is looked for once: it is also where the next line is checked for text.
+    auto lineEnd = [&](qsizetype from) {
+        const qsizetype feed = all.indexOf(u'\n', from);
+        return feed < 0 ? n : feed;
+    };
+    for (qsizetype from = 0, feed = lineEnd(0); from < n;) {
         QStringView para = all.sliced(from, feed - from);
         if (para.contains(u'\t')) para = expanded = expandTabs(para);
         const bool broken = wrapParagraph(para, width, limit, out);
         if (feed == n) break;
         out.append(u'\n');
+        const qsizetype nextEnd = lineEnd(feed + 1);
         // Paragraphs written one per line would run together once broken.
-        qsizetype nextEnd = all.indexOf(u'\n', feed + 1);
-        if (nextEnd < 0) nextEnd = n;
         if (broken && feed + 1 < n && !blank(all.sliced(feed + 1, nextEnd - feed - 1)))
             out.append(u'\n');
         from = feed + 1;
+        feed = nextEnd;
     }
     return out;
 }

@@ -16,35 +16,12 @@
 #include <QtMath>
 
 #include <functional>
-#include <optional>
+#include <memory>
 #include <vector>
 
 namespace {
 
 constexpr int kPadLines = 30;
-
-// How wide each grapheme cluster of own texts is drawn in one font, measured once
-// each: shaping every line of a large text whole would take seconds.
-class ClusterWidths {
-public:
-    explicit ClusterWidths(const QFont& font) : fm_(font), single_(0x10000, -1) {}
-    qreal operator()(QStringView cluster) {
-        if (cluster.size() == 1) {
-            float& w = single_[cluster[0].unicode()];
-            if (w < 0) w = static_cast<float>(fm_.horizontalAdvance(cluster[0]));
-            return w;
-        }
-        const auto it = multi_.constFind(QString::fromRawData(cluster.constData(), cluster.size()));
-        if (it != multi_.cend()) return *it;
-        const QString key = cluster.toString();
-        return *multi_.insert(key, fm_.horizontalAdvance(key));
-    }
-
-private:
-    QFontMetricsF fm_;
-    std::vector<float> single_;
-    QHash<QString, qreal> multi_;
-};
 
 int trimmedEnd(const QString& text, int from, int to) {
     while (to > from && text[to - 1] == ' ')
@@ -69,6 +46,31 @@ qreal ownTextMeasure(const QFont& font) {
 
 } // namespace
 
+// How wide each grapheme cluster of own texts is drawn in one font, measured once
+// each: shaping every line of a large text whole would take seconds.
+class ClusterWidths {
+public:
+    explicit ClusterWidths(const QFont& font) : font_(font), fm_(font), single_(0x10000, -1) {}
+    const QFont& font() const { return font_; }
+    qreal operator()(QStringView cluster) {
+        if (cluster.size() == 1) {
+            float& w = single_[cluster[0].unicode()];
+            if (w < 0) w = static_cast<float>(fm_.horizontalAdvance(cluster[0]));
+            return w;
+        }
+        const auto it = multi_.constFind(QString::fromRawData(cluster.constData(), cluster.size()));
+        if (it != multi_.cend()) return *it;
+        const QString key = cluster.toString();
+        return *multi_.insert(key, fm_.horizontalAdvance(key));
+    }
+
+private:
+    QFont font_;
+    QFontMetricsF fm_;
+    std::vector<float> single_;
+    QHash<QString, qreal> multi_;
+};
+
 QFont readingFont(int pixelSize, bool bold) {
     QFont f(QStringLiteral("Times New Roman"));
     f.setPixelSize(std::max(1, pixelSize));
@@ -81,6 +83,13 @@ TextBox::TextBox(int lineMode)
       SmallFont(readingFont(9, true)) {}
 
 TextBox::~TextBox() = default;
+
+ClusterWidth TextBox::clusterWidths() {
+    // Wrapping, measuring and fitting share one table until the font changes.
+    if (!clusterWidths_ || clusterWidths_->font() != NormalFont)
+        clusterWidths_ = std::make_unique<ClusterWidths>(NormalFont);
+    return std::ref(*clusterWidths_);
+}
 
 bool TextBox::load(const QString& fileName) {
     LoadFileName = fileName;
@@ -104,8 +113,7 @@ void TextBox::takeText(const QString& text, bool own) {
     DisplayText = text;
     if (own) {
         ownSource_ = text;
-        ClusterWidths widths(NormalFont);
-        DisplayText = wrapLines(ownSource_, std::ref(widths), ownTextMeasure(NormalFont));
+        DisplayText = wrapLines(ownSource_, clusterWidths(), ownTextMeasure(NormalFont));
     }
     measuredLength_ = static_cast<int>(DisplayText.size());
     if (win && win->padText()) DisplayText.append(QString(kPadLines, '\n'));
@@ -152,9 +160,7 @@ void TextBox::SetFileWidth() {
 
 void TextBox::measureLines(const QString& text, bool lastLineCounts) {
     const QFontMetrics fm(NormalFont);
-    std::optional<ClusterWidths> clusters;
-    ClusterWidth clusterWidth;
-    if (ownText_) clusterWidth = std::ref(clusters.emplace(NormalFont));
+    const ClusterWidth clusterWidth = ownText_ ? clusterWidths() : ClusterWidth();
     WidestLineChars = 0;
     WidestLine.clear();
     long long total = 0;
@@ -191,8 +197,7 @@ bool TextBox::FontWidths() {
     if (ownText_) {
         // The widest by summed clusters, so no line of the text is wider than the page.
         // An own text is wrapped to fit; a character wider than that still gets its page.
-        ClusterWidths widths(NormalFont);
-        w = std::max(w, qCeil(summedWidth(WidestLine, std::ref(widths))));
+        w = std::max(w, qCeil(summedWidth(WidestLine, clusterWidths())));
     } else if (w > 0.9 * desktopRect().width()) {
         return true;
     }
@@ -243,8 +248,7 @@ void TextBox::AlterFont(int size) {
 }
 
 void TextBox::wrapOwnText() {
-    ClusterWidths widths(NormalFont);
-    const QString wrapped = wrapLines(ownSource_, std::ref(widths), ownTextMeasure(NormalFont));
+    const QString wrapped = wrapLines(ownSource_, clusterWidths(), ownTextMeasure(NormalFont));
     DisplayText = wrapped + DisplayText.mid(measuredLength_);
     measuredLength_ = static_cast<int>(wrapped.size());
     // The top of the page goes back to the start of the line it falls in.

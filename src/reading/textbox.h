@@ -1,12 +1,16 @@
 #pragma once
 
 #include "reading/dis.h"
+#include "reading/text_file.h"
 
 #include <QColor>
 #include <QFont>
 #include <QRect>
 #include <QString>
 
+#include <memory>
+
+class ClusterWidths;
 class QPainter;
 
 // One reading as a single text: measured, fitted to the window and drawn line by
@@ -93,6 +97,10 @@ protected:
     void wrapOwnText();
 
 private:
+    // The widths of own-text clusters in the normal font.
+    ClusterWidth clusterWidths();
+
+    std::unique_ptr<ClusterWidths> clusterWidths_;
     QString ownSource_;      // the user's text as read, before wrapping
     int measuredLength_ = 0; // the part of the text that came from the file
     QRect drawnBand_;        // where the last layout wrote lines
