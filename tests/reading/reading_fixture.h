@@ -14,6 +14,8 @@
 #include <QFileDialog>
 #include <QTemporaryDir>
 
+#include <functional>
+
 // Readings of the test's own data tree (relative names are ours) and the user's
 // own files (absolute names).
 class ReadingTest : public ShellTest {
@@ -102,16 +104,17 @@ protected:
             window->EvKeyDown(Qt::Key_Down, i > 0);
         ASSERT_TRUE(window->NearEnd);
     }
-    // Starts at 1000 ms, reads the text in a minute and stops with the space bar.
-    void timeAMinute(bool full = false) {
+    // Starts at 1000 ms (by the space bar or the menu), reads the text in a minute and stops
+    // with the space bar; `between` scripts the dialogs between the speed and the save question.
+    void timeAMinute(bool full = false, const std::function<void()>& between = {}, bool menu = false) {
         clock.now = 1000;
-        space();
+        menu ? window->Command(CM_TIMERSTART) : space();
         readToTheEnd();
         clock.now = 61000;
-        script
-            .answer("Speed Test Time",
-                    "Your speed is 200.00 words per minute  (16.67 characters per second)", IDOK)
-            .answer("Save Results?", "save this time (did the test go smoothly)?", IDYES);
+        script.answer("Speed Test Time",
+                      "Your speed is 200.00 words per minute  (16.67 characters per second)", IDOK);
+        if (between) between();
+        script.answer("Save Results?", "save this time (did the test go smoothly)?", IDYES);
         if (full) script.answer("SkimSprinter", "Future scores will not be recorded", IDOK);
         script.answer("Results", "look at your previous scores?", IDNO);
         space();
