@@ -1,5 +1,6 @@
 #include "book/book_text_command.h"
 #include "book/epub_book.h"
+#include "support/temp_state.h"
 #include "support/test_book.h"
 
 #include <QDir>
@@ -37,9 +38,7 @@ protected:
         return path;
     }
     QString writeBytes(const QByteArray& bytes, const QString& name) {
-        QFile f(dir_.filePath(name));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-        return f.fileName();
+        return writeFile(dir_.filePath(name), bytes);
     }
     QTemporaryDir dir_;
     int written_ = 0;
@@ -82,10 +81,7 @@ TEST_F(BookTest, BadBooksAreRefusedWithAMessageThatNamesTheFile) {
     for (int i = 0; i < 4; ++i)
         setEntry(tooBig, book.chapterPath(i), xhtml("<p>" + big + "</p>"));
     setEntry(chapterTooBig, book.chapterPath(1), QByteArray(21 * 1024 * 1024, 'b'));
-    const QByteArray whole = [&] {
-        QFile f(write(book.entries(), "whole.epub"));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }();
+    const QByteArray whole = readFile(write(book.entries(), "whole.epub"));
     const QByteArray drm = "<encryption xmlns=\"urn:oasis:names:tc:opendocument:xmlns:container\" "
                            "xmlns:enc=\"http://www.w3.org/2001/04/xmlenc#\"><enc:EncryptedData>"
                            "<enc:EncryptionMethod Algorithm=\"http://www.w3.org/2001/04/xmlenc#aes128-cbc\"/>"

@@ -2,6 +2,7 @@
 
 #include "drill/record_file.h"
 #include "reading/question_file.h"
+#include "support/temp_state.h"
 
 #include <QDir>
 #include <QFile>
@@ -120,12 +121,10 @@ TEST(DataTree, NoHelpLinkIsDead) {
 
 TEST(RecordFile, ReadsWholeRecordsOnlyAndNeverAllocatesMoreThanTheFileHolds) {
     QTemporaryDir dir;
-    QFile f(dir.path() + "/list.dat");
     // Five records of seven characters and a torn sixth.
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("The catdon't gI am ona dog.,A B C Dxyz"));
-    f.close();
+    const QString list = writeFile(dir.path() + "/list.dat", "The catdon't gI am ona dog.,A B C Dxyz");
     RecordFile file;
-    ASSERT_TRUE(file.open(f.fileName(), 7));
+    ASSERT_TRUE(file.open(list, 7));
     EXPECT_EQ(file.recordCount(), 5);
     const std::pair<qint64, const char*> cases[] = {
         {6, "The cat"}, {7, "don't g"}, {34, "A B C D"}, {35, nullptr}, {-1, nullptr}};
@@ -141,7 +140,7 @@ TEST(RecordFile, ReadsWholeRecordsOnlyAndNeverAllocatesMoreThanTheFileHolds) {
         },
         [](const volatile void*) {});
     ASSERT_GT(hooks, 0);
-    ASSERT_TRUE(file.open(f.fileName(), INT_MAX - 1));
+    ASSERT_TRUE(file.open(list, INT_MAX - 1));
     g_largest = 0;
     EXPECT_FALSE(file.recordAt(3).has_value());
     EXPECT_LT(g_largest.load(), size_t(1) << 20);

@@ -36,11 +36,6 @@ int answer(Score& s, bool right, int& level) {
     return change;
 }
 
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
 } // namespace
 
 TEST(Score, LevelChangesFollowTheLastTenAnswers) {

@@ -60,10 +60,8 @@ protected:
     }
 
     QStringList scoreLines(const char* file) const {
-        QFile f(Locations::scoreDir() + "/" + file);
-        if (!f.open(QIODevice::ReadOnly))
-            return {};
-        return QString::fromLatin1(f.readAll()).split('\n', Qt::SkipEmptyParts);
+        const QByteArray text = readFile(Locations::scoreDir() + "/" + file);
+        return QString::fromLatin1(text).split('\n', Qt::SkipEmptyParts);
     }
 
     TDotsApp app;

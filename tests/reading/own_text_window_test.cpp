@@ -197,11 +197,7 @@ TEST_F(OwnTextWindow, ADamagedStoreMeansTheTopAndIsMendedByTheNextSave) {
                                                 "\"Bob\": [{\"path\": \"/b\", \"size\": 1, \"modified\": 2, "
                                                 "\"chapter\": -1, \"place\": 7}]}}")}) {
         SCOPED_TRACE(damaged.toStdString());
-        QDir().mkpath(Locations::stateDir());
-        QFile f(placesFile());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(damaged);
-        f.close();
+        ASSERT_FALSE(writeFile(placesFile(), damaged).isEmpty());
         open(false);
         chooseFile(path);
         EXPECT_EQ(window->Box->StartChar, -1);

@@ -27,11 +27,11 @@ protected:
     ~ReadingTest() override { Locations::setDataDirOverride(QString()); }
 
     QString reading(const QString& relative, const QByteArray& bytes) {
-        write(data_.path() + "/" + relative, bytes);
+        writeFile(data_.path() + "/" + relative, bytes);
         return relative;
     }
     QString ownFile(const QString& name, const QByteArray& bytes) {
-        return write(own_.path() + "/" + name, bytes);
+        return writeFile(own_.path() + "/" + name, bytes);
     }
     // "line 0\n" .. "line n-1\n".
     static QByteArray lines(int n) {
@@ -41,23 +41,21 @@ protected:
         return b;
     }
 
-    static ModalScript::Step choose(const QString& path) {
-        return [path](QWidget& w) {
+    // Picks the file in the file dialog, which opens in `folder` when one is given.
+    static ModalScript::Step choose(const QString& path, const QString& folder = {}) {
+        return [path, folder](QWidget& w) {
             auto* dialog = qobject_cast<QFileDialog*>(&w);
             EXPECT_EQ(w.windowTitle(), "Choose a text file to read");
             if (!dialog) return 0;
             EXPECT_EQ(dialog->nameFilters().value(0), "Texts and Books (*.txt *.epub)");
+            if (!folder.isEmpty())
+                EXPECT_EQ(dialog->directory().absolutePath(), QDir(folder).absolutePath());
             dialog->selectFile(path);
             return ModalScript::press(w, 1);
         };
     }
 
 private:
-    static QString write(const QString& path, const QByteArray& bytes) {
-        QDir().mkpath(QFileInfo(path).path());
-        QFile f(path);
-        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() ? path : QString();
-    }
     QTemporaryDir data_;
     QTemporaryDir own_;
 };
