@@ -13,11 +13,7 @@ class RealActivities : public ShellTest {
 protected:
     // Plan 4 for a new user "Pia" in basic mode; the monitor is up afterwards.
     void start() {
-        script.type("Enter your first name", "Pia", IDOK);
-        script.answer("Welcome to SkimSprinter", "", IDOK);
-        script.then([](QWidget& w) { return ModalScript::press(w, 100); });
-        script.answer("Pia", "You are a new user.", IDOK);
-        script.answer("Select Mode", "", IDNO);
+        scriptOpening("Pia", 100, "Pia");
         app.InitMainWindow();
         app.CreateWindows();
         ASSERT_TRUE(script.finished());

@@ -70,14 +70,7 @@ TEST_F(ComprehensionCheck, TheResultIsToldAndStoredBesideTheSpeed) {
     const QString full = "1215.35" + QStringLiteral(" 215.35").repeated(139); // 980 characters
     const QByteArray fullText = full.toLatin1();
     // Stored before, the answers, what the message says, the lists after.
-    struct Case {
-        const char* scores;
-        const char* comprehension;
-        std::vector<int> answers;
-        QStringList told;
-        QString scoresAfter, comprehensionAfter;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, const char*, std::vector<int>, QStringList, QString, QString> cases[] = {
         {nullptr, nullptr, kAllWrong,
          {"You answered 0 of 8 questions correctly (0%).\n"
           "Your effective reading speed is 0.00 words per minute.",
@@ -94,25 +87,21 @@ TEST_F(ComprehensionCheck, TheResultIsToldAndStoredBesideTheSpeed) {
         // A full score list takes neither the speed nor the comprehension.
         {fullText.constData(), " 75", kAllRight, {"(100%)"}, full, " 75"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.told.first().toStdString());
-        store("SpeedTestScores", c.scores);
-        store("SpeedTestComprehension", c.comprehension);
-        timeAndSave(
-            true,
-            [&] {
-                script.then(answerWith(c.answers)).then([&](QWidget& w) {
-                    EXPECT_EQ(w.windowTitle(), "Comprehension");
-                    const QString text = ModalScript::textOf(w);
-                    for (const QString& part : c.told)
-                        EXPECT_TRUE(text.contains(part)) << text.toStdString();
-                    EXPECT_EQ(text.contains("slower"), c.told.last().contains("slower"));
-                    return ModalScript::press(w, IDOK);
-                });
-            },
-            c.scores == full);
-        EXPECT_EQ(rawSetting(state, "SpeedTestScores"), c.scoresAfter);
-        EXPECT_EQ(rawSetting(state, "SpeedTestComprehension"), c.comprehensionAfter);
+    for (const auto& [scores, comprehension, answers, told, scoresAfter, comprehensionAfter] : cases) {
+        SCOPED_TRACE(told.first().toStdString());
+        store("SpeedTestScores", scores);
+        store("SpeedTestComprehension", comprehension);
+        const auto check = [&, told = told](QWidget& w) {
+            EXPECT_EQ(w.windowTitle(), "Comprehension");
+            const QString text = ModalScript::textOf(w);
+            for (const QString& part : told)
+                EXPECT_TRUE(text.contains(part)) << text.toStdString();
+            EXPECT_EQ(text.contains("slower"), told.last().contains("slower"));
+            return ModalScript::press(w, IDOK);
+        };
+        timeAndSave(true, [&] { script.then(answerWith(answers)).then(check); }, scores == full);
+        EXPECT_EQ(rawSetting(state, "SpeedTestScores"), scoresAfter);
+        EXPECT_EQ(rawSetting(state, "SpeedTestComprehension"), comprehensionAfter);
     }
 }
 

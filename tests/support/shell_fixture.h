@@ -60,6 +60,9 @@ protected:
     QString ini(const char* section, const char* key, const char* def = "<none>") const;
     int iniInt(const char* section, const char* key, int def = -12345) const;
     static void put(const char* section, const char* key, const QString& value);
+    // The prompts of a start up to the lesson plan: the name, the welcome, the plan; then, for a
+    // new name, the new-user message and the mode question.
+    void scriptOpening(const QString& typed, int planId, const QString& newUser = {}, int mode = IDNO);
 
     TempState state;
     SoundRecorder sounds;
