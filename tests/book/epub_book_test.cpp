@@ -37,9 +37,6 @@ protected:
         EXPECT_TRUE(writeZip(path, entries));
         return path;
     }
-    QString writeBytes(const QByteArray& bytes, const QString& name) {
-        return writeFile(dir_.filePath(name), bytes);
-    }
     QTemporaryDir dir_;
     int written_ = 0;
 };
@@ -54,8 +51,7 @@ TEST_F(BookTest, ChaptersComeInReadingOrderWithTitlesFromTheContentsOrTheirHeadi
         EXPECT_EQ(read.book.title, "A Test Book");
         ASSERT_EQ(read.book.chapters.size(), 3u);
         const BookChapter& start = read.book.chapters[0];
-        EXPECT_EQ(start.title, "The Start");
-        EXPECT_EQ(start.words, 2 + 40 + 4);
+        EXPECT_EQ(std::pair(start.title, start.words), std::pair(QString("The Start"), 2 + 40 + 4));
         EXPECT_EQ(start.text, "Ignored heading\n\n" + someWords(40, "s") + "\n\nx & y\nz");
         EXPECT_EQ(read.book.chapters[1].title, "Middle Part");
         EXPECT_EQ(read.book.chapters[1].text, "a few words first\n\nMiddle Part\n\n" + someWords(30, "m"));
@@ -94,10 +90,10 @@ TEST_F(BookTest, BadBooksAreRefusedWithAMessageThatNamesTheFile) {
         BookError error;
         const char* message;
     } cases[] = {
-        {"not a zip", writeBytes("just text, not a zip\n", "text.epub"), BookError::NotZip,
-         "is not an e-book"},
-        {"truncated zip", writeBytes(whole.left(whole.size() / 2), "half.epub"), BookError::Damaged,
-         "is damaged"},
+        {"not a zip", writeFile(dir_.filePath("text.epub"), "just text, not a zip\n"),
+         BookError::NotZip, "is not an e-book"},
+        {"truncated zip", writeFile(dir_.filePath("half.epub"), whole.left(whole.size() / 2)),
+         BookError::Damaged, "is damaged"},
         {"no container", write(with("META-INF/container.xml", QByteArray())), BookError::NotBook,
          "has no \"META-INF/container.xml\""},
         {"missing package", write(with(opf, QByteArray())), BookError::NoPackage,
@@ -169,7 +165,7 @@ TEST_F(BookTest, BookTextPrintsTheListAChapterOrATextFile) {
     EXPECT_EQ(out.status, 1);
     EXPECT_NE(out.err.find("its chapters are 1 to 3"), std::string::npos);
 
-    const QString text = writeBytes("\xEF\xBB\xBFline one\r\nline two\n", "plain.txt");
+    const QString text = writeFile(dir_.filePath("plain.txt"), "\xEF\xBB\xBFline one\r\nline two\n");
     out = BookTextCommand::run({text});
     EXPECT_EQ(out.status, 0);
     EXPECT_EQ(out.out, "line one\nline two\n");
