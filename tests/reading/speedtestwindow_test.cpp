@@ -26,7 +26,7 @@ TEST_F(SpeedTest, ThousandCharactersInAMinuteAre200WordsPerMinuteAndTheScoreList
                                                         : length == 979 ? stored + " 200.00"
                                                                         : stored);
         EXPECT_EQ(window->windowTitle(), "SkimSprinter Speed Test - [finished]");
-        EXPECT_TRUE(sounds.count("sound/sttmon.wav") == 1 && sounds.played.last() == "sound/sttmoff.wav");
+        EXPECT_TRUE(sounds.played.count("sound/sttmon.wav") == 1 && sounds.played.last() == "sound/sttmoff.wav");
     }
 }
 

@@ -3,7 +3,6 @@
 #include "platform/desktop.h"
 #include "shell/swindow.h"
 
-
 using Windows = ShellTest;
 
 // Desktop 1024 x 768: the prompts, graphs and the monitor are checked where they open.

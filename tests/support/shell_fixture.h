@@ -33,7 +33,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 };
 
-// Opens test activity windows and answers the reading list from a script.
+// Opens test activity windows; the reading list answers reading 3.
 class TestActivityFactory : public ActivityFactory {
 public:
     TestActivityFactory() { setActivityFactory(this); }
@@ -41,11 +41,6 @@ public:
     int chooseReading(LessonMonitor*, QString& chosenLine, const QString& caption) override;
     QWidget* createActivity(int activity, LessonMonitor* monitor, int readingNumber,
                             const QString& caption) override;
-
-    int readingAnswer = 3;
-    QString readingLine = QStringLiteral("  0   A Reading");
-    QStringList listCaptions;
-    QStringList windowCaptions;
     std::vector<QPointer<TestActivityWindow>> opened;
     TestActivityWindow* last() const { return opened.empty() ? nullptr : opened.back().data(); }
 };
