@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 

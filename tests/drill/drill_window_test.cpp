@@ -14,7 +14,6 @@
 #include <QDir>
 #include <QFile>
 #include <QMenuBar>
-#include <QTemporaryDir>
 
 #include <utility>
 

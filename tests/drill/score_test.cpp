@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <utility>
-#include <vector>
 
 namespace {
 

@@ -2,15 +2,12 @@
 
 #include "exercise/edx.h"
 #include "exercise/exercisewindow.h"
-#include "lesson/lessonmonitor.h"
-#include "platform/profile.h"
 #include "reading/paced_session.h"
 #include "reading/pacerdialog.h"
 #include "reading/readingpage.h"
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QPointer>
 #include <QSlider>
 #include <QSpinBox>
 

@@ -1,6 +1,5 @@
 #include "reading/reading_fixture.h"
 
-#include "lesson/lessonmonitor.h"
 #include "reading/lstdialog.h"
 
 #include <QListWidget>

@@ -23,7 +23,6 @@
 #include <random>
 #include <string>
 #include <thread>
-#include <vector>
 
 using namespace std::string_literals;
 

@@ -2,12 +2,9 @@
 
 #include "reading/reading_fixture.h"
 
-#include "platform/profile.h"
 #include "reading/comprehensiondialog.h"
 
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 
 namespace {
 

@@ -1,7 +1,6 @@
 #include "reading_fixture.h"
 
 #include "exercise/exercisewindow.h"
-#include "platform/locations.h"
 #include "reading/text_file.h"
 #include "support/test_book.h"
 

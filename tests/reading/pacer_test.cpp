@@ -5,10 +5,7 @@
 #include "reading/pacer.h"
 #include "reading/pacerdialog.h"
 
-#include <QPushButton>
 #include <QSpinBox>
-
-#include <functional>
 
 namespace {
 

@@ -6,15 +6,11 @@
 #include "support/shell_fixture.h"
 
 #include "platform/locations.h"
-#include "platform/message_box.h"
 #include "reading/scr.h"
 #include "reading/speedtestwindow.h"
 
 #include <QFile>
 #include <QFileDialog>
-#include <QTemporaryDir>
-
-#include <functional>
 
 // Readings of the test's own data tree (relative names are ours) and the user's
 // own files (absolute names).

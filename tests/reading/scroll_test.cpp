@@ -1,10 +1,6 @@
 #include "reading_fixture.h"
 
-#include "reading/scr.h"
-
 #include <QPainter>
-
-#include <vector>
 
 class Scrolling : public BoxTest {
 protected:

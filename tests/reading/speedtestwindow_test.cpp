@@ -1,6 +1,5 @@
 #include "reading/reading_fixture.h"
 
-#include "platform/profile.h"
 #include "reading/speed_result.h"
 
 #include <QAction>

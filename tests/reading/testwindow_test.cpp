@@ -1,12 +1,10 @@
 #include "reading_fixture.h"
 
-#include "platform/profile.h"
 #include "reading/readingpage.h"
 #include "reading/testwindow.h"
 
 #include <QAction>
 #include <QProgressBar>
-#include <QtTest/QTest>
 
 // What every reading window does, seen in the program's own reading window.
 using ReadingWindow = ReadingWindowTest;

@@ -1,8 +1,5 @@
 #include "reading_fixture.h"
 
-#include "platform/desktop.h"
-#include "reading/scr.h"
-
 #include <QFontMetrics>
 #include <QRegularExpression>
 #include <QStringEncoder>

@@ -2,7 +2,6 @@
 
 #include "drill/mydialog.h"
 #include "platform/art.h"
-#include "platform/help.h"
 #include "platform/help_window.h"
 #include "platform/modal.h"
 #include "shell/yesdialog.h"

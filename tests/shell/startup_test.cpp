@@ -7,7 +7,6 @@
 #include "shell/tdotsapp.h"
 
 #include <QMessageBox>
-#include <QTemporaryDir>
 
 class Startup : public ShellTest {
 protected:

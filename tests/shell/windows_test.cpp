@@ -1,6 +1,5 @@
 #include "support/shell_fixture.h"
 
-#include "platform/desktop.h"
 #include "shell/swindow.h"
 
 using Windows = ShellTest;

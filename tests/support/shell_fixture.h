@@ -16,10 +16,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
-#include <QWidget>
 
 #include <memory>
-#include <vector>
 
 // An activity window that reports Completed with its index when it closes, as
 // the real ones do from their close query.
