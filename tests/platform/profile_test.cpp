@@ -144,8 +144,8 @@ TEST(ProfileFile, UnwritableFilesAreReportedAndLeftAlone) {
     ASSERT_EQ(::chmod(QFile::encodeName(state.iniPath()).constData(), 0444), 0);
     EXPECT_FALSE(WritePrivateProfileInt("Anna", "Used", 5, kIni));
     EXPECT_EQ(state.readIni(), "[Anna]\nUsed=4\n");
-    EXPECT_EQ(QFile::permissions(state.iniPath()) & 0x0777,
-              QFile::ReadUser | QFile::ReadGroup | QFile::ReadOther);
+    EXPECT_EQ(QFile::permissions(state.iniPath()) & 0x7077, // owner, group, others
+              QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     // A directory where the file should be.
     QFile::remove(state.iniPath());
     ASSERT_TRUE(QDir().mkpath(state.iniPath()));
