@@ -86,9 +86,8 @@ protected:
         return done;
     }
     int pageHeight() const { return window->canvas().height() - 2 * box()->Margin - 2 * box()->Offset; }
-    QRgb at(QPoint p) { return window->canvas().pixel(p); }
-    // A point of a bar clear of the gaps drawn over it: its first word.
-    static QPoint inBar(const QRect& r) { return QPoint(r.left() + 2, r.center().y()); }
+    // The colour of a bar clear of the gaps drawn over it: at its first word.
+    QRgb at(const QRect& bar) { return window->canvas().pixel(bar.left() + 2, bar.center().y()); }
     QRect firstBar(const QString& line, int y) {
         return box()->shadowsOf(line, box()->Offset + box()->Margin, y).bars.front();
     }
@@ -125,14 +124,14 @@ TEST_F(Exercise, EachPressRevealsOneGroupTheReleaseAfterTheLastMovesOnAndTheEndC
     ASSERT_GE(n, 3);
     ASSERT_EQ(line.bars.size(), size_t(n));
     for (const QRect& bar : line.bars)
-        EXPECT_EQ(at(inBar(bar)), kGrey);
+        EXPECT_EQ(at(bar), kGrey);
     // The next line has its shadows below.
-    EXPECT_EQ(at(inBar(firstBar(kLine2, y + h))), kGrey);
+    EXPECT_EQ(at(firstBar(kLine2, y + h)), kGrey);
     const QRect bar = line.bars.front();
 
     press();
     EXPECT_EQ(box()->nextGroup, 1);
-    EXPECT_NE(at(inBar(bar)), kGrey); // words on white now
+    EXPECT_NE(at(bar), kGrey); // words on white now
     // A held key: X11 repeats it as release/press pairs, marked as repeats or
     // not; then the press at the release's moment tells.
     for (bool marked : {true, true, false, false}) {
@@ -158,7 +157,7 @@ TEST_F(Exercise, EachPressRevealsOneGroupTheReleaseAfterTheLastMovesOnAndTheEndC
     QTRY_COMPARE(box()->lineText, kLine2);
     EXPECT_TRUE(!box()->lineFinished && box()->nextGroup == 0 && box()->popY == y);
     EXPECT_EQ(finishedLines(), QStringList{kLine1});
-    EXPECT_EQ(at(inBar(firstBar(kLine2, y))), kGrey); // exactly one line moved
+    EXPECT_EQ(at(firstBar(kLine2, y)), kGrey); // exactly one line moved
 
     // An empty line is complete at the first press; the last line closes the window.
     finishLine();

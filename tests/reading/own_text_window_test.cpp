@@ -53,8 +53,10 @@ protected:
         for (int i = 0; i < n * window->Box->StepsPerLine; ++i)
             window->EvKeyDown(Qt::Key_Down, i > 0);
     }
-    void chooseFile(const QString& path) {
+    // Chooses the file; `place` is what the question whether to continue there says.
+    void chooseFile(const QString& path, const QString& place = {}, int answer = IDYES) {
         script.then(choose(path));
+        if (!place.isEmpty()) script.answer("Continue Reading?", place, answer);
         window->Command(CM_TEXTFILE);
     }
 };
@@ -125,15 +127,11 @@ TEST_F(OwnTextWindow, AReadingOrExerciseGoesOnWhereTheUserStopped) {
     window->close();
 
     open(false);
-    script.then(choose(path))
-        .answer("Continue Reading?", "Continue from line 31 of 200, where you stopped last time?",
-                IDYES);
-    window->Command(CM_TEXTFILE);
+    chooseFile(path, "Continue from line 31 of 200, where you stopped last time?");
     EXPECT_EQ(topLine(), "line 30");
     scrollLines(5);
     // Another text chosen stores the place too.
-    script.then(choose(path)).answer("Continue Reading?", "Continue from line 36 of 200", IDNO);
-    window->Command(CM_TEXTFILE);
+    chooseFile(path, "Continue from line 36 of 200", IDNO);
     EXPECT_EQ(window->Box->StartChar, -1);
 
     // A speed test reads the whole text and asks nothing.
