@@ -1,10 +1,10 @@
 #include "book/book_text_command.h"
 #include "book/epub_book.h"
+#include "support/temp_state.h"
 #include "support/test_book.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -36,11 +36,6 @@ protected:
         EXPECT_TRUE(writeZip(path, entries));
         return path;
     }
-    QString writeBytes(const QByteArray& bytes, const QString& name) {
-        QFile f(dir_.filePath(name));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-        return f.fileName();
-    }
     QTemporaryDir dir_;
     int written_ = 0;
 };
@@ -55,8 +50,7 @@ TEST_F(BookTest, ChaptersComeInReadingOrderWithTitlesFromTheContentsOrTheirHeadi
         EXPECT_EQ(read.book.title, "A Test Book");
         ASSERT_EQ(read.book.chapters.size(), 3u);
         const BookChapter& start = read.book.chapters[0];
-        EXPECT_EQ(start.title, "The Start");
-        EXPECT_EQ(start.words, 2 + 40 + 4);
+        EXPECT_EQ(std::pair(start.title, start.words), std::pair(QString("The Start"), 2 + 40 + 4));
         EXPECT_EQ(start.text, "Ignored heading\n\n" + someWords(40, "s") + "\n\nx & y\nz");
         EXPECT_EQ(read.book.chapters[1].title, "Middle Part");
         EXPECT_EQ(read.book.chapters[1].text, "a few words first\n\nMiddle Part\n\n" + someWords(30, "m"));
@@ -73,21 +67,16 @@ TEST_F(BookTest, BadBooksAreRefusedWithAMessageThatNamesTheFile) {
         setEntry(e, name, bytes);
         return e;
     };
-    const auto spineOf = [&](const QString& itemrefs) {
-        QByteArray package;
-        for (const ZipEntry& e : book.entries())
-            if (e.name == opf) package = e.bytes;
-        const qsizetype from = package.indexOf("<spine>") + 7, to = package.indexOf("</spine>");
-        return with(opf, package.left(from) + itemrefs.toUtf8() + package.mid(to));
+    const auto spineOf = [&](const char* itemrefs) {
+        TestBook b = book;
+        b.spine = itemrefs;
+        return b.entries();
     };
     std::vector<ZipEntry> tooBig = book.entries(), chapterTooBig = book.entries();
     for (int i = 0; i < 4; ++i)
-        setEntry(tooBig, book.chapterPath(i), "<html><body><p>" + big + "</p></body></html>");
+        setEntry(tooBig, book.chapterPath(i), xhtml("<p>" + big + "</p>"));
     setEntry(chapterTooBig, book.chapterPath(1), QByteArray(21 * 1024 * 1024, 'b'));
-    const QByteArray whole = [&] {
-        QFile f(write(book.entries(), "whole.epub"));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }();
+    const QByteArray whole = readFile(write(book.entries(), "whole.epub"));
     const QByteArray drm = "<encryption xmlns=\"urn:oasis:names:tc:opendocument:xmlns:container\" "
                            "xmlns:enc=\"http://www.w3.org/2001/04/xmlenc#\"><enc:EncryptedData>"
                            "<enc:EncryptionMethod Algorithm=\"http://www.w3.org/2001/04/xmlenc#aes128-cbc\"/>"
@@ -100,10 +89,10 @@ TEST_F(BookTest, BadBooksAreRefusedWithAMessageThatNamesTheFile) {
         BookError error;
         const char* message;
     } cases[] = {
-        {"not a zip", writeBytes("just text, not a zip\n", "text.epub"), BookError::NotZip,
-         "is not an e-book"},
-        {"truncated zip", writeBytes(whole.left(whole.size() / 2), "half.epub"), BookError::Damaged,
-         "is damaged"},
+        {"not a zip", writeFile(dir_.filePath("text.epub"), "just text, not a zip\n"),
+         BookError::NotZip, "is not an e-book"},
+        {"truncated zip", writeFile(dir_.filePath("half.epub"), whole.left(whole.size() / 2)),
+         BookError::Damaged, "is damaged"},
         {"no container", write(with("META-INF/container.xml", QByteArray())), BookError::NotBook,
          "has no \"META-INF/container.xml\""},
         {"missing package", write(with(opf, QByteArray())), BookError::NoPackage,
@@ -138,21 +127,19 @@ TEST_F(BookTest, BadBooksAreRefusedWithAMessageThatNamesTheFile) {
 
 TEST_F(BookTest, WhatTheArchiveMustNotDoIsIgnored) {
     TestBook book = sampleBook(true);
+    // Entries that would land outside a folder they were unpacked to, and a spine naming them.
+    book.moreItems = "<item id=\"up\" href=\"../../../outside.xhtml\"/><item id=\"abs\" "
+                     "href=\"/etc/absolute.xhtml\"/><item id=\"gone\" href=\"text/none.xhtml\"/>";
+    book.spine = "<itemref idref=\"up\"/><itemref idref=\"abs\"/><itemref idref=\"gone\"/>"
+                 "<itemref idref=\"c2\"/><itemref idref=\"c3\"/><itemref idref=\"c4\"/>";
     std::vector<ZipEntry> entries = book.entries();
+    setEntry(entries, "../outside.xhtml", xhtml("<p>" + someWords(50, "o") + "</p>"));
+    setEntry(entries, "/etc/absolute.xhtml", xhtml("<p>" + someWords(50, "a") + "</p>"));
     // Obfuscated fonts are not DRM.
     setEntry(entries, "META-INF/encryption.xml",
              "<encryption><EncryptedData><EncryptionMethod Algorithm=\"http://www.idpf.org/2008/"
              "embedding\"/><CipherData><CipherReference URI=\"OPS/book/font.otf\"/></CipherData>"
              "</EncryptedData></encryption>");
-    // Entries that would land outside a folder they were unpacked to, and a spine naming them.
-    setEntry(entries, "../outside.xhtml", "<html><body><p>" + someWords(50, "o").toUtf8() + "</p></body></html>");
-    setEntry(entries, "/etc/absolute.xhtml", "<html><body><p>" + someWords(50, "a").toUtf8() + "</p></body></html>");
-    QByteArray& package = std::find_if(entries.begin(), entries.end(), [&](const ZipEntry& e) {
-                              return e.name == book.packagePath();
-                          })->bytes;
-    package.replace("</manifest>", "<item id=\"up\" href=\"../../../outside.xhtml\"/><item id=\"abs\" "
-                                   "href=\"/etc/absolute.xhtml\"/><item id=\"gone\" href=\"text/none.xhtml\"/></manifest>");
-    package.replace("<spine>", "<spine><itemref idref=\"up\"/><itemref idref=\"abs\"/><itemref idref=\"gone\"/>");
     const QString path = dir_.filePath("sub/book.epub");
     QDir().mkpath(dir_.filePath("sub"));
     ASSERT_TRUE(writeZip(path, entries));
@@ -177,7 +164,7 @@ TEST_F(BookTest, BookTextPrintsTheListAChapterOrATextFile) {
     EXPECT_EQ(out.status, 1);
     EXPECT_NE(out.err.find("its chapters are 1 to 3"), std::string::npos);
 
-    const QString text = writeBytes("\xEF\xBB\xBFline one\r\nline two\n", "plain.txt");
+    const QString text = writeFile(dir_.filePath("plain.txt"), "\xEF\xBB\xBFline one\r\nline two\n");
     out = BookTextCommand::run({text});
     EXPECT_EQ(out.status, 0);
     EXPECT_EQ(out.out, "line one\nline two\n");

@@ -14,18 +14,13 @@
 #include <QDir>
 #include <QFile>
 #include <QMenuBar>
-#include <QTemporaryDir>
 
 #include <utility>
 
 namespace {
 
 void writeList(const QString& root, const QString& name, const QStringList& records) {
-    QDir().mkpath(QFileInfo(root + "/" + name).path());
-    QFile f(root + "/" + name);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    for (const QString& r : records)
-        f.write(r.toLatin1());
+    ASSERT_FALSE(writeFile(root + "/" + name, records.join("").toLatin1()).isEmpty());
 }
 
 // n characters of four-letter words.
@@ -123,8 +118,7 @@ TEST_F(Drill, OneDrillShowsBlueThenRedCrossHairsThenTheTextThenAsks) {
     window->Command(48);
     EXPECT_FALSE(window->menuBar()->actions()[0]->isEnabled());
     EXPECT_EQ(window->displayText, "aa");
-    EXPECT_GT(pixelsOf(kBlue), 0);
-    EXPECT_EQ(pixelsOf(kRed), 0);
+    EXPECT_TRUE(pixelsOf(kBlue) > 0 && pixelsOf(kRed) == 0);
     window->EvTimer(4);
     EXPECT_GT(pixelsOf(kRed), 0);
     window->EvTimer(5);
@@ -173,12 +167,10 @@ TEST_F(Drill, LevelAboveTheListsIsLoweredAndMissingListsEndTheRun) {
     script.answer("Level Limit", "Try decreasing the time delay", IDOK);
     random.ints = {32767};
     flashAndCancel();
-    EXPECT_EQ(window->targetNo, 60);
-    EXPECT_EQ(window->displayText.size(), 60);
+    EXPECT_TRUE(window->targetNo == 60 && window->displayText.size() == 60);
 
     QDir(data.path() + "/sent_bas").removeRecursively();
-    script.answer("Level Limit", "", IDOK);
-    script.answer("Level Limit", "", IDOK);
+    script.answer("Level Limit", "", IDOK).answer("Level Limit", "", IDOK);
     script.answer("sent_bas/w1.dat", "cannot read sentence file", IDOK);
     window->Command(48);
     EXPECT_EQ(terminated.statuses, std::vector<int>{1});
@@ -226,9 +218,7 @@ TEST_F(Drill, TheDayIsDoneAfterThePlansDrillCount) {
         return ModalScript::press(w, IDYES);
     });
     flash();
-    EXPECT_TRUE(script.finished());
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_TRUE(mon->activityDone[0]);
+    EXPECT_TRUE(script.finished() && !window->isVisible() && mon->activityDone[0]);
     const qsizetype next = sounds.played.lastIndexOf("sound/next.wav");
     ASSERT_GE(next, 0);
     EXPECT_TRUE(sounds.sync[size_t(next)]); // played to its end before the question

@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <utility>
-#include <vector>
 
 namespace {
 
@@ -34,11 +33,6 @@ int answer(Score& s, bool right, int& level) {
     EXPECT_EQ(s.Level(), 4) << "the gauge shows a fresh start after a change";
     level += change;
     return change;
-}
-
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
 } // namespace

@@ -22,14 +22,10 @@ QRect band(int x, int width) {
 
 } // namespace
 
-TEST(Shadows, BandSpansTheMiddleOfTheTextHeight) {
-    // 0.6 in single precision: 6.9999... gives 6, not 7.
+TEST(Shadows, OneBarPerGroupAndGapsBetweenItsWords) {
+    // The band spans the middle of the text height; 0.6 in single precision: 6.9999... gives 6.
     const Band b = Shadows::band(25);
     EXPECT_EQ(std::tuple(b.top, b.height, b.corner), std::tuple(6, 15, 9));
-    EXPECT_EQ(Shadows::band(0).height, 0);
-}
-
-TEST(Shadows, OneBarPerGroupAndGapsBetweenItsWords) {
     // Groups begin at 11, 26 and 36; the separator at each break lies between two bars.
     const Line line = shadows(kTrain, 4);
     EXPECT_EQ(line.corner, 7);

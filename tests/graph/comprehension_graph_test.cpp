@@ -46,15 +46,11 @@ TEST(ComprehensionList, OnlyWholePercentsAndPracticeMarksOfAStoredScoreCount) {
         EXPECT_EQ(codes(readComprehensionList(text, scores)), want) << text.left(40).toStdString();
 }
 
-class ComprehensionGraph : public ShellTest {
-protected:
-    ComprehensionGraph() {
-        PersonName = "Zoe";
-        put("Zoe", "SpeedTestScores", "200.00 150.00 180.00 220.00");
-    }
-};
+using ComprehensionGraph = ShellTest;
 
 TEST_F(ComprehensionGraph, TheSpeedGraphShowsBothSeriesAndIsAsBeforeWithoutTheKey) {
+    PersonName = "Zoe";
+    put("Zoe", "SpeedTestScores", "200.00 150.00 180.00 220.00");
     put("Zoe", "SpeedTestComprehension", "75 - p 100 40");
     {
         GraphC g("SpeedTestScores", nullptr, "SpeedGraph");
@@ -67,8 +63,7 @@ TEST_F(ComprehensionGraph, TheSpeedGraphShowsBothSeriesAndIsAsBeforeWithoutTheKe
         // 75 % three quarters up from the axis to the top margin, 100 % at the margin.
         const int axis = layout.scaleTicks.front().tick.y1(), top = layout.scaleTicks.back().tick.y1();
         EXPECT_NEAR(layout.points[0].y(), axis - 0.75 * (axis - top), 1);
-        EXPECT_EQ(layout.points[1].y(), top);
-        EXPECT_EQ(layout.points[1].x(), layout.bars[3].rect.center().x());
+        EXPECT_EQ(layout.points[1], QPoint(layout.bars[3].rect.center().x(), top));
         for (const QPoint& point : layout.points)
             EXPECT_GT(pixelsLike(img, QRect(point - QPoint(2, 2), QSize(5, 5)), kOrange), 15);
         EXPECT_GT(pixelsLike(img, layout.bars[2].rect.adjusted(3, 3, -3, -3), kPale), 100);

@@ -16,10 +16,7 @@ protected:
         mon->SetupWindow();
     }
 
-    void closeActivity() {
-        ASSERT_NE(activities.last(), nullptr);
-        activities.last()->close();
-    }
+    void closeActivity() { activities.last()->close(); }
 
     void prompt(const char* name, int id = IDOK) {
         const QString t = "Time to do the %1, press \"OK\" to continue, or \"cancel\" to skip them";
@@ -43,9 +40,7 @@ TEST_F(Monitor, QuickLessonRunsEveryActivityInOrderThenOffersToLeave) {
                           "Speed Test"};
     for (int a = 1; a <= 4; ++a) {
         closeActivity();
-        EXPECT_TRUE(mon->activityDone[a - 1]);
-        EXPECT_EQ(mon->currentActivity, a);
-        EXPECT_TRUE(mon->timerActive(1));
+        EXPECT_TRUE(mon->activityDone[a - 1] && mon->currentActivity == a && mon->timerActive(1));
         prompt(next[a - 1]);
         mon->EvTimer(1);
         EXPECT_FALSE(mon->timerActive(1));
@@ -56,8 +51,7 @@ TEST_F(Monitor, QuickLessonRunsEveryActivityInOrderThenOffersToLeave) {
     }
 
     closeActivity();
-    EXPECT_TRUE(mon->LessonFinished());
-    EXPECT_EQ(mon->currentActivity, -1);
+    EXPECT_TRUE(mon->LessonFinished() && mon->currentActivity == -1);
     script.answer("Exit now?", "You have finished the Lesson, do you want to leave now?", IDYES);
     script.answer("SkimSprinter", "You have used SkimSprinter for 3 minutes today.  Total time is "
                   "  1.50 hours.  You have used SkimSprinter 6 times.  See you soon for more practice!", IDOK);
@@ -73,8 +67,8 @@ TEST_F(Monitor, CancelAtThePromptStopsTheSequenceAndAManualStartDoesNotMoveItOn)
     prompt("Exercises", IDCANCEL);
     mon->EvTimer(1);
     EXPECT_TRUE(mon->currentActivity == -1 && !mon->activityDone[1] && !mon->timerActive(1));
-    EXPECT_EQ(activities.opened.size(), 1u);
-    EXPECT_EQ(activities.opened[0], nullptr) << "the closed drill window was deleted";
+    // Only the drill window was opened, and it was deleted when it closed.
+    EXPECT_TRUE(activities.opened.size() == 1 && activities.opened[0] == nullptr);
     // A manual start now does not move the lesson on.
     mon->sendCommand(104);
     closeActivity();
@@ -88,8 +82,7 @@ TEST_F(Monitor, ThePressedRunningActivityOnlySaysSoAnotherAsksAndCompletesIt) {
     ASSERT_EQ(activities.opened.size(), 1u);
     script.answer("SkimSprinter", "You are already doing the Exercises", IDOK);
     mon->sendCommand(101);
-    EXPECT_EQ(activities.opened.size(), 1u);
-    EXPECT_TRUE(activities.last()->isVisible());
+    EXPECT_TRUE(activities.opened.size() == 1 && activities.last()->isVisible());
 
     script.answer("Quit?", "Are you sure you want to quit the Exercises", IDNO);
     mon->sendCommand(104);

@@ -13,11 +13,7 @@ class RealActivities : public ShellTest {
 protected:
     // Plan 4 for a new user "Pia" in basic mode; the monitor is up afterwards.
     void start() {
-        script.type("Enter your first name", "Pia", IDOK);
-        script.answer("Welcome to SkimSprinter", "", IDOK);
-        script.then([](QWidget& w) { return ModalScript::press(w, 100); });
-        script.answer("Pia", "You are a new user.", IDOK);
-        script.answer("Select Mode", "", IDNO);
+        scriptOpening("Pia", 100, "Pia");
         app.InitMainWindow();
         app.CreateWindows();
         ASSERT_TRUE(script.finished());
@@ -60,10 +56,8 @@ protected:
     }
 
     QStringList scoreLines(const char* file) const {
-        QFile f(Locations::scoreDir() + "/" + file);
-        if (!f.open(QIODevice::ReadOnly))
-            return {};
-        return QString::fromLatin1(f.readAll()).split('\n', Qt::SkipEmptyParts);
+        const QByteArray text = readFile(Locations::scoreDir() + "/" + file);
+        return QString::fromLatin1(text).split('\n', Qt::SkipEmptyParts);
     }
 
     TDotsApp app;

@@ -2,12 +2,9 @@
 
 #include "reading/reading_fixture.h"
 
-#include "platform/profile.h"
 #include "reading/comprehensiondialog.h"
 
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 
 namespace {
 
@@ -53,24 +50,14 @@ class ComprehensionCheck : public ReadingWindowTest {
 protected:
     ComprehensionCheck() { reading("st_bas/st1.q", eightQuestions()); }
 
-    // Times a reading at 200 words per minute and saves it; `between` scripts what comes
-    // between "Speed Test Time" and "Save Results?", `before` what comes before the timing.
+    // Times a reading at 200 words per minute by the menu and saves it; `before` scripts what
+    // comes before the timing.
     void timeAndSave(bool speedTest, const std::function<void()>& between, bool full = false,
                      const std::function<void()>& before = {}) {
         put("Ann", "SpeedTestNumber", "1");
         open(speedTest);
         if (before) before();
-        clock.now = 1000;
-        window->Command(CM_TIMERSTART);
-        readToTheEnd();
-        clock.now = 61000;
-        script.answer("Speed Test Time", "Your speed is 200.00 words per minute", IDOK);
-        between();
-        script.answer("Save Results?", "save this time", IDYES);
-        if (full) script.answer("SkimSprinter", "Future scores will not be recorded", IDOK);
-        script.answer("Results", "look at your previous scores?", IDNO);
-        space();
-        EXPECT_TRUE(script.finished());
+        timeAMinute(full, between, true);
     }
     // Values are read without their surrounding blanks; an empty one is no list at all.
     static void store(const char* key, const char* value) { put("Ann", key, value ? value : ""); }
@@ -80,14 +67,7 @@ TEST_F(ComprehensionCheck, TheResultIsToldAndStoredBesideTheSpeed) {
     const QString full = "1215.35" + QStringLiteral(" 215.35").repeated(139); // 980 characters
     const QByteArray fullText = full.toLatin1();
     // Stored before, the answers, what the message says, the lists after.
-    struct Case {
-        const char* scores;
-        const char* comprehension;
-        std::vector<int> answers;
-        QStringList told;
-        QString scoresAfter, comprehensionAfter;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, const char*, std::vector<int>, QStringList, QString, QString> cases[] = {
         {nullptr, nullptr, kAllWrong,
          {"You answered 0 of 8 questions correctly (0%).\n"
           "Your effective reading speed is 0.00 words per minute.",
@@ -104,97 +84,74 @@ TEST_F(ComprehensionCheck, TheResultIsToldAndStoredBesideTheSpeed) {
         // A full score list takes neither the speed nor the comprehension.
         {fullText.constData(), " 75", kAllRight, {"(100%)"}, full, " 75"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.told.first().toStdString());
-        store("SpeedTestScores", c.scores);
-        store("SpeedTestComprehension", c.comprehension);
-        timeAndSave(
-            true,
-            [&] {
-                script.then(answerWith(c.answers)).then([&](QWidget& w) {
-                    EXPECT_EQ(w.windowTitle(), "Comprehension");
-                    const QString text = ModalScript::textOf(w);
-                    for (const QString& part : c.told)
-                        EXPECT_TRUE(text.contains(part)) << text.toStdString();
-                    EXPECT_EQ(text.contains("slower"), c.told.last().contains("slower"));
-                    return ModalScript::press(w, IDOK);
-                });
-            },
-            c.scores == full);
-        EXPECT_EQ(rawSetting(state, "SpeedTestScores"), c.scoresAfter);
-        EXPECT_EQ(rawSetting(state, "SpeedTestComprehension"), c.comprehensionAfter);
-        EXPECT_EQ(ini("Ann", "Other"), "kept");
+    for (const auto& [scores, comprehension, answers, told, scoresAfter, comprehensionAfter] : cases) {
+        SCOPED_TRACE(told.first().toStdString());
+        store("SpeedTestScores", scores);
+        store("SpeedTestComprehension", comprehension);
+        const auto check = [&, told = told](QWidget& w) {
+            EXPECT_EQ(w.windowTitle(), "Comprehension");
+            const QString text = ModalScript::textOf(w);
+            for (const QString& part : told)
+                EXPECT_TRUE(text.contains(part)) << text.toStdString();
+            EXPECT_EQ(text.contains("slower"), told.last().contains("slower"));
+            return ModalScript::press(w, IDOK);
+        };
+        timeAndSave(true, [&] { script.then(answerWith(answers)).then(check); }, scores == full);
+        EXPECT_EQ(rawSetting(state, "SpeedTestScores"), scoresAfter);
+        EXPECT_EQ(rawSetting(state, "SpeedTestComprehension"), comprehensionAfter);
     }
 }
 
 TEST_F(ComprehensionCheck, SkippedOwnTextPracticeAndBrokenQuestionsStoreNoPercent) {
     const QString mine = ownFile("mine.txt", readingText(968, 'm'));
-    // A speed test (or a practice reading), what happens before the timing, the dialogs between
-    // the speed and the save question, the entry stored, the line on standard error.
-    struct Case {
-        const char* what;
-        bool speedTest;
-        QByteArray questions;
-        std::function<void()> between;
-        const char* entry;
-        QString error;
+    const auto chooseMine = [&] {
+        script.then(choose(mine));
+        window->Command(CM_TEXTFILE);
     };
-    const Case cases[] = {
-        {"skipped", true, eightQuestions(),
-         [this] {
-             script
-                 .then([](QWidget& w) {
-                     ComprehensionDialog* dialog = checkDialog(w);
-                     if (!dialog) return 0;
-                     dialog->show(); // the close box asks only of a dialog on the screen
-                     dialog->choose(2);
-                     dialog->next();
-                     QTest::keyClick(dialog, Qt::Key_Escape); // No: still on question 2
-                     EXPECT_EQ(dialog->counterText(), "Question 2 of 8");
-                     dialog->close(); // Yes
-                     return dialog->result();
-                 })
-                 .answer("Comprehension Check", "Skip the remaining questions?", IDNO)
-                 .answer("Comprehension Check", "Skip the remaining questions?", IDYES);
-         },
-         "-", {}},
-        {"practice reading", false, eightQuestions(), [] {}, "p", {}},
-        {"own text file", true, eightQuestions(),
-         [&] {
-             script.then(choose(mine));
-             window->Command(CM_TEXTFILE);
-         },
-         "-", {}},
-        {"no file", true, {}, [] {}, "-", "st_bas/st1.q: cannot be read"},
+    const auto skip = [this] {
+        script
+            .then([](QWidget& w) {
+                ComprehensionDialog* dialog = checkDialog(w);
+                if (!dialog) return 0;
+                dialog->show(); // the close box asks only of a dialog on the screen
+                dialog->choose(2);
+                dialog->next();
+                QTest::keyClick(dialog, Qt::Key_Escape); // No: still on question 2
+                EXPECT_EQ(dialog->counterText(), "Question 2 of 8");
+                dialog->close(); // Yes
+                return dialog->result();
+            })
+            .answer("Comprehension Check", "Skip the remaining questions?", IDNO)
+            .answer("Comprehension Check", "Skip the remaining questions?", IDYES);
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        if (c.questions.isEmpty())
-            QFile::remove(Locations::dataPath("st_bas/st1.q"));
+    // A speed test or a practice reading, what comes before the timing, the dialogs between the
+    // speed and the save question, the entry stored, the line on standard error.
+    const std::tuple<const char*, bool, std::function<void()>, std::function<void()>, const char*,
+                     QString>
+        cases[] = {
+            {"skipped", true, {}, skip, "-", {}},
+            {"practice reading", false, {}, {}, "p", {}},
+            {"own text file", true, chooseMine, {}, "-", {}},
+            {"no file", true, {}, {}, "-", Locations::dataPath("st_bas/st1.q") + ": cannot be read"},
+        };
+    for (const auto& [what, speedTest, before, between, entry, error] : cases) {
+        SCOPED_TRACE(what);
+        if (error.isEmpty())
+            reading("st_bas/st1.q", eightQuestions());
         else
-            reading("st_bas/st1.q", c.questions);
+            QFile::remove(Locations::dataPath("st_bas/st1.q"));
         store("SpeedTestScores", "190.00");
         store("SpeedTestComprehension", "90");
         testing::internal::CaptureStderr();
-        if (std::string(c.what) == "own text file")
-            timeAndSave(c.speedTest, [] {}, false, c.between);
-        else
-            timeAndSave(c.speedTest, c.between);
+        timeAndSave(speedTest, between, false, before);
         // Only the lines about the question file: the window system may add its own.
         const QStringList errors = QString::fromStdString(testing::internal::GetCapturedStderr())
                                        .split('\n')
                                        .filter("st1.q");
-        EXPECT_EQ(rawSetting(state, "SpeedTestComprehension"),
-                  QStringLiteral(" 90 %1").arg(c.entry));
+        EXPECT_EQ(rawSetting(state, "SpeedTestComprehension"), QStringLiteral(" 90 %1").arg(entry));
         EXPECT_EQ(rawSetting(state, "SpeedTestScores"), "190.00 200.00");
-        if (c.error.isEmpty()) {
-            EXPECT_TRUE(errors.isEmpty()) << errors.join('\n').toStdString();
-        } else {
-            ASSERT_EQ(errors.size(), 1) << errors.join('\n').toStdString();
-            EXPECT_TRUE(errors[0].contains(Locations::dataPath(c.error.section(':', 0, 0)) +
-                                           c.error.mid(c.error.indexOf(':'))))
-                << errors[0].toStdString();
-        }
+        EXPECT_TRUE(error.isEmpty() ? errors.isEmpty() : errors.size() == 1 && errors[0].contains(error))
+            << errors.join('\n').toStdString();
     }
 }
 

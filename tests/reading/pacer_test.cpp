@@ -5,10 +5,7 @@
 #include "reading/pacer.h"
 #include "reading/pacerdialog.h"
 
-#include <QPushButton>
 #include <QSpinBox>
-
-#include <functional>
 
 namespace {
 
@@ -64,16 +61,11 @@ PacedRun runToTheEnd(FakeClock& clock, int wpm, int raise, int tickMs,
 
 TEST(Pacer, EndsOnTheScheduleWithinOneStep) {
     FakeClock clock;
-    struct Case {
-        const char* what;
-        int wpm, raise, tickMs;
-        std::function<void(Pacer&, double)> during;
-        double pacedEnd;
-        unsigned wallEnd;
-        int target;
-    };
     bool pressed = false;
-    const Case cases[] = {
+    // Speed, raise a minute, tick, what happens on the way; the end paced and on the clock, the
+    // target then.
+    const std::tuple<const char*, int, int, int, std::function<void(Pacer&, double)>, double, unsigned, int>
+        cases[] = {
         {"late ticks catch up", 300, 0, 700, {}, 80000, 80000, 300},
         {"raised by 20 a minute", 300, 20, 5, {}, 78750, 78750, 320},
         {"ten presses at 40 s", 300, 0, 5,
@@ -86,13 +78,13 @@ TEST(Pacer, EndsOnTheScheduleWithinOneStep) {
          },
          70000, 70000, 400},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        const PacedRun run = runToTheEnd(clock, c.wpm, c.raise, c.tickMs, c.during);
+    for (const auto& [what, wpm, raise, tickMs, during, pacedEnd, wallEnd, target] : cases) {
+        SCOPED_TRACE(what);
+        const PacedRun run = runToTheEnd(clock, wpm, raise, tickMs, during);
         // One step is 125 ms at 300 wpm; a late tick ends at that tick.
-        EXPECT_NEAR(run.pacedEnd, c.pacedEnd, std::max(125, c.tickMs));
-        EXPECT_NEAR(double(run.wallEnd), double(c.wallEnd), std::max(125, c.tickMs));
-        EXPECT_EQ(run.targetAtEnd, c.target);
+        EXPECT_NEAR(run.pacedEnd, pacedEnd, std::max(125, tickMs));
+        EXPECT_NEAR(double(run.wallEnd), double(wallEnd), std::max(125, tickMs));
+        EXPECT_EQ(run.targetAtEnd, target);
     }
 }
 
@@ -111,25 +103,18 @@ protected:
 };
 
 TEST_F(PacerDialogTest, OpensWithStoredValuesInRangeOrTheSpeedTestDefault) {
-    struct Case {
-        const char* speed;
-        const char* raise;
-        const char* scores;
-        int target, raiseShown;
+    // Stored speed, raise and scores; the target and raise shown.
+    const std::tuple<const char*, const char*, const char*, int, int> cases[] = {
+        {"", "", "", 250, 0}, {"", "", " 200.00 215.35", 240, 0}, // 236.9
+        {"", "", " 2000.00", 1500, 0}, {"0", "-3", " 200.00", 50, 0},
+        {"99999", "500", "", 1500, 50}, {"255", "7", "", 260, 7},
     };
-    const Case cases[] = {
-        {nullptr, nullptr, nullptr, 250, 0}, {nullptr, nullptr, " 200.00 215.35", 240, 0}, // 236.9
-        {nullptr, nullptr, " 2000.00", 1500, 0}, {"0", "-3", " 200.00", 50, 0},
-        {"99999", "500", nullptr, 1500, 50},     {"255", "7", nullptr, 260, 7},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message()
-                     << (c.speed ? c.speed : "-") << " / " << (c.scores ? c.scores : "-"));
-        put("Ann", "PacerSpeed", c.speed ? c.speed : "");
-        put("Ann", "PacerRaise", c.raise ? c.raise : "");
-        put("Ann", "SpeedTestScores", c.scores ? c.scores : "");
-        EXPECT_EQ(PacerDialog::storedTarget(), c.target);
-        EXPECT_EQ(PacerDialog::storedRaise(), c.raiseShown);
+    for (const auto& [speed, raise, scores, target, raiseShown] : cases) {
+        put("Ann", "PacerSpeed", speed);
+        put("Ann", "PacerRaise", raise);
+        put("Ann", "SpeedTestScores", scores);
+        EXPECT_EQ(std::pair(PacerDialog::storedTarget(), PacerDialog::storedRaise()),
+                  std::pair(target, raiseShown)) << speed << " / " << scores;
     }
 }
 
@@ -146,8 +131,7 @@ TEST_F(PacerDialogTest, OkStoresTheValuesCancelKeepsThem) {
     int target = 0, raise = 0;
     EXPECT_TRUE(PacerDialog::ask(nullptr, target, raise));
     EXPECT_TRUE(target == 420 && raise == 15);
-    EXPECT_EQ(ini("Ann", "PacerSpeed"), "420");
-    EXPECT_EQ(ini("Ann", "PacerRaise"), "15");
+    EXPECT_EQ(ini("Ann", "PacerSpeed") + " " + ini("Ann", "PacerRaise"), "420 15");
 
     script.then([](QWidget& w) {
         qobject_cast<PacerDialog*>(&w)->targetBox()->setValue(900);

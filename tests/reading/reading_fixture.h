@@ -6,13 +6,11 @@
 #include "support/shell_fixture.h"
 
 #include "platform/locations.h"
-#include "platform/message_box.h"
 #include "reading/scr.h"
 #include "reading/speedtestwindow.h"
 
 #include <QFile>
 #include <QFileDialog>
-#include <QTemporaryDir>
 
 // Readings of the test's own data tree (relative names are ours) and the user's
 // own files (absolute names).
@@ -25,11 +23,11 @@ protected:
     ~ReadingTest() override { Locations::setDataDirOverride(QString()); }
 
     QString reading(const QString& relative, const QByteArray& bytes) {
-        write(data_.path() + "/" + relative, bytes);
+        writeFile(data_.path() + "/" + relative, bytes);
         return relative;
     }
     QString ownFile(const QString& name, const QByteArray& bytes) {
-        return write(own_.path() + "/" + name, bytes);
+        return writeFile(own_.path() + "/" + name, bytes);
     }
     // "line 0\n" .. "line n-1\n".
     static QByteArray lines(int n) {
@@ -39,23 +37,21 @@ protected:
         return b;
     }
 
-    static ModalScript::Step choose(const QString& path) {
-        return [path](QWidget& w) {
+    // Picks the file in the file dialog, which opens in `folder` when one is given.
+    static ModalScript::Step choose(const QString& path, const QString& folder = {}) {
+        return [path, folder](QWidget& w) {
             auto* dialog = qobject_cast<QFileDialog*>(&w);
             EXPECT_EQ(w.windowTitle(), "Choose a text file to read");
             if (!dialog) return 0;
             EXPECT_EQ(dialog->nameFilters().value(0), "Texts and Books (*.txt *.epub)");
+            if (!folder.isEmpty())
+                EXPECT_EQ(dialog->directory().absolutePath(), QDir(folder).absolutePath());
             dialog->selectFile(path);
             return ModalScript::press(w, 1);
         };
     }
 
 private:
-    static QString write(const QString& path, const QByteArray& bytes) {
-        QDir().mkpath(QFileInfo(path).path());
-        QFile f(path);
-        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() ? path : QString();
-    }
     QTemporaryDir data_;
     QTemporaryDir own_;
 };
@@ -102,16 +98,17 @@ protected:
             window->EvKeyDown(Qt::Key_Down, i > 0);
         ASSERT_TRUE(window->NearEnd);
     }
-    // Starts at 1000 ms, reads the text in a minute and stops with the space bar.
-    void timeAMinute(bool full = false) {
+    // Starts at 1000 ms (by the space bar or the menu), reads the text in a minute and stops
+    // with the space bar; `between` scripts the dialogs between the speed and the save question.
+    void timeAMinute(bool full = false, const std::function<void()>& between = {}, bool menu = false) {
         clock.now = 1000;
-        space();
+        menu ? window->Command(CM_TIMERSTART) : space();
         readToTheEnd();
         clock.now = 61000;
-        script
-            .answer("Speed Test Time",
-                    "Your speed is 200.00 words per minute  (16.67 characters per second)", IDOK)
-            .answer("Save Results?", "save this time (did the test go smoothly)?", IDYES);
+        script.answer("Speed Test Time",
+                      "Your speed is 200.00 words per minute  (16.67 characters per second)", IDOK);
+        if (between) between();
+        script.answer("Save Results?", "save this time (did the test go smoothly)?", IDYES);
         if (full) script.answer("SkimSprinter", "Future scores will not be recorded", IDOK);
         script.answer("Results", "look at your previous scores?", IDNO);
         space();

@@ -1,12 +1,10 @@
 #include "reading_fixture.h"
 
-#include "platform/profile.h"
 #include "reading/readingpage.h"
 #include "reading/testwindow.h"
 
 #include <QAction>
 #include <QProgressBar>
-#include <QtTest/QTest>
 
 // What every reading window does, seen in the program's own reading window.
 using ReadingWindow = ReadingWindowTest;
@@ -46,8 +44,7 @@ TEST_F(ReadingWindow, KeysScrollPaintsRedrawLaterAndTheHintGoesAway) {
     window->EvTimer(1);
     window->Command(CM_SCROLLMEDIUM);
     QTest::keyPress(window, Qt::Key_Space);
-    EXPECT_EQ(window->Box->StepCount, 0);
-    EXPECT_TRUE(window->timerActive(2));
+    EXPECT_TRUE(window->Box->StepCount == 0 && window->timerActive(2));
     QTest::keyClick(window, Qt::Key_Down);
     EXPECT_FALSE(window->timerActive(2));
     // A held key: auto-repeated presses scroll on; Alt belongs to the menu.
@@ -61,8 +58,7 @@ TEST_F(ReadingWindow, KeysScrollPaintsRedrawLaterAndTheHintGoesAway) {
     // The progress bar moving on is no paint request that would snap the page back.
     QTest::keyClick(window, Qt::Key_Down);
     QCoreApplication::processEvents();
-    EXPECT_EQ(window->Progress->value(), 6);
-    EXPECT_FALSE(window->timerActive(1));
+    EXPECT_TRUE(window->Progress->value() == 6 && !window->timerActive(1));
     // Paint requests redraw the page 50 ms later, not while a step presents it.
     PaintLock = 1;
     window->Paint();
@@ -87,8 +83,7 @@ TEST_F(ReadingWindow, ResizingKeepsTheWidthToTheTextAndRemembersTheHeight) {
         QCoreApplication::processEvents();
     }
     QTRY_COMPARE(window->height(), 420);
-    EXPECT_EQ(window->width(), width);
-    EXPECT_EQ(state.readIni(), before);
+    EXPECT_TRUE(window->width() == width && state.readIni() == before);
     QTRY_COMPARE(iniInt("Ann", "SpeedTestScreenHeight"), window->frameGeometry().height());
     EXPECT_EQ(window->Box->TextHeight, window->page()->height() - 2 * window->Box->Offset);
     open(true);
@@ -121,8 +116,7 @@ TEST_F(ReadingWindow, AChosenTextFileOrListedReadingIsWhatGetsRead) {
     EXPECT_EQ(window->State, 1);
     script.answer("Quit speed test?", "abort this speed test?", IDYES).then(choose(mine));
     window->Command(CM_TEXTFILE);
-    EXPECT_EQ(window->ReadingNumber, -1);
-    EXPECT_TRUE(window->Box->DisplayText.startsWith("My own words.\n"));
+    EXPECT_TRUE(window->ReadingNumber == -1 && window->Box->DisplayText.startsWith("My own words.\n"));
     script.then([](QWidget&) { return 0; });
     window->Command(CM_TEXTFILE); // cancelled: nothing changes
     EXPECT_TRUE(window->Box->DisplayText.startsWith("My own words.\n"));
@@ -154,32 +148,22 @@ TEST_F(ReadingWindow, FileNamesFollowTheModeAndClosingTellsTheLessonOnce) {
 TEST_F(ReadingWindow, ARefusedFileChangesNothingAndTheDialogOpensWhereTheLastTextWas) {
     const QString bad = ownFile("bad.txt", QByteArray("bin\0ary", 7));
     const QString good = ownFile("texts/good.txt", "Good words.\n");
-    auto pick = [this](const QString& path, const QString& folder) {
-        script.then([path, folder](QWidget& w) {
-            auto* dialog = qobject_cast<QFileDialog*>(&w);
-            if (!dialog) return 0;
-            EXPECT_EQ(dialog->directory().absolutePath(), QDir(folder).absolutePath());
-            dialog->selectFile(path);
-            return ModalScript::press(w, 1);
-        });
-    };
     open(false);
     const QString caption = window->windowTitle();
     const QImage page = window->canvas().copy();
-    pick(bad, QDir::homePath());
-    script.answer("Could not read file", "is not a plain text file", IDOK);
+    script.then(choose(bad, QDir::homePath()))
+        .answer("Could not read file", "is not a plain text file", IDOK);
     window->Command(CM_TEXTFILE);
     EXPECT_TRUE(script.finished()) << "one message";
-    EXPECT_EQ(window->windowTitle(), caption);
-    EXPECT_EQ(window->canvas(), page);
+    EXPECT_TRUE(window->windowTitle() == caption && window->canvas() == page);
     EXPECT_TRUE(window->State == 0 && !window->textFileChosen());
     EXPECT_EQ(ini("Ann", "TextFileFolder"), "<none>");
 
-    pick(good, QDir::homePath());
+    script.then(choose(good, QDir::homePath()));
     window->Command(CM_TEXTFILE);
     EXPECT_EQ(window->windowTitle(), "SkimSprinter Practice Reading [started]");
     EXPECT_TRUE(window->Box->DisplayText.startsWith("Good words.\n"));
-    pick(good, QFileInfo(good).absolutePath());
+    script.then(choose(good, QFileInfo(good).absolutePath()));
     window->Command(CM_TEXTFILE);
     EXPECT_TRUE(script.finished());
 }

@@ -9,9 +9,7 @@
 namespace {
 
 // Every grapheme cluster 10 wide: a limit of 100 holds ten.
-qreal tenEach(QStringView) {
-    return 10;
-}
+qreal tenEach(QStringView) { return 10; }
 
 QStringList clusters(const QString& text) {
     QStringList out;
@@ -69,8 +67,7 @@ TEST(ReadTextFile, AFileOverTwentyMegabytesIsRefusedUnread) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.resize(kMaxTextFileBytes + 1));
     f.close();
     const TextFileResult read = readTextFile(f.fileName());
-    EXPECT_EQ(read.error, TextFileError::TooLarge);
-    EXPECT_TRUE(read.text.isEmpty());
+    EXPECT_TRUE(read.error == TextFileError::TooLarge && read.text.isEmpty());
     EXPECT_TRUE(textFileProblem(f.fileName(), read.error)
                     .text.endsWith("larger than 20 MB, too large to be read here."));
 }

@@ -1,15 +1,11 @@
 #include "reading_fixture.h"
 
-#include "platform/desktop.h"
-#include "reading/scr.h"
-
 #include <QFontMetrics>
+#include <QRegularExpression>
 #include <QStringEncoder>
 
 namespace {
-int printed(const QFont& f, const QString& s) {
-    return QFontMetrics(f).horizontalAdvance(s);
-}
+int printed(const QFont& f, const QString& s) { return QFontMetrics(f).horizontalAdvance(s); }
 } // namespace
 
 class TextBoxTest : public BoxTest {
@@ -19,9 +15,7 @@ protected:
     void expectAllTextVisible() {
         const int right = std::min(box.pageRect().right(), box.clipRect().right());
         for (const linerec& line : box.Display.lines()) {
-            QString text = line.text;
-            while (text.endsWith(' '))
-                text.chop(1);
+            const QString text = QString(line.text).remove(QRegularExpression(" +$"));
             EXPECT_LE(line.x + printed(box.NormalFont, text) - 1, right) << text.toStdString();
         }
         EXPECT_LE(box.TextWidth - 2 * box.Margin, 0.9 * desktopRect().width());
@@ -72,8 +66,7 @@ TEST_F(TextBoxTest, BadFilesNeitherCrashNorHang) {
             box.LineUp();
     }
     // An empty text: grey client, white page, no lines, the progress still set.
-    EXPECT_TRUE(box.Display.lines().empty());
-    EXPECT_EQ(host.progress, -1);
+    EXPECT_TRUE(box.Display.lines().empty() && host.progress == -1);
     EXPECT_EQ(host.image.pixel(box.pageRect().center()), qRgb(255, 255, 255));
     EXPECT_EQ(host.image.pixel(3, 3), qRgb(0xC0, 0xC0, 0xC0));
 }
@@ -98,17 +91,14 @@ TEST_F(TextBoxTest, OwnParagraphsAreWrappedToAReadableMeasureAtEveryFont) {
         para += "word" + QByteArray::number(i) + " ";
     const QByteArray bytes = para + "\n" + QByteArray(3000, 'x');
     box.load(ownFile("p.txt", bytes));
-    auto longest = [&] {
-        qsizetype n = 0;
-        for (const QString& line : box.DisplayText.split('\n'))
-            n = std::max(n, line.trimmed().size());
-        return n;
-    };
     for (int font : {14, 16, 18}) {
         SCOPED_TRACE(font);
         EXPECT_EQ(box.FontSize, font);
+        qsizetype longest = 0;
+        for (const QString& line : box.DisplayText.split('\n'))
+            longest = std::max(longest, line.trimmed().size());
         // About 70 characters a line, read in one sweep.
-        EXPECT_TRUE(longest() >= 55 && longest() <= 85) << longest();
+        EXPECT_TRUE(longest >= 55 && longest <= 85) << longest;
         expectAllTextVisible();
         box.FontLarger();
     }

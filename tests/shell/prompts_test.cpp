@@ -2,7 +2,6 @@
 
 #include "drill/mydialog.h"
 #include "platform/art.h"
-#include "platform/help.h"
 #include "platform/help_window.h"
 #include "platform/modal.h"
 #include "shell/yesdialog.h"
@@ -40,8 +39,7 @@ TEST_F(Prompts, HelpFromAModalPromptIsUsableAndThePromptStaysAnswerable) {
         QTest::mouseClick(helpWindow.findChild<QPushButton*>(), Qt::LeftButton);
         EXPECT_TRUE(helpWindow.currentPage().endsWith("contents.html"));
         QTest::keyClick(&helpWindow, Qt::Key_Escape);
-        EXPECT_FALSE(helpWindow.isVisible());
-        EXPECT_TRUE(prompt.isVisible());
+        EXPECT_TRUE(!helpWindow.isVisible() && prompt.isVisible());
         auto* edit = prompt.findChild<QLineEdit*>();
         edit->selectAll();
         QTest::keyClicks(edit, "Bert");
@@ -49,8 +47,7 @@ TEST_F(Prompts, HelpFromAModalPromptIsUsableAndThePromptStaysAnswerable) {
         ran = true;
     });
     EXPECT_EQ(Modal::runModal(prompt), IDOK);
-    EXPECT_TRUE(ran);
-    EXPECT_EQ(result, "Bert");
+    EXPECT_TRUE(ran && result == "Bert");
     // A silent prompt still sounds its Help.
     EXPECT_EQ(sounds.played, QStringList{"sound/right.wav"});
     helpWindow.hide();
@@ -77,8 +74,7 @@ TEST_F(Prompts, AnnouncementDrawsItsPictureStretchedOnTheLeft) {
     const QImage shot = d.grab().toImage();
     const QRect r = MyDialog::pictureRect(d.size());
     const QImage picture = Art::image("DO_1", r.size());
-    const QPoint mid = r.center();
-    EXPECT_EQ(shot.pixelColor(mid).rgb(), picture.pixelColor(mid - r.topLeft()).rgb());
+    EXPECT_EQ(shot.pixelColor(r.center()).rgb(), picture.pixelColor(r.center() - r.topLeft()).rgb());
     // The right half is not painted over.
     EXPECT_NE(shot.pixelColor(d.width() - 3, 3).rgb(), picture.pixelColor(r.width() - 1, 0).rgb());
     d.reject(); // the close box ends it as OK does

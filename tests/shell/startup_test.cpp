@@ -7,24 +7,6 @@
 #include "shell/tdotsapp.h"
 
 #include <QMessageBox>
-#include <QTemporaryDir>
-
-namespace {
-
-// The prompts of a start up to the lesson plan: the name, the welcome, the plan; then, for a
-// new name, the new-user message and the mode question.
-void scriptOpening(ModalScript& script, const QString& typed, int planId,
-                   const QString& newUser = {}, int mode = IDNO) {
-    script.type("Enter your first name", typed, IDOK);
-    script.answer("Welcome to SkimSprinter", "", IDOK);
-    script.then([planId](QWidget& w) { return ModalScript::press(w, planId); });
-    if (!newUser.isEmpty()) {
-        script.answer(newUser, "You are a new user.", IDOK);
-        script.answer("Select Mode", "Do you want to run SkimSprinter in Advanced mode?", mode);
-    }
-}
-
-} // namespace
 
 class Startup : public ShellTest {
 protected:
@@ -62,7 +44,7 @@ TEST_F(Startup, NamesAreMadeSafeForTheSettingsFile) {
         {"Pe\nter", "Peter"}, {";Quin", "Quin"},  {QString(200, 'r'), std::string(99, 'r')}};
     for (const auto& [typed, stored] : cases) {
         const bool isNew = iniInt(stored.c_str(), "Used", 0) == 0;
-        scriptOpening(script, typed, 100, isNew ? QString::fromStdString(stored) : "", IDYES);
+        scriptOpening(typed, 100, isNew ? QString::fromStdString(stored) : "", IDYES);
         TDotsApp one;
         one.InitMainWindow();
         one.CreateWindows();

@@ -1,8 +1,6 @@
 #include "support/shell_fixture.h"
 
-#include "platform/desktop.h"
 #include "shell/swindow.h"
-
 
 using Windows = ShellTest;
 

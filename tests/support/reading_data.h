@@ -2,9 +2,6 @@
 
 #include "support/temp_state.h"
 
-#include <QByteArray>
-#include <QString>
-
 // A text of exactly `length` characters in lines of 40, ending with a line feed.
 inline QByteArray readingText(int length, char fill) {
     QByteArray text;

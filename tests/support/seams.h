@@ -25,7 +25,6 @@ public:
         played.append(name);
         sync.push_back(synchronous);
     }
-    int count(const QString& name) const { return int(played.count(name)); }
     QStringList played;
     std::vector<bool> sync;
 };

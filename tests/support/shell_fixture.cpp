@@ -16,18 +16,15 @@ void TestActivityWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-int TestActivityFactory::chooseReading(LessonMonitor*, QString& chosenLine, const QString& caption) {
-    listCaptions.append(caption);
-    if (readingAnswer >= 0)
-        chosenLine = readingLine;
-    return readingAnswer;
+int TestActivityFactory::chooseReading(LessonMonitor*, QString& chosenLine, const QString&) {
+    chosenLine = QStringLiteral("  0   A Reading");
+    return 3;
 }
 
 QWidget* TestActivityFactory::createActivity(int activity, LessonMonitor* monitor, int readingNumber,
                                              const QString& caption) {
     auto* w = new TestActivityWindow(monitor, activity, readingNumber, caption);
     opened.emplace_back(w);
-    windowCaptions.append(caption);
     return w;
 }
 
@@ -46,6 +43,15 @@ QString ShellTest::ini(const char* section, const char* key, const char* def) co
 
 int ShellTest::iniInt(const char* section, const char* key, int def) const {
     return GetPrivateProfileInt(section, key, def, ProfileName);
+}
+
+void ShellTest::scriptOpening(const QString& typed, int planId, const QString& newUser, int mode) {
+    script.type("Enter your first name", typed, IDOK);
+    script.answer("Welcome to SkimSprinter", "", IDOK);
+    script.then([planId](QWidget& w) { return ModalScript::press(w, planId); });
+    if (newUser.isEmpty()) return;
+    script.answer(newUser, "You are a new user.", IDOK);
+    script.answer("Select Mode", "Do you want to run SkimSprinter in Advanced mode?", mode);
 }
 
 void ShellTest::put(const char* section, const char* key, const QString& value) {

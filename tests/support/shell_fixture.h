@@ -16,10 +16,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
-#include <QWidget>
 
 #include <memory>
-#include <vector>
 
 // An activity window that reports Completed with its index when it closes, as
 // the real ones do from their close query.
@@ -33,7 +31,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 };
 
-// Opens test activity windows and answers the reading list from a script.
+// Opens test activity windows; the reading list answers reading 3.
 class TestActivityFactory : public ActivityFactory {
 public:
     TestActivityFactory() { setActivityFactory(this); }
@@ -41,11 +39,6 @@ public:
     int chooseReading(LessonMonitor*, QString& chosenLine, const QString& caption) override;
     QWidget* createActivity(int activity, LessonMonitor* monitor, int readingNumber,
                             const QString& caption) override;
-
-    int readingAnswer = 3;
-    QString readingLine = QStringLiteral("  0   A Reading");
-    QStringList listCaptions;
-    QStringList windowCaptions;
     std::vector<QPointer<TestActivityWindow>> opened;
     TestActivityWindow* last() const { return opened.empty() ? nullptr : opened.back().data(); }
 };
@@ -60,6 +53,9 @@ protected:
     QString ini(const char* section, const char* key, const char* def = "<none>") const;
     int iniInt(const char* section, const char* key, int def = -12345) const;
     static void put(const char* section, const char* key, const QString& value);
+    // The prompts of a start up to the lesson plan: the name, the welcome, the plan; then, for a
+    // new name, the new-user message and the mode question.
+    void scriptOpening(const QString& typed, int planId, const QString& newUser = {}, int mode = IDNO);
 
     TempState state;
     SoundRecorder sounds;

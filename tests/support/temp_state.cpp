@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 std::optional<QByteArray> saved(const char* name) {
@@ -11,6 +12,17 @@ void restore(const char* name, const std::optional<QByteArray>& value) {
     value ? qputenv(name, *value) : qunsetenv(name);
 }
 } // namespace
+
+QString writeFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() ? path : QString();
+}
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
 
 TempState::TempState() : oldConfig_(saved("XDG_CONFIG_HOME")), oldData_(saved("XDG_DATA_HOME")) {
     qputenv("XDG_CONFIG_HOME", configHome().toLocal8Bit());
@@ -32,7 +44,5 @@ QByteArray TempState::readIni() const {
 }
 
 void TempState::writeIni(const QByteArray& content) const {
-    QDir().mkpath(configHome() + "/skimsprinter");
-    QFile f(iniPath());
-    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(content);
+    writeFile(iniPath(), content);
 }

@@ -6,6 +6,11 @@
 
 #include <optional>
 
+// Writes a file, making its folder; the path, or an empty string when it could not be written.
+QString writeFile(const QString& path, const QByteArray& bytes);
+// The file's bytes; "<missing>" when it cannot be read.
+QByteArray readFile(const QString& path);
+
 // Gives a test its own XDG config and data homes, so the settings file and the
 // score logs it writes never touch the user's and never leak into the next test.
 class TempState {
