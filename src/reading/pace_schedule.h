@@ -41,6 +41,8 @@ private:
         int level;
     };
     int targetOf(int level, double pacedMs) const;
+    // The last change made at or before t.
+    const Change& changeAt(double pacedMs) const;
 
     int raise_;
     std::vector<Change> changes_;
