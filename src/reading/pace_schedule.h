@@ -31,8 +31,6 @@ public:
     // The paced time at which the pace has covered `chars` characters.
     double dueAt(double chars) const;
 
-    int raise() const { return raise_; }
-
 private:
     // From `at` on the target is `level` plus the raises of the minutes passed.
     struct Change {
