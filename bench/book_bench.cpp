@@ -17,6 +17,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_app.h"
+#include "bench_figures.h"
 #include "bench_window.h"
 #include <algorithm>
 #include <chrono>
@@ -85,11 +86,6 @@ QString writeBook(const QTemporaryDir& dir, const char* name, int chapters, qsiz
     return path;
 }
 
-double quantile(std::vector<double> v, double q) {
-    std::sort(v.begin(), v.end());
-    return v[std::min(v.size() - 1, size_t(q * double(v.size() - 1) + 0.5))];
-}
-
 double msSince(std::chrono::steady_clock::time_point t0) {
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
 }
@@ -112,10 +108,11 @@ void BM_ChapterListOf600Chapters(benchmark::State& state) {
         for (const BookChapter& c : read.book.chapters)
             text += c.text.size();
     }
-    state.counters["p95_ms"] = quantile(ms, 0.95);
+    const Figures f = summarise(ms);
+    state.counters["p95_ms"] = f.p95;
     std::printf("chapter list of %zu chapters, %.1f MB of text: median %.1f ms, p95 %.1f ms, max %.1f ms "
                 "(goal 300 ms)\n",
-                chapters, double(text) / 1e6, quantile(ms, 0.5), quantile(ms, 0.95), quantile(ms, 1));
+                chapters, double(text) / 1e6, f.median, f.p95, f.max);
 }
 
 void BM_Chapter200KBToFirstPage(benchmark::State& state) {
@@ -142,11 +139,11 @@ void BM_Chapter200KBToFirstPage(benchmark::State& state) {
         window->Box->takeText(again.book.chapters.at(0).text, true);
         whole.push_back(msSince(t0));
     }
-    state.counters["p95_ms"] = quantile(ms, 0.95);
+    const Figures f = summarise(ms), w = summarise(whole);
+    state.counters["p95_ms"] = f.p95;
     std::printf("chapter of %lld characters to the first page: median %.1f ms, p95 %.1f ms; "
                 "with the book read from the file: median %.1f ms, p95 %.1f ms (goal 150 ms)\n",
-                static_cast<long long>(text.size()), quantile(ms, 0.5), quantile(ms, 0.95),
-                quantile(whole, 0.5), quantile(whole, 0.95));
+                static_cast<long long>(text.size()), f.median, f.p95, w.median, w.p95);
     delete window;
 }
 

@@ -24,20 +24,11 @@
 #include <cstdlib>
 #include <vector>
 #include "bench_app.h"
+#include "bench_figures.h"
 
 namespace {
 
 constexpr int kDrills = 200;
-
-struct Figures {
-    double median, p95, max;
-};
-
-Figures summarise(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    auto at = [&v](double q) { return v[std::min(v.size() - 1, size_t(q * double(v.size() - 1) + 0.5))]; };
-    return {at(0.5), at(0.95), v.back()};
-}
 
 std::vector<double> runSeries(int displayMs) {
     PersonName = "Bench";

@@ -18,6 +18,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_app.h"
+#include "bench_figures.h"
 #include "bench_window.h"
 #include <algorithm>
 #include <chrono>
@@ -26,7 +27,6 @@
 #include <vector>
 
 namespace {
-
 
 // The reading's page, with the moment of every step written down.
 class MeasuredText : public PacedText {
@@ -52,11 +52,6 @@ private:
     PaceSchedule schedule_;
 };
 
-double quantile(std::vector<double> v, double q) {
-    std::sort(v.begin(), v.end());
-    return v[std::min(v.size() - 1, size_t(q * double(v.size() - 1) + 0.5))];
-}
-
 void BM_PacerStepAccuracy(benchmark::State& state) {
     const int wpm = int(state.range(0));
     QTemporaryDir dir;
@@ -64,11 +59,7 @@ void BM_PacerStepAccuracy(benchmark::State& state) {
     QByteArray text;
     for (int i = 0; i < 200; ++i)
         text += "Paced line " + QByteArray::number(1000 + i) + " of words.\n";
-    const QString path = dir.path() + "/reading.txt";
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write(text);
-    f.close();
+    const QString path = writeFile(dir, "reading.txt", text);
     PersonName = "Bench";
     WritePrivateProfileString("Bench", "SpeedTestScroll", "0", ProfileName);
     auto* window = new BenchWindow;
@@ -91,13 +82,12 @@ void BM_PacerStepAccuracy(benchmark::State& state) {
         loop.exec();
         lateness = measured.lateness;
     }
-    const double median = quantile(lateness, 0.5), p95 = quantile(lateness, 0.95);
-    state.counters["median_ms"] = median;
-    state.counters["p95_ms"] = p95;
+    const Figures f = summarise(lateness);
+    state.counters["median_ms"] = f.median;
+    state.counters["p95_ms"] = f.p95;
     std::printf("pacer at %d wpm, 16 steps a line: |actual - due| median %.2f ms, p95 %.2f ms, "
                 "max %.2f ms over %zu steps\n",
-                wpm, median, p95, *std::max_element(lateness.begin(), lateness.end()),
-                lateness.size());
+                wpm, f.median, f.p95, f.max, lateness.size());
     delete window;
 }
 

@@ -20,30 +20,10 @@
 #include <cstdlib>
 #include <vector>
 #include "bench_app.h"
+#include "bench_figures.h"
 #include "bench_window.h"
 
 namespace {
-
-
-struct Figures {
-    double median, p95, max;
-};
-
-Figures summarise(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    auto at = [&v](double q) {
-        return v[std::min(v.size() - 1, size_t(q * double(v.size() - 1) + 0.5))];
-    };
-    return {at(0.5), at(0.95), v.back()};
-}
-
-QString writeFile(const QTemporaryDir& dir, const char* name, const QByteArray& bytes) {
-    const QString path = dir.path() + "/" + name;
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write(bytes);
-    return path;
-}
 
 // Lines of a reading: about 70 characters each.
 QByteArray readingLines(int count) {

@@ -31,6 +31,17 @@ QFont graphFont(int pixelHeight) {
     return f;
 }
 
+// The legend's texts in the font they are drawn with: fixed, so measured once.
+const LegendWidths& legendWidths() {
+    static const LegendWidths widths = [] {
+        const QFontMetrics fm(graphFont(9));
+        return LegendWidths{fm.horizontalAdvance(legendText(LegendKind::Speed)),
+                            fm.horizontalAdvance(legendText(LegendKind::Comprehension)),
+                            fm.horizontalAdvance(legendText(LegendKind::Practice))};
+    }();
+    return widths;
+}
+
 // Text placed by its top-left corner.
 void textAt(QPainter& p, QPoint topLeft, const QString& text) {
     if (text.isEmpty()) return;
@@ -166,12 +177,8 @@ PlotMetrics GraphWC::metrics() const {
 }
 
 GraphLayout GraphWC::currentLayout() const {
-    const QFontMetrics fm(graphFont(9));
-    const LegendWidths widths{fm.horizontalAdvance(legendText(LegendKind::Speed)),
-                              fm.horizontalAdvance(legendText(LegendKind::Comprehension)),
-                              fm.horizontalAdvance(legendText(LegendKind::Practice))};
     return layoutGraph(values_, metrics(), horizontalScrollBar()->value() * kGraphScrollStep,
-                       comprehension_, widths);
+                       comprehension_, legendWidths());
 }
 
 void GraphWC::paintEvent(QPaintEvent*) {

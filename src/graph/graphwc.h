@@ -33,8 +33,6 @@ public:
     QString graphName() const { return graphName_; }
     const GraphStyle& style() const { return style_; }
     const std::vector<float>& values() const { return values_; }
-    // The speed tests' comprehension beside the speeds; empty for other graphs.
-    const std::vector<ComprehensionEntry>& comprehension() const { return comprehension_; }
     ValueRange range() const { return range_; }
     // False when a stored list held no value: there is nothing to draw.
     bool laidOut() const { return laidOut_; }

@@ -112,7 +112,7 @@ std::vector<ComprehensionEntry> readComprehensionList(const QString& text, int s
     std::vector<ComprehensionEntry> entries;
     for (qsizetype i = 0; i < pieces.size() && i < scoreCount; ++i) {
         ComprehensionEntry e;
-        if (pieces[i] == QLatin1String("p"))
+        if (pieces[i] == QLatin1String(kPracticeMark))
             e.practice = true;
         else if (wholePercent.match(pieces[i]).hasMatch() && pieces[i].toInt() <= 100)
             e.percent = pieces[i].toInt();

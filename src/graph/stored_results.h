@@ -25,6 +25,11 @@ std::vector<float> readValueList(const QString& text);
 // The current user's list under a key, as the graph reads it.
 std::vector<float> storedValues(const char* keyName);
 
+// Entries of the comprehension list that are not a per cent: a score without a check, a timed
+// practice reading.
+inline constexpr char kNoCheckMark[] = "-";
+inline constexpr char kPracticeMark[] = "p";
+
 // The comprehension list beside the speed-test scores, one entry per score: a whole number 0 to
 // 100 is a per cent, "p" a practice reading; anything else has no point. Entries beyond
 // scoreCount belong to no score and are dropped.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "graph/stored_results.h"
 #include "reading/question_file.h"
 
 #include <QString>
@@ -36,8 +37,8 @@ inline QString percentEntry(const ComprehensionScore& score) {
     return QString::number(score.percent());
 }
 inline QString noCheckEntry() {
-    return QStringLiteral("-");
+    return QString::fromLatin1(kNoCheckMark);
 }
 inline QString practiceEntry() {
-    return QStringLiteral("p");
+    return QString::fromLatin1(kPracticeMark);
 }

@@ -52,16 +52,16 @@ ComprehensionDialog::ComprehensionDialog(QWidget* parent, std::vector<Question> 
     layout->addStretch(1);
 
     auto* buttons = new QHBoxLayout;
-    help_ = new QPushButton(QStringLiteral("&Help"), this);
-    help_->setAutoDefault(false);
-    help_->setProperty("controlId", 9);
-    connect(help_, &QPushButton::clicked, this,
+    auto* help = new QPushButton(QStringLiteral("&Help"), this);
+    help->setAutoDefault(false);
+    help->setProperty("controlId", 9);
+    connect(help, &QPushButton::clicked, this,
             [] { WinHelpTopic(helpfile, kComprehensionHelpTopic); });
     next_ = new QPushButton(this);
     next_->setDefault(true);
     next_->setProperty("controlId", 1);
     connect(next_, &QPushButton::clicked, this, &ComprehensionDialog::next);
-    buttons->addWidget(help_);
+    buttons->addWidget(help);
     buttons->addStretch(1);
     buttons->addWidget(next_);
     layout->addLayout(buttons);

@@ -45,7 +45,6 @@ public:
     QString questionText() const;
     QRadioButton* option(int i) const;
     QPushButton* nextButton() const { return next_; }
-    QPushButton* helpButton() const { return help_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -59,7 +58,6 @@ private:
     QLabel* counter_;
     QLabel* question_;
     QButtonGroup* group_;
-    QPushButton* help_;
     QPushButton* next_;
 };
 

@@ -13,6 +13,11 @@ double charsPerMs(int wpm) {
     return wpm * 5.0 / kMinuteMs;
 }
 
+// Full minutes of paced time before t.
+long long fullMinutes(double pacedMs) {
+    return static_cast<long long>(std::floor(std::max(0.0, pacedMs) / kMinuteMs));
+}
+
 double minuteEnd(double pacedMs) {
     return (std::floor(pacedMs / kMinuteMs) + 1.0) * kMinuteMs;
 }
@@ -34,17 +39,19 @@ PaceSchedule::PaceSchedule(int targetWpm, int raisePerMinute)
 }
 
 int PaceSchedule::targetOf(int level, double pacedMs) const {
-    const long long minutes =
-        static_cast<long long>(std::floor(std::max(0.0, pacedMs) / kMinuteMs));
-    const long long target = level + raise_ * minutes;
+    const long long target = level + raise_ * fullMinutes(pacedMs);
     return static_cast<int>(std::clamp<long long>(target, kPaceMinWpm, kPaceMaxWpm));
 }
 
-int PaceSchedule::targetAt(double pacedMs) const {
+const PaceSchedule::Change& PaceSchedule::changeAt(double pacedMs) const {
     auto it = std::upper_bound(changes_.begin(), changes_.end(), pacedMs,
                                [](double t, const Change& c) { return t < c.at; });
     if (it != changes_.begin()) --it;
-    return targetOf(it->level, pacedMs);
+    return *it;
+}
+
+int PaceSchedule::targetAt(double pacedMs) const {
+    return targetOf(changeAt(pacedMs).level, pacedMs);
 }
 
 bool PaceSchedule::changeTarget(double pacedMs, int delta) {
@@ -52,22 +59,19 @@ bool PaceSchedule::changeTarget(double pacedMs, int delta) {
     const int now = targetAt(pacedMs);
     const int wanted = std::clamp(now + delta, kPaceMinWpm, kPaceMaxWpm);
     if (wanted == now) return false;
-    const double chars = charsAt(pacedMs);
-    const long long minutes = static_cast<long long>(std::floor(pacedMs / kMinuteMs));
     // The level is what the target would be without the raises so far.
-    changes_.push_back({pacedMs, chars, static_cast<int>(wanted - raise_ * minutes)});
+    changes_.push_back(
+        {pacedMs, charsAt(pacedMs), static_cast<int>(wanted - raise_ * fullMinutes(pacedMs))});
     return true;
 }
 
 double PaceSchedule::charsAt(double pacedMs) const {
-    auto it = std::upper_bound(changes_.begin(), changes_.end(), pacedMs,
-                               [](double t, const Change& c) { return t < c.at; });
-    if (it != changes_.begin()) --it;
-    double pos = it->at;
-    double chars = it->chars;
+    const Change& change = changeAt(pacedMs);
+    double pos = change.at;
+    double chars = change.chars;
     while (pos < pacedMs) {
         const double end = std::min(pacedMs, minuteEnd(pos));
-        chars += charsPerMs(targetOf(it->level, pos)) * (end - pos);
+        chars += charsPerMs(targetOf(change.level, pos)) * (end - pos);
         pos = end;
     }
     return chars;

@@ -31,8 +31,6 @@ public:
     // The paced time at which the pace has covered `chars` characters.
     double dueAt(double chars) const;
 
-    int raise() const { return raise_; }
-
 private:
     // From `at` on the target is `level` plus the raises of the minutes passed.
     struct Change {
@@ -41,6 +39,8 @@ private:
         int level;
     };
     int targetOf(int level, double pacedMs) const;
+    // The last change made at or before t.
+    const Change& changeAt(double pacedMs) const;
 
     int raise_;
     std::vector<Change> changes_;

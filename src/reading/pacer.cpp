@@ -31,7 +31,6 @@ void Pacer::start(int targetWpm, int raisePerMinute) {
     paused_ = false;
     pacedBefore_ = 0.0;
     resumedAt_ = timeGetTime();
-    steps_ = 0;
     shownTarget_ = schedule_->targetAt(0.0);
     scheduleNext();
 }
@@ -95,7 +94,6 @@ void Pacer::tick() {
         // A microsecond of slack: a step due on the tick's millisecond is due.
         if (schedule_->dueAt(before + text_.nextStepChars()) > now + 1e-3) break;
         text_.takeStep();
-        ++steps_;
         lastChars = before;
     }
     if (target() != shownTarget_) {

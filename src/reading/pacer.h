@@ -46,8 +46,6 @@ public:
     // Paced milliseconds so far (pauses left out).
     double pacedMs() const;
     int target() const;
-    // The steps taken since the start.
-    long long stepsTaken() const { return steps_; }
 
     // After a tick that reached the end of the text; the run has stopped.
     std::function<void()> onFinished;
@@ -64,5 +62,4 @@ private:
     unsigned resumedAt_ = 0;
     double pacedBefore_ = 0.0;
     int shownTarget_ = 0;
-    long long steps_ = 0;
 };

@@ -10,7 +10,6 @@
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -41,7 +40,6 @@ PacerDialog::PacerDialog(QWidget* parent, int target, int raise) : QDialog(paren
     layout->addLayout(form);
     auto* buttons = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
-    help_ = buttons->button(QDialogButtonBox::Help);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(buttons, &QDialogButtonBox::helpRequested, this,

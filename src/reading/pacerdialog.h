@@ -3,7 +3,6 @@
 #include <QDialog>
 
 class QSpinBox;
-class QPushButton;
 
 // "Pacer": the target speed and the raise a minute of a paced run. Both are
 // remembered for the user ("PacerSpeed", "PacerRaise").
@@ -16,7 +15,6 @@ public:
     int raise() const;
     QSpinBox* targetBox() const { return target_; }
     QSpinBox* raiseBox() const { return raise_; }
-    QPushButton* helpButton() const { return help_; }
 
     // Runs the dialog with the user's values; on OK stores and returns them.
     static bool ask(QWidget* parent, int& target, int& raise);
@@ -30,5 +28,4 @@ public:
 private:
     QSpinBox* target_;
     QSpinBox* raise_;
-    QPushButton* help_;
 };

@@ -82,9 +82,8 @@ private:
 } // namespace
 
 QuestionFile parseQuestions(const QString& text) {
-    QString unified = text;
-    unified.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return Parser().run(unified);
+    // A CR before the line feed goes with the trimming of each line.
+    return Parser().run(text);
 }
 
 QString questionFileName(const QString& speedTestFile) {

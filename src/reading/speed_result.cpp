@@ -29,7 +29,7 @@ bool appendResult(QString& scores, QString& comprehension, float wordsPerMinute,
     if (!appendScore(scores, wordsPerMinute)) return false;
     QStringList entries = storedPieces(comprehension).mid(0, count);
     while (entries.size() < count)
-        entries << QStringLiteral("-");
+        entries << QString::fromLatin1(kNoCheckMark);
     entries << entry;
     comprehension = QLatin1Char(' ') + entries.join(QLatin1Char(' '));
     return true;

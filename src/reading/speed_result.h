@@ -14,8 +14,6 @@ struct ReadingSpeed {
 constexpr int kScoreListLimit = 980;
 // Buffer the stored list is read with.
 constexpr int kScoreListBuffer = 1000;
-// Buffer the comprehension list is read with: as much as the graph reads.
-constexpr int kComprehensionListBuffer = 2000;
 
 // Milliseconds timed: the stretch since the last start or resume plus the stretches
 // before it. Unsigned arithmetic, so a clock that wrapped between start and stop

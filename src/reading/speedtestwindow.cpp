@@ -247,8 +247,9 @@ void SpeedTestWindow::CMTimerStop() {
                        QStringLiteral("Do you want to save this time (did the test go smoothly)?"),
                        QStringLiteral("Save Results?"), MB_YESNO) == IDYES) {
             QString scores = Settings::userString("SpeedTestScores", "", kScoreListBuffer);
+            // As much of the comprehension list as the graph reads.
             QString entries =
-                Settings::userString("SpeedTestComprehension", "", kComprehensionListBuffer);
+                Settings::userString("SpeedTestComprehension", "", kMaxStoredListChars + 1);
             if (appendResult(scores, entries, speed.wordsPerMinute, comprehension)) {
                 Settings::writeUserString("SpeedTestScores", scores);
                 Settings::writeUserString("SpeedTestComprehension", entries);
