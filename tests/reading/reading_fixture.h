@@ -44,8 +44,9 @@ protected:
             EXPECT_EQ(w.windowTitle(), "Choose a text file to read");
             if (!dialog) return 0;
             EXPECT_EQ(dialog->nameFilters().value(0), "Texts and Books (*.txt *.epub)");
-            if (!folder.isEmpty())
+            if (!folder.isEmpty()) {
                 EXPECT_EQ(dialog->directory().absolutePath(), QDir(folder).absolutePath());
+            }
             dialog->selectFile(path);
             return ModalScript::press(w, 1);
         };
