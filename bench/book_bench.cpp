@@ -10,9 +10,7 @@
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
-#include <quazip/quazip.h>
-#include <quazip/quazipfile.h>
-#include <quazip/quazipnewinfo.h>
+#include "support/test_book.h"
 
 #include <benchmark/benchmark.h>
 
@@ -45,44 +43,19 @@ QByteArray chapterBody(int chapter, qsizetype textBytes) {
         }
         out += "</p>\n";
     }
-    return "<?xml version=\"1.0\" encoding=\"utf-8\"?><html xmlns=\"http://www.w3.org/1999/xhtml\">"
-           "<head><title>c</title></head><body>" +
-           out + "</body></html>";
+    return out;
 }
 
-// An EPUB 3 book of `chapters` chapters, each of about `textBytes` of text.
+// An EPUB 3 book of `chapters` chapters, each of about `textBytes` of text, built as the tests
+// build theirs.
 QString writeBook(const QTemporaryDir& dir, const char* name, int chapters, qsizetype textBytes) {
     const QString path = dir.path() + "/" + name;
-    QuaZip zip(path);
-    zip.open(QuaZip::mdCreate);
-    const auto add = [&zip](const QString& entry, const QByteArray& bytes) {
-        QuaZipFile f(&zip);
-        f.open(QIODevice::WriteOnly, QuaZipNewInfo(entry));
-        f.write(bytes);
-        f.close();
-    };
-    QByteArray manifest, spine, toc;
-    for (int i = 1; i <= chapters; ++i) {
-        const QByteArray n = QByteArray::number(i);
-        manifest += "<item id=\"c" + n + "\" href=\"text/c" + n + ".xhtml\" media-type=\"application/xhtml+xml\"/>";
-        spine += "<itemref idref=\"c" + n + "\"/>";
-        toc += "<li><a href=\"text/c" + n + ".xhtml\">Chapter " + n + "</a></li>";
-        add("OEBPS/text/c" + n + ".xhtml", chapterBody(i, textBytes));
-    }
-    add("mimetype", "application/epub+zip");
-    add("META-INF/container.xml",
-        "<container xmlns=\"urn:oasis:names:tc:opendocument:xmlns:container\"><rootfiles>"
-        "<rootfile full-path=\"OEBPS/content.opf\" media-type=\"application/oebps-package+xml\"/>"
-        "</rootfiles></container>");
-    add("OEBPS/content.opf",
-        "<package xmlns=\"http://www.idpf.org/2007/opf\" version=\"3.0\"><metadata "
-        "xmlns:dc=\"http://purl.org/dc/elements/1.1/\"><dc:title>Bench</dc:title></metadata>"
-        "<manifest><item id=\"nav\" href=\"nav.xhtml\" properties=\"nav\" "
-        "media-type=\"application/xhtml+xml\"/>" + manifest + "</manifest><spine>" + spine +
-            "</spine></package>");
-    add("OEBPS/nav.xhtml", "<html xmlns=\"http://www.w3.org/1999/xhtml\" xmlns:epub=\"http://www.idpf.org/2007/ops\">"
-                           "<body><nav epub:type=\"toc\"><ol>" + toc + "</ol></nav></body></html>");
-    zip.close();
+    TestBook book;
+    book.title = QStringLiteral("Bench");
+    for (int i = 1; i <= chapters; ++i)
+        book.chapters.push_back(
+            {QStringLiteral("Chapter %1").arg(i), QString::fromUtf8(chapterBody(i, textBytes))});
+    book.write(path);
     return path;
 }
 
