@@ -24,15 +24,6 @@ double minuteEnd(double pacedMs) {
 
 } // namespace
 
-std::vector<double> lineStepWeights(std::span<const int> lineChars, int stepsPerLine) {
-    const int s = std::max(1, stepsPerLine);
-    std::vector<double> weights;
-    weights.reserve(lineChars.size() * size_t(s));
-    for (const int chars : lineChars)
-        weights.insert(weights.end(), size_t(s), std::max(1, chars) / double(s));
-    return weights;
-}
-
 PaceSchedule::PaceSchedule(int targetWpm, int raisePerMinute)
     : raise_(std::clamp(raisePerMinute, 0, kPaceMaxRaise)) {
     changes_.push_back({0.0, 0.0, std::clamp(targetWpm, kPaceMinWpm, kPaceMaxWpm)});

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <span>
 #include <vector>
 
 // The pacer's limits: the dialog's range, the floor the keys stop at and the
@@ -8,10 +7,6 @@
 constexpr int kPaceMinWpm = 50;
 constexpr int kPaceMaxWpm = 1500;
 constexpr int kPaceMaxRaise = 50;
-
-// Character weights of the steps of lines: each line's characters (its line feed
-// included, at least one) spread evenly over its steps.
-std::vector<double> lineStepWeights(std::span<const int> lineChars, int stepsPerLine);
 
 // When a paced text should have covered a number of characters, in paced
 // milliseconds (pauses are not paced time; the driver leaves them out). A word is

@@ -25,7 +25,7 @@ public:
 // 40 lines of 50 characters (line feeds included), 16 steps a line: 2,000
 // characters in steps of 3.125 characters, 125 ms each at 300 wpm.
 std::vector<double> twoThousandCharacters() {
-    return lineStepWeights(std::vector<int>(40, 50), 16);
+    return std::vector<double>(40 * 16, 50 / 16.0);
 }
 
 struct PacedRun {
