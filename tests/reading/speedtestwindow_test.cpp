@@ -87,19 +87,6 @@ TEST_F(SpeedTest, StoppingEarlyAsksAndYesClosesWithoutASpeed) {
     EXPECT_TRUE(!window->isVisible() && rawSetting(state, "SpeedTestScores") == "<none>");
 }
 
-TEST_F(SpeedTest, OwnFileInASpeedTestIsTimedAndKeepsTheTestNumber) {
-    put("Ann", "SpeedTestNumber", "2");
-    const QString mine = ownFile("mine.txt", readingText(968, 'm'));
-    open(true);
-    script.then(choose(mine));
-    window->Command(CM_TEXTFILE);
-    EXPECT_EQ(window->windowTitle(), "Text File (" + mine + ")");
-    EXPECT_EQ(window->State, 0); // shown, waiting for the timed start
-    timeAMinute();
-    EXPECT_TRUE(window->Box->DisplayText.startsWith("mmm"));
-    EXPECT_TRUE(rawSetting(state, "SpeedTestScores") == " 200.00" && iniInt("Ann", "SpeedTestNumber") == 2);
-}
-
 TEST_F(SpeedTest, UseTextFileAsksAgainAtTheStartWhenTheDialogWasCancelled) {
     const QString mine = ownFile("mine.txt", "My own words.\n");
     open(false, -2);
