@@ -41,6 +41,7 @@ TEST_F(SpeedTest, PauseAndResumeAddTheTimedStretches) {
     clock.now = 21000; // 20 s timed
     window->Command(CM_TIMERPAUSE);
     EXPECT_TRUE(enabled(CM_TIMERSTART) && !enabled(CM_TIMERPAUSE) && !enabled(CM_TIMERSTOP));
+    window->Command(CM_TIMERSTOP); // greyed: does nothing, asks nothing
     clock.now = 500000; // a long pause, not counted
     space();            // resumes the timer without reloading
     EXPECT_EQ(window->Box->TextLength(), 1000);
