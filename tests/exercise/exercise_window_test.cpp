@@ -253,6 +253,7 @@ TEST_F(Exercise, OddReadingsRunToTheirEnd) {
     } cases[] = {
         {"a 150-letter word", "a " + QByteArray(150, 'w') + " b\n", 4, 1},
         {"empty", "", 4, 0},
+        {"a leading empty line", "\n" + kLine1.toLatin1() + "\n" + kLine2.toLatin1() + "\n", 4, 2},
         {"own text file", "", 4, 3}, // its long line wrapped: 3 or more
     };
     for (const auto& c : cases) {
@@ -267,20 +268,6 @@ TEST_F(Exercise, OddReadingsRunToTheirEnd) {
         EXPECT_TRUE(!window->isVisible() && mon->activityDone[1]) << c.name;
         EXPECT_TRUE(ownFile ? withGroups >= c.lines : withGroups == c.lines) << c.name;
     }
-}
-
-// A reading that begins with an empty line loses no line, on screen or in a redraw.
-TEST_F(Exercise, LeadingEmptyLineKeepsTheOrderOfLines) {
-    reading("pr_bas/p1.dat", "\n" + kLine1.toLatin1() + "\n" + kLine2.toLatin1() + "\n");
-    open();
-    QStringList current{box()->lineText};
-    for (int i = 0; i < 2; ++i) {
-        finishLine();
-        current << box()->lineText;
-        box()->TextAllRedraw(nullptr, 0);
-        EXPECT_EQ(box()->lineText, current.back());
-    }
-    EXPECT_EQ(current, (QStringList{"", kLine1, kLine2}));
 }
 
 // Paced reveal: the groups show by the clock, the line moves on after its last.
