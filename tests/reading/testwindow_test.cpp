@@ -91,25 +91,6 @@ TEST_F(ReadingWindow, ResizingKeepsTheWidthToTheTextAndRemembersTheHeight) {
     EXPECT_EQ(window->frameGeometry().height(), iniInt("Ann", "SpeedTestScreenHeight"));
 }
 
-TEST_F(ReadingWindow, AChosenTextFileOrListedReadingIsWhatGetsRead) {
-    const QString mine = ownFile("mine.txt", "My own words.\n");
-    reading("pr_bas.dat", "Reading three\n3\n");
-    reading("pr_bas/p3.dat", "Reading three.\n");
-    open(false);
-    // A timing the user keeps: no file dialog at all.
-    window->Command(CM_TIMERSTART);
-    script.answer("Quit speed test?", "abort this speed test?", IDNO);
-    window->Command(CM_TEXTFILE);
-    EXPECT_EQ(window->State, 1);
-    script.answer("Quit speed test?", "abort this speed test?", IDYES).then(choose(mine));
-    window->Command(CM_TEXTFILE);
-    EXPECT_TRUE(window->ReadingNumber == -1 && window->Box->DisplayText.startsWith("My own words.\n"));
-    // A reading chosen from the window's list.
-    script.answer("Choose another reading", "", IDOK);
-    window->Command(CM_PRACTICEREADINGS);
-    EXPECT_TRUE(window->Box->DisplayText.startsWith("Reading three.\n"));
-}
-
 TEST_F(ReadingWindow, FileNamesFollowTheModeAndTheTestNumber) {
     const std::tuple<bool, int, const char*, QString> cases[] = {
         {true, -1, "-3", "st_adv/st1.dat"}, {false, 7, "3", "pr_adv/p7.dat"}};
@@ -122,9 +103,11 @@ TEST_F(ReadingWindow, FileNamesFollowTheModeAndTheTestNumber) {
     }
 }
 
-TEST_F(ReadingWindow, ARefusedFileChangesNothingAndTheDialogOpensWhereTheLastTextWas) {
+TEST_F(ReadingWindow, ARefusedFileChangesNothingAChosenOneOrAListedReadingIsRead) {
     const QString bad = ownFile("bad.txt", QByteArray("bin\0ary", 7));
     const QString good = ownFile("texts/good.txt", "Good words.\n");
+    reading("pr_bas.dat", "Reading three\n3\n");
+    reading("pr_bas/p3.dat", "Reading three.\n");
     open(false);
     const QString caption = window->windowTitle();
     const QImage page = window->canvas().copy();
@@ -136,11 +119,20 @@ TEST_F(ReadingWindow, ARefusedFileChangesNothingAndTheDialogOpensWhereTheLastTex
     EXPECT_TRUE(window->State == 0 && !window->textFileChosen());
     EXPECT_EQ(ini("Ann", "TextFileFolder"), "<none>");
 
-    script.then(choose(good, QDir::homePath()));
+    // A timing the user keeps: no file dialog at all.
+    window->Command(CM_TIMERSTART);
+    script.answer("Quit speed test?", "abort this speed test?", IDNO);
+    window->Command(CM_TEXTFILE);
+    EXPECT_EQ(window->State, 1);
+    script.answer("Quit speed test?", "abort this speed test?", IDYES).then(choose(good, QDir::homePath()));
     window->Command(CM_TEXTFILE);
     EXPECT_EQ(window->windowTitle(), "SkimSprinter Practice Reading [started]");
-    EXPECT_TRUE(window->Box->DisplayText.startsWith("Good words.\n"));
+    EXPECT_TRUE(window->ReadingNumber == -1 && window->Box->DisplayText.startsWith("Good words.\n"));
     script.then(choose(good, QFileInfo(good).absolutePath()));
     window->Command(CM_TEXTFILE);
     EXPECT_TRUE(script.finished());
+    // A reading chosen from the window's list.
+    script.answer("Choose another reading", "", IDOK);
+    window->Command(CM_PRACTICEREADINGS);
+    EXPECT_TRUE(window->Box->DisplayText.startsWith("Reading three.\n"));
 }
