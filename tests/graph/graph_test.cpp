@@ -68,7 +68,7 @@ TEST_F(Graph, TheStoredDrillGraphIsPlacedPaintedWhereTheLayoutSaysScrollsAndClos
     put("Zoe", "DrillScores", " 12 15 19" + QString(" 15").repeated(17));
     GraphC g("DrillScores", nullptr, "DrillPastGraph");
     g.Create();
-    EXPECT_EQ(g.pos(), QPoint(350, 348)); // at the bottom edge, one window width in
+    EXPECT_EQ(g.pos(), QPoint(600, 348)); // at the bottom edge, one window width (600) in
     g.show();
     const QImage img = g.drawing()->viewport()->grab().toImage();
     const GraphLayout layout = g.drawing()->currentLayout();
