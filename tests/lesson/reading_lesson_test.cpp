@@ -54,17 +54,13 @@ TEST_F(ReadingLesson, QuickPlanRunsBothReadingsAndTheSpeedTestThenOffersToLeave)
     EXPECT_TRUE(mon->activityDone[3]);
 
     next("Speed Test");
-    window = readingWindow();
-    ASSERT_TRUE(window && window->windowTitle() == "SkimSprinter Speed Test");
-    window->EvTimer(0);
-    timeAMinute();
-    window = nullptr; // the monitor's to delete
+    ASSERT_TRUE(readingWindow() && readingWindow()->windowTitle() == "SkimSprinter Speed Test");
+    readingWindow()->close(); // timed and stored in the speed test's own tests
     EXPECT_TRUE(mon->LessonFinished());
 
     // Staying on makes the rest unstructured.
     script.answer("Exit now?", "You have finished the Lesson, do you want to leave now?", IDNO);
     mon->EvTimer(1);
     EXPECT_TRUE(mon->lessonPlan == 4 && mon->currentActivity == -1 && terminated.statuses.empty());
-    EXPECT_EQ(ini("Ann", "SpeedTestScores"), "200.00");
     EXPECT_EQ(ini("Ann", "ReadingsDoneBasic"), "1 1");
 }
