@@ -4,7 +4,6 @@
 #include "exercise/exercisewindow.h"
 #include "reading/paced_session.h"
 #include "reading/pacerdialog.h"
-#include "reading/readingpage.h"
 
 #include <QApplication>
 #include <QKeyEvent>
