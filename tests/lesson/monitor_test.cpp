@@ -26,29 +26,6 @@ protected:
     TestActivityFactory activities;
 };
 
-// The activities' real windows and order are walked in ReadingLesson.
-TEST_F(Monitor, AFinishedQuickLessonOffersToLeaveWithTheDaysMinutes) {
-    put("Zoe", "TotalMinutes", "87");
-    prompt("Drills");
-    open(0, 5);
-    for (int minute = 0; minute < 3; ++minute)
-        mon->EvTimer(203);
-    EXPECT_EQ(mon->minutesLabel()->text(), "3 min");
-    for (const char* next : {"Exercises", "First Practice Reading", "Second Practice Reading", "Speed Test"}) {
-        closeActivity();
-        prompt(next);
-        mon->EvTimer(1);
-    }
-    ASSERT_TRUE(script.finished() && activities.opened.size() == 5u);
-    closeActivity();
-    script.answer("Exit now?", "You have finished the Lesson, do you want to leave now?", IDYES);
-    script.answer("SkimSprinter", "You have used SkimSprinter for 3 minutes today.  Total time is "
-                  "  1.50 hours.  You have used SkimSprinter 6 times.  See you soon for more practice!", IDOK);
-    mon->EvTimer(1);
-    EXPECT_EQ(terminated.statuses, std::vector<int>{0});
-    EXPECT_EQ(iniInt("Zoe", "TotalMinutes"), 90);
-}
-
 TEST_F(Monitor, CancelAtThePromptStopsTheSequenceAndAManualStartDoesNotMoveItOn) {
     prompt("Drills");
     open(0, 5);
@@ -94,15 +71,21 @@ TEST_F(Monitor, SwitchingActivitiesTicksTheRowOfTheOneThatClosed) {
     }
 }
 
-// The day's sum-up is told in the quick lesson.
-TEST_F(Monitor, QuitAsksOnlyInAnUnfinishedLesson) {
+// The quick lesson's walk to its end is ReadingLesson's, with the real windows.
+TEST_F(Monitor, QuitAsksOnlyInAnUnfinishedLessonAndSumsUpTheDay) {
+    put("Zoe", "TotalMinutes", "87");
     prompt("Drills", IDCANCEL);
     open(2, 5);
+    for (int minute = 0; minute < 3; ++minute)
+        mon->EvTimer(203);
+    EXPECT_EQ(mon->minutesLabel()->text(), "3 min");
     script.answer("Quit?", "not finished everything in the lesson, are you sure you want", IDNO);
     mon->sendCommand(3);
     EXPECT_TRUE(terminated.statuses.empty());
     script.answer("Quit?", "not finished everything", IDYES);
-    script.answer("SkimSprinter", "You have used SkimSprinter for ", IDOK);
+    script.answer("SkimSprinter", "You have used SkimSprinter for 3 minutes today.  Total time is "
+                  "  1.50 hours.  You have used SkimSprinter 6 times.  See you soon for more practice!", IDOK);
     mon->sendCommand(3);
     EXPECT_EQ(terminated.statuses, std::vector<int>{0});
+    EXPECT_EQ(iniInt("Zoe", "TotalMinutes"), 90);
 }
