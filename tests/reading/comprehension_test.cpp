@@ -150,7 +150,7 @@ TEST_F(ComprehensionCheck, SkippedOwnTextPracticeAndBrokenQuestionsStoreNoPercen
                                        .filter("st1.q");
         EXPECT_EQ(rawSetting(state, "SpeedTestComprehension"), QStringLiteral(" 90 %1").arg(entry));
         EXPECT_EQ(rawSetting(state, "SpeedTestScores"), "190.00 200.00");
-        // Only a speed test of its own text moves the test number on.
+        // Only a speed test of one of our texts moves the test number on.
         EXPECT_EQ(iniInt("Ann", "SpeedTestNumber"), speedTest && !before ? 2 : 1);
         EXPECT_TRUE(error.isEmpty() ? errors.isEmpty() : errors.size() == 1 && errors[0].contains(error))
             << errors.join('\n').toStdString();
