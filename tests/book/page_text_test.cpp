@@ -39,12 +39,6 @@ TEST(PageText, BlocksBecomeLinesWithTheTextAReaderSees) {
         EXPECT_EQ(xhtmlToText(page(c.body)).text, c.text) << c.body.toStdString();
 }
 
-TEST(PageText, TheFirstHeadingNamesTheChapter) {
-    EXPECT_EQ(xhtmlToText(page("<p>intro</p><h2>The <i>Storm</i><br/>Rises</h2><h1>Later</h1>")).heading,
-              "The Storm Rises");
-    EXPECT_EQ(xhtmlToText(page("<p>no heading here</p>")).heading, "");
-}
-
 TEST(PageText, ABrokenPageIsReadAsFarAsItGoesThenWithoutTags) {
     const PageText broken = xhtmlToText(
         page("<p>good</p><p>open <b>bold</p><p>after &amp; <i>more</i></p><p>last</p>"));

@@ -1,18 +1,14 @@
 #include "support/shell_fixture.h"
 
-#include "drill/mydialog.h"
 #include "drill/myframewindow.h"
 #include "drill/myzwindow.h"
 #include "drill/score.h"
 #include "graph/graphc.h"
 #include "graph/graphwc.h"
-#include "platform/art.h"
 #include "platform/locations.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QMenuBar>
 
 #include <utility>

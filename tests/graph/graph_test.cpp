@@ -23,19 +23,36 @@ QPushButton* button(GraphC& g, int id) {
 
 // Lets queued calls and deferred deletions run.
 void settle() { QCoreApplication::sendPostedEvents(); }
-bool closeTo(QRgb pixel, QColor want) {
-    return std::abs(qRed(pixel) - want.red()) + std::abs(qGreen(pixel) - want.green()) +
-               std::abs(qBlue(pixel) - want.blue()) < 24;
-}
-
-int darkPixels(const QImage& img, QRect area) {
+// The pixels of `area` within `tolerance` of `colour`, the red, green and blue differences summed.
+int pixelsNear(const QImage& img, QRect area, QColor colour, int tolerance) {
     int n = 0;
     area &= img.rect();
     for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (qGray(img.pixel(x, y)) < 100) ++n;
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb p = img.pixel(x, y);
+            n += std::abs(qRed(p) - colour.red()) + std::abs(qGreen(p) - colour.green()) +
+                     std::abs(qBlue(p) - colour.blue()) <
+                 tolerance;
+        }
     return n;
 }
+bool closeTo(const QImage& img, QPoint at, QColor want) {
+    return pixelsNear(img, QRect(at, QSize(1, 1)), want, 24) == 1;
+}
+int darkPixels(const QImage& img, QRect area) {
+    return pixelsNear(img, area, Qt::black, 300);
+}
+
+// Per cents, -1 for none, -2 for a practice reading.
+std::vector<int> codes(const std::vector<ComprehensionEntry>& list) {
+    std::vector<int> out;
+    for (const ComprehensionEntry& e : list)
+        out.push_back(e.practice ? -2 : e.percent);
+    return out;
+}
+
+const QColor kOrange(230, 120, 0);
+const QColor kPale(170, 200, 255);
 
 } // namespace
 
@@ -63,45 +80,39 @@ TEST_F(Graph, StoredListsReadAsWrittenAndGarbageReadsAsZero) {
     EXPECT_TRUE(storedValues("SpeedTestScores").empty());
 }
 
-TEST_F(Graph, StoredGraphsArePlacedPaintedWhereTheLayoutSaysScrollAndCloseAtOnce) {
-    put("Zoe", "DrillScores", " 12 15 19");
-    put("Zoe", "SpeedTestScores", QString(" 150.00").repeated(20));
-    put("Zoe", "SpeedGraphScreenX", "70");
-    put("Zoe", "SpeedGraphScreenY", "90");
-    // The past drills at the bottom edge, one window width in; the speed tests where stored.
-    for (auto [key, position, pos] : {std::tuple{"DrillScores", "DrillPastGraph", QPoint(350, 348)},
-                                      {"SpeedTestScores", "SpeedGraph", QPoint(70, 90)}}) {
-        GraphC g(key, nullptr, position);
-        g.Create();
-        EXPECT_EQ(g.pos(), pos);
-        g.show();
-        const QImage img = g.drawing()->viewport()->grab().toImage();
-        const GraphLayout layout = g.drawing()->currentLayout();
-        EXPECT_LE(layout.bars[0].rect.height(), layout.bars[2].rect.height()); // 12 below 19
-        // Each bar in its colour with its value above it, white between the bars.
-        for (const GraphBar& bar : layout.bars) {
-            const QPoint centre = bar.rect.center();
-            if (bar.rect.right() + 4 >= img.width()) break; // scrolled out of view
-            EXPECT_TRUE(closeTo(img.pixel(centre), graphStyle(key).barColour));
-            EXPECT_TRUE(closeTo(img.pixel(bar.rect.right() + 4, centre.y()), Qt::white));
-            EXPECT_GT(darkPixels(img, QRect(bar.valuePos, QSize(26, 10))), 3);
-        }
-        // The red y axis, and the labels beside it.
-        EXPECT_TRUE(closeTo(img.pixel(layout.axes[0] + QPoint(0, 50)), QColor(255, 0, 0)));
-        EXPECT_GT(darkPixels(img, QRect(layout.xLabelPos, QSize(100, 14))), 10);
-        QScrollBar* bar = g.drawing()->horizontalScrollBar();
-        const QRect third = g.drawing()->currentLayout().bars[2].rect;
-        bar->setValue(1); // one scroll step moves the drawing 16 pixels left
-        EXPECT_EQ(g.drawing()->currentLayout().bars[2].rect, third.translated(-16, 0));
-        bar->setValue(bar->maximum());
-        EXPECT_LT(g.drawing()->currentLayout().bars.back().rect.right(),
-                  g.drawing()->viewport()->width());
-        g.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&g));
-        // The tiny buttons answer Return; closing asks nothing.
-        QTest::keyClick(g.drawing(), Qt::Key_Return);
-        EXPECT_FALSE(g.isVisible());
+// The speed-test graph's painting is checked with its comprehension series.
+TEST_F(Graph, TheStoredDrillGraphIsPlacedPaintedWhereTheLayoutSaysScrollsAndClosesAtOnce) {
+    put("Zoe", "DrillScores", " 12 15 19" + QString(" 15").repeated(17));
+    GraphC g("DrillScores", nullptr, "DrillPastGraph");
+    g.Create();
+    EXPECT_EQ(g.pos(), QPoint(600, 348)); // at the bottom edge, one window width (600) in
+    g.show();
+    const QImage img = g.drawing()->viewport()->grab().toImage();
+    const GraphLayout layout = g.drawing()->currentLayout();
+    EXPECT_LE(layout.bars[0].rect.height(), layout.bars[2].rect.height()); // 12 below 19
+    // Each bar in its colour with its value above it, white between the bars.
+    for (const GraphBar& bar : layout.bars) {
+        const QPoint centre = bar.rect.center();
+        if (bar.rect.right() + 4 >= img.width()) break; // scrolled out of view
+        EXPECT_TRUE(closeTo(img, centre, graphStyle("DrillScores").barColour));
+        EXPECT_TRUE(closeTo(img, QPoint(bar.rect.right() + 4, centre.y()), Qt::white));
+        EXPECT_GT(darkPixels(img, QRect(bar.valuePos, QSize(26, 10))), 3);
     }
+    // The red y axis, and the labels beside it.
+    EXPECT_TRUE(closeTo(img, layout.axes[0] + QPoint(0, 50), QColor(255, 0, 0)));
+    EXPECT_GT(darkPixels(img, QRect(layout.xLabelPos, QSize(100, 14))), 10);
+    QScrollBar* bar = g.drawing()->horizontalScrollBar();
+    const QRect third = g.drawing()->currentLayout().bars[2].rect;
+    bar->setValue(1); // one scroll step moves the drawing 16 pixels left
+    EXPECT_EQ(g.drawing()->currentLayout().bars[2].rect, third.translated(-16, 0));
+    bar->setValue(bar->maximum());
+    EXPECT_LT(g.drawing()->currentLayout().bars.back().rect.right(),
+              g.drawing()->viewport()->width());
+    g.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&g));
+    // The tiny buttons answer Return; closing asks nothing.
+    QTest::keyClick(g.drawing(), Qt::Key_Return);
+    EXPECT_FALSE(g.isVisible());
 }
 
 TEST_F(Graph, CurrentDrillsAskBeforeClosingAndTellTheOpener) {
@@ -131,4 +142,49 @@ TEST_F(Graph, CurrentDrillsAskBeforeClosingAndTellTheOpener) {
     EXPECT_FALSE(g->close() || g->isVisible());
     settle();
     EXPECT_TRUE(told == 1 && !open);
+}
+
+// The speed-test graph's second series: each test's comprehension beside its speed.
+TEST(ComprehensionList, OnlyWholePercentsAndPracticeMarksOfAStoredScoreCount) {
+    const std::tuple<QString, int, std::vector<int>> cases[] = {
+        {" 75 - p 100 0", 5, {75, -1, -2, 100, 0}},
+        {"abc 101 -5 - 40 x", 6, {-1, -1, -1, -1, 40, -1}},
+        {" 75 80 90 40", 2, {75, 80}}, // more entries than scores
+        {" 75", 3, {75}},              // fewer: the rest have none
+    };
+    for (const auto& [text, scores, want] : cases)
+        EXPECT_EQ(codes(readComprehensionList(text, scores)), want) << text.left(40).toStdString();
+}
+
+using ComprehensionGraph = ShellTest;
+
+TEST_F(ComprehensionGraph, TheSpeedGraphShowsBothSeriesAndIsAsBeforeWithoutTheKey) {
+    PersonName = "Zoe";
+    put("Zoe", "SpeedTestScores", "200.00 150.00 180.00 220.00");
+    put("Zoe", "SpeedTestComprehension", "75 - p 100 40");
+    {
+        GraphC g("SpeedTestScores", nullptr, "SpeedGraph");
+        EXPECT_EQ(g.drawing()->wantedSize(), QSize(graphWidth(4) + kScaleBandWidth, 400));
+        g.Create();
+        g.show();
+        const QImage img = g.drawing()->viewport()->grab().toImage();
+        const GraphLayout layout = g.drawing()->currentLayout();
+        ASSERT_EQ(layout.points.size(), 2u); // the fifth entry belongs to no score
+        // 75 % three quarters up from the axis to the top margin, 100 % at the margin.
+        const int axis = layout.scaleTicks.front().tick.y1(), top = layout.scaleTicks.back().tick.y1();
+        EXPECT_NEAR(layout.points[0].y(), axis - 0.75 * (axis - top), 1);
+        EXPECT_EQ(layout.points[1], QPoint(layout.bars[3].rect.center().x(), top));
+        for (const QPoint& point : layout.points)
+            EXPECT_GT(pixelsNear(img, QRect(point - QPoint(2, 2), QSize(5, 5)), kOrange, 40), 15);
+        EXPECT_GT(pixelsNear(img, layout.bars[2].rect.adjusted(3, 3, -3, -3), kPale, 40), 100);
+        const QRect plain = layout.bars[1].rect.adjusted(3, 3, -3, -3);
+        EXPECT_GT(pixelsNear(img, plain, graphStyle("SpeedTestScores").barColour, 40), 100);
+        EXPECT_EQ(pixelsNear(img, plain, kPale, 40), 0);
+        EXPECT_GT(pixelsNear(img, layout.scaleBand, kOrange, 40), 200); // the axis and its labels
+    }
+    put("Zoe", "SpeedTestComprehension", "");
+    GraphC g("SpeedTestScores", nullptr, "SpeedGraph");
+    EXPECT_EQ(g.drawing()->wantedSize(), QSize(graphWidth(4), 400));
+    const GraphLayout layout = g.drawing()->currentLayout();
+    EXPECT_TRUE(layout.points.empty() && layout.legend.empty() && layout.scaleBand.isNull());
 }

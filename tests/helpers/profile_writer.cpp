@@ -13,10 +13,7 @@
 #include <string>
 
 int main(int argc, char** argv) {
-    if (argc != 6) {
-        std::fprintf(stderr, "usage: profile_writer FILE keys|blob SECTION NAME NUMBER\n");
-        return 2;
-    }
+    if (argc != 6) return 2;
     const char* file = argv[1];
     const char* section = argv[3];
     const std::string name = argv[4];

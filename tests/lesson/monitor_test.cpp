@@ -26,40 +26,6 @@ protected:
     TestActivityFactory activities;
 };
 
-TEST_F(Monitor, QuickLessonRunsEveryActivityInOrderThenOffersToLeave) {
-    put("Zoe", "TotalMinutes", "87");
-    prompt("Drills");
-    open(0, 5);
-    ASSERT_TRUE(script.finished());
-    EXPECT_EQ(activities.last()->activity, 0);
-    for (int minute = 0; minute < 3; ++minute)
-        mon->EvTimer(203);
-    EXPECT_EQ(mon->minutesLabel()->text(), "3 min");
-
-    const char* next[] = {"Exercises", "First Practice Reading", "Second Practice Reading",
-                          "Speed Test"};
-    for (int a = 1; a <= 4; ++a) {
-        closeActivity();
-        EXPECT_TRUE(mon->activityDone[a - 1] && mon->currentActivity == a && mon->timerActive(1));
-        prompt(next[a - 1]);
-        mon->EvTimer(1);
-        EXPECT_FALSE(mon->timerActive(1));
-        ASSERT_TRUE(script.finished()) << next[a - 1];
-        ASSERT_EQ(activities.opened.size(), size_t(a + 1));
-        EXPECT_EQ(activities.last()->activity, a);
-        EXPECT_EQ(activities.opened[a - 1], nullptr) << "deleted before the next one opened";
-    }
-
-    closeActivity();
-    EXPECT_TRUE(mon->LessonFinished() && mon->currentActivity == -1);
-    script.answer("Exit now?", "You have finished the Lesson, do you want to leave now?", IDYES);
-    script.answer("SkimSprinter", "You have used SkimSprinter for 3 minutes today.  Total time is "
-                  "  1.50 hours.  You have used SkimSprinter 6 times.  See you soon for more practice!", IDOK);
-    mon->EvTimer(1);
-    EXPECT_EQ(terminated.statuses, std::vector<int>{0});
-    EXPECT_EQ(iniInt("Zoe", "TotalMinutes"), 90);
-}
-
 TEST_F(Monitor, CancelAtThePromptStopsTheSequenceAndAManualStartDoesNotMoveItOn) {
     prompt("Drills");
     open(0, 5);
@@ -76,22 +42,13 @@ TEST_F(Monitor, CancelAtThePromptStopsTheSequenceAndAManualStartDoesNotMoveItOn)
     EXPECT_FALSE(mon->timerActive(1) || mon->timerActive(2));
 }
 
-TEST_F(Monitor, ThePressedRunningActivityOnlySaysSoAnotherAsksAndCompletesIt) {
+TEST_F(Monitor, ThePressedRunningActivityOnlySaysSo) {
     open(4, 5);
     mon->sendCommand(101);
     ASSERT_EQ(activities.opened.size(), 1u);
     script.answer("SkimSprinter", "You are already doing the Exercises", IDOK);
     mon->sendCommand(101);
     EXPECT_TRUE(activities.opened.size() == 1 && activities.last()->isVisible());
-
-    script.answer("Quit?", "Are you sure you want to quit the Exercises", IDNO);
-    mon->sendCommand(104);
-    EXPECT_TRUE(activities.opened.size() == 1 && mon->currentActivity == 1);
-    script.answer("Quit?", "Are you sure you want to quit the Exercises", IDYES);
-    mon->sendCommand(104);
-    EXPECT_TRUE(mon->activityDone[1] && activities.opened[0] == nullptr);
-    ASSERT_EQ(activities.opened.size(), 2u);
-    EXPECT_TRUE(activities.last()->activity == 4 && mon->currentActivity == 4);
 }
 
 TEST_F(Monitor, SwitchingActivitiesTicksTheRowOfTheOneThatClosed) {
@@ -114,15 +71,21 @@ TEST_F(Monitor, SwitchingActivitiesTicksTheRowOfTheOneThatClosed) {
     }
 }
 
-// The day's sum-up is told in the quick lesson.
-TEST_F(Monitor, QuitAsksOnlyInAnUnfinishedLesson) {
+// The quick lesson's walk to its end is ReadingLesson's, with the real windows.
+TEST_F(Monitor, QuitAsksOnlyInAnUnfinishedLessonAndSumsUpTheDay) {
+    put("Zoe", "TotalMinutes", "87");
     prompt("Drills", IDCANCEL);
     open(2, 5);
+    for (int minute = 0; minute < 3; ++minute)
+        mon->EvTimer(203);
+    EXPECT_EQ(mon->minutesLabel()->text(), "3 min");
     script.answer("Quit?", "not finished everything in the lesson, are you sure you want", IDNO);
     mon->sendCommand(3);
     EXPECT_TRUE(terminated.statuses.empty());
     script.answer("Quit?", "not finished everything", IDYES);
-    script.answer("SkimSprinter", "You have used SkimSprinter for ", IDOK);
+    script.answer("SkimSprinter", "You have used SkimSprinter for 3 minutes today.  Total time is "
+                  "  1.50 hours.  You have used SkimSprinter 6 times.  See you soon for more practice!", IDOK);
     mon->sendCommand(3);
     EXPECT_EQ(terminated.statuses, std::vector<int>{0});
+    EXPECT_EQ(iniInt("Zoe", "TotalMinutes"), 90);
 }

@@ -1,9 +1,5 @@
 #include "reading/reading_fixture.h"
 
-#include "reading/lstdialog.h"
-
-#include <QListWidget>
-
 // The readings of a structured lesson in the program's own windows.
 class ReadingLesson : public ReadingWindowTest {
 protected:
@@ -12,15 +8,11 @@ protected:
         reading("pr_bas/p12.dat", "Bridges stand up.\n");
         put("Ann", "Used", "5");
     }
-    // The lesson prompt, then the reading list offering `line` first.
-    void next(const char* activity, const char* line = nullptr) {
+    // The lesson prompt, then OK to the least-read reading the list offers; the window's
+    // caption names it.
+    void next(const char* activity, bool list = true) {
         script.answer("Lesson Prompt", QStringLiteral("Time to do the %1, press").arg(activity), IDOK);
-        if (line)
-            script.then([line](QWidget& w) {
-                auto* list = qobject_cast<LstDialog*>(&w);
-                EXPECT_TRUE(list && list->list()->currentItem()->text() == line) << line;
-                return ModalScript::press(w, IDOK);
-            });
+        if (list) script.then([](QWidget& w) { return ModalScript::press(w, IDOK); });
         mon->EvTimer(1);
     }
     SpeedTestWindow* readingWindow() const {
@@ -37,7 +29,7 @@ TEST_F(ReadingLesson, QuickPlanRunsBothReadingsAndTheSpeedTestThenOffersToLeave)
     mon->activityDone[0] = true;
     mon->Completed(1);
 
-    next("First Practice Reading", "  0   Bees");
+    next("First Practice Reading");
     QPointer<SpeedTestWindow> first = readingWindow();
     ASSERT_TRUE(first && first->windowTitle() == "Practice Reading (  0   Bees)");
     EXPECT_EQ(first->ReadingNumber, 11);
@@ -47,24 +39,19 @@ TEST_F(ReadingLesson, QuickPlanRunsBothReadingsAndTheSpeedTestThenOffersToLeave)
     first->EvKeyUp(Qt::Key_Space, false); // stop: closes without a word
     EXPECT_TRUE(mon->activityDone[2]);
 
-    next("Second Practice Reading", "  0   Bridges");
+    next("Second Practice Reading");
     EXPECT_EQ(first, nullptr);
     ASSERT_TRUE(readingWindow() && readingWindow()->windowTitle() == "Practice Reading (  0   Bridges)");
     readingWindow()->close(); // the close box counts as done too
     EXPECT_TRUE(mon->activityDone[3]);
 
-    next("Speed Test");
-    window = readingWindow();
-    ASSERT_TRUE(window && window->windowTitle() == "SkimSprinter Speed Test");
-    window->EvTimer(0);
-    timeAMinute();
-    window = nullptr; // the monitor's to delete
+    next("Speed Test", false);
+    ASSERT_TRUE(readingWindow() && readingWindow()->windowTitle() == "SkimSprinter Speed Test");
+    readingWindow()->close(); // timed and stored in the speed test's own tests
     EXPECT_TRUE(mon->LessonFinished());
 
     // Staying on makes the rest unstructured.
     script.answer("Exit now?", "You have finished the Lesson, do you want to leave now?", IDNO);
     mon->EvTimer(1);
     EXPECT_TRUE(mon->lessonPlan == 4 && mon->currentActivity == -1 && terminated.statuses.empty());
-    EXPECT_EQ(ini("Ann", "SpeedTestScores"), "200.00");
-    EXPECT_EQ(ini("Ann", "ReadingsDoneBasic"), "1 1");
 }

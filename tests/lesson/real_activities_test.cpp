@@ -6,7 +6,6 @@
 #include "shell/monwindow.h"
 #include "shell/tdotsapp.h"
 
-#include <QFile>
 
 // The program as it starts, with its own activity windows and data tree.
 class RealActivities : public ShellTest {

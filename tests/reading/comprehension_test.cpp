@@ -150,11 +150,14 @@ TEST_F(ComprehensionCheck, SkippedOwnTextPracticeAndBrokenQuestionsStoreNoPercen
                                        .filter("st1.q");
         EXPECT_EQ(rawSetting(state, "SpeedTestComprehension"), QStringLiteral(" 90 %1").arg(entry));
         EXPECT_EQ(rawSetting(state, "SpeedTestScores"), "190.00 200.00");
+        // Only a speed test of one of our texts moves the test number on.
+        EXPECT_EQ(iniInt("Ann", "SpeedTestNumber"), speedTest && !before ? 2 : 1);
         EXPECT_TRUE(error.isEmpty() ? errors.isEmpty() : errors.size() == 1 && errors[0].contains(error))
             << errors.join('\n').toStdString();
     }
 }
 
+// Answering all eight and the answers counted are the result test's.
 TEST_F(ComprehensionCheck, OneQuestionAtATimeChosenByDigitsAndMovedOnOnlyWithAChoice) {
     std::vector<Question> questions =
         parseQuestions(QString::fromLatin1(eightQuestions())).questions;
@@ -173,14 +176,4 @@ TEST_F(ComprehensionCheck, OneQuestionAtATimeChosenByDigitsAndMovedOnOnlyWithACh
     EXPECT_EQ(dialog.counterText(), "Question 2 of 8");
     EXPECT_EQ(dialog.option(0)->text(), "1  salt && pepper"); // shown as "salt & pepper"
     EXPECT_EQ(dialog.chosen(), -1);
-    for (int i = 1; i < 7; ++i) {
-        dialog.option(3)->click();
-        dialog.nextButton()->click();
-    }
-    EXPECT_FALSE(dialog.complete());
-    dialog.choose(1);
-    dialog.nextButton()->click();
-    EXPECT_TRUE(dialog.complete());
-    EXPECT_EQ(dialog.answers(), (std::vector<int>{0, 3, 3, 3, 3, 3, 3, 1}));
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }

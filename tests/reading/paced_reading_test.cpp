@@ -6,10 +6,6 @@
 #include <QApplication>
 #include <QSpinBox>
 
-namespace {
-
-} // namespace
-
 class PacedReading : public ReadingWindowTest {
 protected:
     PacedReading() {

@@ -43,6 +43,7 @@ TEST_F(ReadingWindow, KeysScrollPaintsRedrawLaterAndTheHintGoesAway) {
     QCoreApplication::processEvents();
     window->EvTimer(1);
     window->Command(CM_SCROLLMEDIUM);
+    EXPECT_EQ(ini("Ann", "SpeedTestScroll"), "2"); // its place in the menu, stored at once
     QTest::keyPress(window, Qt::Key_Space);
     EXPECT_TRUE(window->Box->StepCount == 0 && window->timerActive(2));
     QTest::keyClick(window, Qt::Key_Down);
@@ -90,43 +91,7 @@ TEST_F(ReadingWindow, ResizingKeepsTheWidthToTheTextAndRemembersTheHeight) {
     EXPECT_EQ(window->frameGeometry().height(), iniInt("Ann", "SpeedTestScreenHeight"));
 }
 
-TEST_F(ReadingWindow, SmoothnessIsStoredAndAGreyedCommandDoesNothing) {
-    open(false);
-    window->Command(113);
-    EXPECT_EQ(ini("Ann", "SpeedTestScroll"), "3");
-    EXPECT_TRUE(window->menuItem(113)->isChecked() && !window->menuItem(116)->isChecked());
-    window->StartGoEnable = 0;
-    window->StopEnable = 1;
-    window->EvCommandEnable();
-    EXPECT_TRUE(!enabled(CM_STARTGO) && enabled(CM_TIMERSTOP));
-    window->Command(CM_STARTGO);
-    EXPECT_EQ(window->State, 0);
-    EXPECT_TRUE(window->Box->DisplayText.startsWith("line 0"));
-}
-
-TEST_F(ReadingWindow, AChosenTextFileOrListedReadingIsWhatGetsRead) {
-    const QString mine = ownFile("mine.txt", "My own words.\n");
-    reading("pr_bas.dat", "Reading three\n3\n");
-    reading("pr_bas/p3.dat", "Reading three.\n");
-    open(false);
-    // A timing the user keeps: no file dialog at all.
-    window->Command(CM_TIMERSTART);
-    script.answer("Quit speed test?", "abort this speed test?", IDNO);
-    window->Command(CM_TEXTFILE);
-    EXPECT_EQ(window->State, 1);
-    script.answer("Quit speed test?", "abort this speed test?", IDYES).then(choose(mine));
-    window->Command(CM_TEXTFILE);
-    EXPECT_TRUE(window->ReadingNumber == -1 && window->Box->DisplayText.startsWith("My own words.\n"));
-    script.then([](QWidget&) { return 0; });
-    window->Command(CM_TEXTFILE); // cancelled: nothing changes
-    EXPECT_TRUE(window->Box->DisplayText.startsWith("My own words.\n"));
-    // A reading chosen from the window's list.
-    script.answer("Choose another reading", "", IDOK);
-    window->Command(CM_PRACTICEREADINGS);
-    EXPECT_TRUE(window->Box->DisplayText.startsWith("Reading three.\n"));
-}
-
-TEST_F(ReadingWindow, FileNamesFollowTheModeAndClosingTellsTheLessonOnce) {
+TEST_F(ReadingWindow, FileNamesFollowTheModeAndTheTestNumber) {
     const std::tuple<bool, int, const char*, QString> cases[] = {
         {true, -1, "-3", "st_adv/st1.dat"}, {false, 7, "3", "pr_adv/p7.dat"}};
     lesson.advanced = true;
@@ -136,18 +101,13 @@ TEST_F(ReadingWindow, FileNamesFollowTheModeAndClosingTellsTheLessonOnce) {
         w.SetLoadFile();
         EXPECT_EQ(w.LoadFile, file);
     }
-    for (bool speed : {false, true}) {
-        lesson.completed.clear();
-        open(speed, -1, false);
-        window->close();
-        window->close();
-        EXPECT_EQ(lesson.completed, std::vector<int>{speed ? 4 : 2}) << "reported once";
-    }
 }
 
-TEST_F(ReadingWindow, ARefusedFileChangesNothingAndTheDialogOpensWhereTheLastTextWas) {
+TEST_F(ReadingWindow, ARefusedFileChangesNothingAChosenOneOrAListedReadingIsRead) {
     const QString bad = ownFile("bad.txt", QByteArray("bin\0ary", 7));
     const QString good = ownFile("texts/good.txt", "Good words.\n");
+    reading("pr_bas.dat", "Reading three\n3\n");
+    reading("pr_bas/p3.dat", "Reading three.\n");
     open(false);
     const QString caption = window->windowTitle();
     const QImage page = window->canvas().copy();
@@ -159,11 +119,20 @@ TEST_F(ReadingWindow, ARefusedFileChangesNothingAndTheDialogOpensWhereTheLastTex
     EXPECT_TRUE(window->State == 0 && !window->textFileChosen());
     EXPECT_EQ(ini("Ann", "TextFileFolder"), "<none>");
 
-    script.then(choose(good, QDir::homePath()));
+    // A timing the user keeps: no file dialog at all.
+    window->Command(CM_TIMERSTART);
+    script.answer("Quit speed test?", "abort this speed test?", IDNO);
+    window->Command(CM_TEXTFILE);
+    EXPECT_EQ(window->State, 1);
+    script.answer("Quit speed test?", "abort this speed test?", IDYES).then(choose(good, QDir::homePath()));
     window->Command(CM_TEXTFILE);
     EXPECT_EQ(window->windowTitle(), "SkimSprinter Practice Reading [started]");
-    EXPECT_TRUE(window->Box->DisplayText.startsWith("Good words.\n"));
+    EXPECT_TRUE(window->ReadingNumber == -1 && window->Box->DisplayText.startsWith("Good words.\n"));
     script.then(choose(good, QFileInfo(good).absolutePath()));
     window->Command(CM_TEXTFILE);
     EXPECT_TRUE(script.finished());
+    // A reading chosen from the window's list.
+    script.answer("Choose another reading", "", IDOK);
+    window->Command(CM_PRACTICEREADINGS);
+    EXPECT_TRUE(window->Box->DisplayText.startsWith("Reading three.\n"));
 }

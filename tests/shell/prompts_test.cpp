@@ -1,7 +1,5 @@
 #include "support/shell_fixture.h"
 
-#include "drill/mydialog.h"
-#include "platform/art.h"
 #include "platform/help_window.h"
 #include "platform/modal.h"
 #include "shell/yesdialog.h"
@@ -66,17 +64,4 @@ TEST_F(Prompts, YncAnswersItsKeysIgnoresTheCloseBoxAndKeepsOpenForHelp) {
     EXPECT_FALSE(ync.close());
     ync.commands.dispatch(IDHELP);
     EXPECT_TRUE(ync.isVisible() && help.topics == std::vector<int>{31});
-}
-
-TEST_F(Prompts, AnnouncementDrawsItsPictureStretchedOnTheLeft) {
-    MyDialog d(nullptr, "LEVEL", "DO_1", "You went DOWN by 1 level(s).", "Bad Luck!", 33);
-    d.show();
-    const QImage shot = d.grab().toImage();
-    const QRect r = MyDialog::pictureRect(d.size());
-    const QImage picture = Art::image("DO_1", r.size());
-    EXPECT_EQ(shot.pixelColor(r.center()).rgb(), picture.pixelColor(r.center() - r.topLeft()).rgb());
-    // The right half is not painted over.
-    EXPECT_NE(shot.pixelColor(d.width() - 3, 3).rgb(), picture.pixelColor(r.width() - 1, 0).rgb());
-    d.reject(); // the close box ends it as OK does
-    EXPECT_EQ(d.result(), IDOK);
 }

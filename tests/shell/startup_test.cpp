@@ -1,7 +1,6 @@
 #include "support/shell_fixture.h"
 
 #include "platform/locations.h"
-#include "shell/blockwindow.h"
 #include "shell/firstwindow.h"
 #include "shell/monwindow.h"
 #include "shell/tdotsapp.h"
